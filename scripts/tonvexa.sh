@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Set-up, build and test for a Debian 12 machine (run as root on a fresh machine:
+# it installs the packages that are missing).
+#   scripts/tonvexa.sh run    install what is missing, build, start the program
+#   scripts/tonvexa.sh test   install what is missing, build, run every test
+#                             (also the core tests under ASan and UBSan)
+#   scripts/tonvexa.sh build  install what is missing and build
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+configure_and_build() { # build-dir, extra cmake arguments...
+  local dir=$1; shift
+  cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+cmd=${1:-}
+case "$cmd" in
+  build)
+    install_missing
+    configure_and_build build
+    ;;
+  run)
+    install_missing
+    configure_and_build build
+    if [ -x "$top/build/tonvexa" ]; then
+      exec "$top/build/tonvexa" "${@:2}"
+    fi
+    echo "Built into $top/build. The main window is not built yet, so there is no program to start."
+
+    ;;
+  test)
+    install_missing
+    configure_and_build build
+    (cd build && QT_QPA_PLATFORM=offscreen ctest -j "$jobs" --output-on-failure --timeout 600)
+    echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+    configure_and_build build-asan -DTONVEXA_SANITIZE=ON -DTONVEXA_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug
+    (cd build-asan && ctest -j "$jobs" --output-on-failure --timeout 900)
+    ;;
+  *)
+    echo "usage: $0 run|test|build" >&2
+    exit 2
+    ;;
+esac

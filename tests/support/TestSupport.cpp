@@ -1,0 +1,158 @@
+#include "support/TestSupport.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+namespace tonvexa::test {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    static std::atomic<unsigned> counter{0};
+    std::random_device rd;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        auto candidate = fs::temp_directory_path() /
+                         ("tonvexa-test-" + std::to_string(rd()) + "-" + std::to_string(counter++));
+        std::error_code ec;
+        if (fs::create_directory(candidate, ec)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+std::string TempDir::file(const std::string& name) const { return (path_ / name).string(); }
+
+void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    writeFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+std::vector<std::uint8_t> readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+fs::path corpusDir() { return fs::path(TONVEXA_CORPUS_DIR); }
+
+std::string corpusFile(const std::string& name) { return (corpusDir() / name).string(); }
+
+const std::vector<ManifestRow>& corpusManifest() {
+    static const std::vector<ManifestRow> rows = [] {
+        std::vector<ManifestRow> result;
+        std::ifstream in(corpusDir() / "MANIFEST.tsv");
+        std::string line;
+        std::vector<std::string> header;
+        auto split = [](const std::string& s) {
+            std::vector<std::string> cells;
+            std::string cell;
+            std::istringstream is(s);
+            while (std::getline(is, cell, '\t')) cells.push_back(cell);
+            if (!s.empty() && s.back() == '\t') cells.emplace_back();
+            return cells;
+        };
+        if (std::getline(in, line)) header = split(line);
+        while (std::getline(in, line)) {
+            if (line.empty()) continue;
+            auto cells = split(line);
+            ManifestRow row;
+            for (std::size_t i = 0; i < header.size(); ++i)
+                row[header[i]] = i < cells.size() ? cells[i] : std::string();
+            result.push_back(std::move(row));
+        }
+        return result;
+    }();
+    return rows;
+}
+
+std::optional<ManifestRow> corpusRow(const std::string& file) {
+    for (const auto& row : corpusManifest())
+        if (row.at("file") == file) return row;
+    return std::nullopt;
+}
+
+int runProgram(const std::string& program, const std::vector<std::string>& args,
+               std::vector<std::uint8_t>* standardOutput, int timeoutMs) {
+    QProcess process;
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    process.setProcessChannelMode(standardOutput ? QProcess::SeparateChannels
+                                                 : QProcess::ForwardedErrorChannel);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QString::fromStdString(program), list);
+    if (!process.waitForStarted(10000)) return -1;
+    std::vector<std::uint8_t> out;
+    QElapsedTimer timer;
+    timer.start();
+    while (process.state() != QProcess::NotRunning) {
+        if (timer.elapsed() > timeoutMs) {
+            process.kill();
+            process.waitForFinished();
+            return -1;
+        }
+        process.waitForReadyRead(100);
+        const QByteArray chunk = process.readAllStandardOutput();
+        out.insert(out.end(), chunk.begin(), chunk.end());
+    }
+    const QByteArray rest = process.readAllStandardOutput();
+    out.insert(out.end(), rest.begin(), rest.end());
+    if (standardOutput) *standardOutput = std::move(out);
+    if (process.exitStatus() != QProcess::NormalExit) return -1;
+    return process.exitCode();
+}
+
+bool ffmpeg(const std::vector<std::string>& args) {
+    std::vector<std::string> all{"-nostdin", "-v", "error", "-y"};
+    all.insert(all.end(), args.begin(), args.end());
+    return runProgram("ffmpeg", all) == 0;
+}
+
+std::optional<Decoded> ffmpegDecode(const std::string& path, const std::string& rawFormat) {
+    Decoded d;
+    AVFormatContext* ctx = nullptr;
+    if (avformat_open_input(&ctx, path.c_str(), nullptr, nullptr) < 0) return std::nullopt;
+    if (avformat_find_stream_info(ctx, nullptr) >= 0) {
+        const int index = av_find_best_stream(ctx, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+        if (index >= 0) {
+            d.sampleRate = ctx->streams[index]->codecpar->sample_rate;
+            d.channels = ctx->streams[index]->codecpar->ch_layout.nb_channels;
+        }
+    }
+    avformat_close_input(&ctx);
+    if (d.channels <= 0) return std::nullopt;
+    std::vector<std::string> args{"-nostdin", "-v", "error", "-i", path, "-f", rawFormat, "-"};
+    if (runProgram("ffmpeg", args, &d.bytes) != 0) return std::nullopt;
+    return d;
+}
+
+std::vector<std::int16_t> asInt16(const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    return samples;
+}
+
+}  // namespace tonvexa::test

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    // Tests never need a screen, and must never wait on one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
