@@ -44,11 +44,17 @@ bool FileProgress::afterBlock(std::uint32_t frames) {
 }
 
 void FileProgress::finish(bool complete) {
-    if (!complete || shownPercent_ >= 100) return;
-    shownPercent_ = 100;
-    shownPosition_ = width_;
-    progress_.setFileText(Text(fileName_, 100));
-    progress_.setFilePosition(width_);
+    if (!complete) return;
+    if (shownPercent_ < 100) {
+        shownPercent_ = 100;
+        progress_.setFileText(Text(fileName_, 100));
+    }
+    // A source shorter than the bar is wide moves the bar one pixel per frame, so it can
+    // reach 100 % with the bar short of its end; a complete file always shows a full bar.
+    if (shownPosition_ < width_) {
+        shownPosition_ = width_;
+        progress_.setFilePosition(width_);
+    }
 }
 
 }  // namespace tonvexa

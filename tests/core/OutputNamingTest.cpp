@@ -203,5 +203,7 @@ TEST(OutputPlaces, ComeFromTheOptionsAndTheRunningProgram) {
     EXPECT_TRUE(p.createDirs);
     ASSERT_TRUE(p.programFolder.has_value());
     EXPECT_EQ(*p.programFolder, ProgramFolder().value());
-    if (p.documentsFolder) EXPECT_EQ(p.documentsFolder->back(), '/');
+    if (p.documentsFolder) {
+        EXPECT_EQ(p.documentsFolder->back(), '/');
+    }
 }
