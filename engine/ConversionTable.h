@@ -12,9 +12,8 @@ namespace tonvexa {
 
 // A conversion of one file: 1 when it completed, 0 on failure or cancel. A routine deletes a
 // destination that it leaves incomplete.
-using ConversionRoutine =
-    std::function<int(const std::string& source, const std::string& destination,
-                      ConvertProgress& progress)>;
+using ConversionRoutine = std::function<int(
+    const std::string& source, const std::string& destination, ConvertProgress& progress)>;
 
 // What the batch does with a (source, target) pair: every conversion has a Windows Media
 // file on one side; WAV and MP3 between each other are skipped; a code outside the three

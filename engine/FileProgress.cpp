@@ -14,9 +14,8 @@ FileProgress::FileProgress(ConvertProgress& progress, std::string fileName,
     progress_.setFileRange(width_);
     progress_.setFilePosition(0);
     percentStep_ = std::max<std::uint64_t>(totalFrames / 100, 1);
-    barStep_ = std::max<std::uint64_t>(std::max<std::uint64_t>(totalFrames, 1) /
-                                           static_cast<std::uint64_t>(width_),
-                                       1);
+    barStep_ = std::max<std::uint64_t>(
+        std::max<std::uint64_t>(totalFrames, 1) / static_cast<std::uint64_t>(width_), 1);
 }
 
 std::string FileProgress::Text(const std::string& fileName, int percent) {

@@ -77,8 +77,8 @@ std::string mirroredFolder(const std::string& source) {
 
 bool tryFallback(const std::string& folderOfFallback, const std::string& shortName,
                  AudioFormatCode target, std::string& destination) {
-    const std::string folder = withSeparator(folderOfFallback) + kFallbackFolderName +
-                               kPreferredSeparator;
+    const std::string folder =
+        withSeparator(folderOfFallback) + kFallbackFolderName + kPreferredSeparator;
     (void)makeOneFolder(folder);  // it usually exists already
     MakeOutputName(destination, folder + shortName, target);
     return probeCreate(destination);
@@ -86,8 +86,7 @@ bool tryFallback(const std::string& folderOfFallback, const std::string& shortNa
 
 }  // namespace
 
-void MakeOutputName(std::string& destination, const std::string& basePath,
-                    AudioFormatCode target) {
+void MakeOutputName(std::string& destination, const std::string& basePath, AudioFormatCode target) {
     const std::string_view extension = TargetExtension(target);
     destination = basePath + std::string(extension);
     for (long long n = 1; FileExists(destination); ++n)

@@ -18,8 +18,7 @@ namespace tonvexa {
 
 // destination = basePath + the target's extension, or basePath + "_n" + extension with the
 // first n = 1, 2, ... whose name is free (no file, folder or link of that name).
-void MakeOutputName(std::string& destination, const std::string& basePath,
-                    AudioFormatCode target);
+void MakeOutputName(std::string& destination, const std::string& basePath, AudioFormatCode target);
 
 // True when path is an existing folder; otherwise, with create, whether CreateFolderTree
 // makes it one.

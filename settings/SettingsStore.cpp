@@ -66,8 +66,9 @@ public:
         if (v.typeId() != QMetaType::QByteArray) return;
         const QByteArray b = v.toByteArray();
         if (b.isEmpty()) return;
-        (void)field.assignBytes(std::span<const std::uint8_t>(
-            reinterpret_cast<const std::uint8_t*>(b.constData()), static_cast<std::size_t>(b.size())));
+        (void)field.assignBytes(
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(b.constData()),
+                                          static_cast<std::size_t>(b.size())));
     }
 
 private:
@@ -82,7 +83,9 @@ void checkChannels(std::int32_t& channels) {
     if (channels != 1 && channels != 2) channels = 2;
 }
 
-void clampPercent(std::int32_t& percent) { percent = std::clamp<std::int32_t>(percent, 10, 3000); }
+void clampPercent(std::int32_t& percent) {
+    percent = std::clamp<std::int32_t>(percent, 10, 3000);
+}
 
 QByteArray tagBytes(const Id3Tag& tag) {
     const Id3Tag::Bytes b = tag.toBytes();
@@ -93,13 +96,15 @@ QByteArray tagBytes(const Id3Tag& tag) {
 
 SettingsStore::SettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Brakkfield"), QStringLiteral("Tonvexa"))) {
+                                            QStringLiteral("Brakkfield"),
+                                            QStringLiteral("Tonvexa"))) {
     // Only the user's own values count, not organisation-wide or system-wide ones.
     settings_->setFallbacksEnabled(false);
 }
 
 SettingsStore::SettingsStore(const std::string& iniPath)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(iniPath), QSettings::IniFormat)) {
+    : settings_(
+          std::make_unique<QSettings>(QString::fromStdString(iniPath), QSettings::IniFormat)) {
     settings_->setFallbacksEnabled(false);
 }
 
@@ -211,8 +216,12 @@ void SettingsStore::WriteFirstRun(std::int32_t value) {
     settings_->sync();
 }
 
-QSettings::Status SettingsStore::status() const { return settings_->status(); }
+QSettings::Status SettingsStore::status() const {
+    return settings_->status();
+}
 
-std::string SettingsStore::location() const { return settings_->fileName().toStdString(); }
+std::string SettingsStore::location() const {
+    return settings_->fileName().toStdString();
+}
 
 }  // namespace tonvexa

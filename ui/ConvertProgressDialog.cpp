@@ -9,8 +9,7 @@
 
 namespace tonvexa {
 
-ConvertProgressDialog::ConvertProgressDialog(QWidget* owner)
-    : ProgressDialogFrame(owner, 320, 95) {
+ConvertProgressDialog::ConvertProgressDialog(QWidget* owner) : ProgressDialogFrame(owner, 320, 95) {
     fileText_ = addText(kFileTextId, 7, 7, 306, 8);
     fileBar_ = addBar(kFileBarId, 7, 18, 306, 13);
     batchText_ = addText(kBatchTextId, 7, 39, 306, 8);
@@ -22,11 +21,17 @@ void ConvertProgressDialog::setFileText(const std::string& text) {
     fileText_->setText(QString::fromStdString(text));
 }
 
-int ConvertProgressDialog::fileBarWidth() const { return fileBar_->width(); }
+int ConvertProgressDialog::fileBarWidth() const {
+    return fileBar_->width();
+}
 
-void ConvertProgressDialog::setFileRange(int maximum) { fileBar_->setRange(0, maximum); }
+void ConvertProgressDialog::setFileRange(int maximum) {
+    fileBar_->setRange(0, maximum);
+}
 
-void ConvertProgressDialog::setFilePosition(int position) { fileBar_->setValue(position); }
+void ConvertProgressDialog::setFilePosition(int position) {
+    fileBar_->setValue(position);
+}
 
 void ConvertProgressDialog::setBatchText(const std::string& text) {
     batchText_->setText(QString::fromStdString(text));
@@ -41,7 +46,9 @@ void ConvertProgressDialog::stepBatch() {
     if (batchBar_->value() < batchBar_->maximum()) batchBar_->setValue(batchBar_->value() + 1);
 }
 
-void ConvertProgressDialog::pumpMessages() { PumpMessages(); }
+void ConvertProgressDialog::pumpMessages() {
+    PumpMessages();
+}
 
 void ConvertProgressDialog::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {

@@ -12,12 +12,13 @@
 namespace tonvexa {
 
 DesktopServicesQt::DesktopServicesQt(QObject* parent)
-    : DesktopServicesQt(QDBusConnection::sessionBus(),
-                        [](const QUrl& url) { return QDesktopServices::openUrl(url); },
-                        kDefaultTimeoutMs, parent) {}
+    : DesktopServicesQt(
+          QDBusConnection::sessionBus(),
+          [](const QUrl& url) { return QDesktopServices::openUrl(url); }, kDefaultTimeoutMs,
+          parent) {}
 
-DesktopServicesQt::DesktopServicesQt(const QDBusConnection& bus, Opener openFolder,
-                                     int timeoutMs, QObject* parent)
+DesktopServicesQt::DesktopServicesQt(const QDBusConnection& bus, Opener openFolder, int timeoutMs,
+                                     QObject* parent)
     : QObject(parent), bus_(bus), openFolder_(std::move(openFolder)), timeoutMs_(timeoutMs) {}
 
 void DesktopServicesQt::ShowInExplorer(const std::string& path) {
@@ -27,16 +28,16 @@ void DesktopServicesQt::ShowInExplorer(const std::string& path) {
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     const QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
     call << QStringList{QString::fromLatin1(url.toEncoded())} << QString();
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, timeoutMs_), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, watcher, file] {
-                if (watcher->isError()) openFolderOf(file);
-                watcher->deleteLater();
-            });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, file] {
+        if (watcher->isError()) openFolderOf(file);
+        watcher->deleteLater();
+    });
 }
 
 void DesktopServicesQt::openFolderOf(const QString& path) {

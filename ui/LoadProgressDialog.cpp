@@ -11,14 +11,18 @@ LoadProgressDialog::LoadProgressDialog(QWidget* owner) : ProgressDialogFrame(own
     addCancelButton(134, 39, 50, 16);
 }
 
-void LoadProgressDialog::setStatusText(const QString& text) { status_->setText(text); }
+void LoadProgressDialog::setStatusText(const QString& text) {
+    status_->setText(text);
+}
 
 void LoadProgressDialog::setRange(int maximum) {
     bar_->setRange(0, maximum);
     bar_->setValue(0);
 }
 
-void LoadProgressDialog::setPosition(int position) { bar_->setValue(position); }
+void LoadProgressDialog::setPosition(int position) {
+    bar_->setValue(position);
+}
 
 void LoadProgressDialog::step() {
     if (bar_->value() < bar_->maximum()) bar_->setValue(bar_->value() + 1);

@@ -4,6 +4,8 @@
 
 namespace tonvexa {
 
-void PumpMessages() { QCoreApplication::processEvents(); }
+void PumpMessages() {
+    QCoreApplication::processEvents();
+}
 
 }  // namespace tonvexa

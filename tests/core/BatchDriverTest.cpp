@@ -204,8 +204,8 @@ TEST_F(BatchDriverTest, CancelDuringAJobStopsTheBatchThere) {
     test::writeFile(list[3]->destinationPath, std::string("earlier output"));
     // The user presses Cancel while job 2 is half-way.
     host.progress.onPump = [this] {
-        if (host.progress.batchPosition == 2 && host.progress.fileTexts.back() ==
-                                                    "Converting 2.wma...50%")
+        if (host.progress.batchPosition == 2 &&
+            host.progress.fileTexts.back() == "Converting 2.wma...50%")
             host.progress.cancelled = true;
     };
     runAll(FormatMp3);
@@ -230,19 +230,19 @@ TEST_F(BatchDriverTest, CancelSeenAfterAFinishedJobKeepsItsFile) {
     host.setRowStatus(2, "old");
     // The click arrives just as job 2's last block is done.
     host.progress.onPump = [this] {
-        if (host.progress.batchPosition == 2 && host.progress.fileTexts.back() ==
-                                                    "Converting 2.wma...100%")
+        if (host.progress.batchPosition == 2 &&
+            host.progress.fileTexts.back() == "Converting 2.wma...100%")
             host.progress.cancelled = true;
     };
     // The routine's own polls come first; it still reports 1 with its last block read.
-    table.Register(FormatWma, FormatWav, [](const std::string&, const std::string& d,
-                                            ConvertProgress& p) {
-        test::writeFile(d, std::string("data"));
-        FileProgress fp(p, "2.wma", 100);
-        (void)fp.afterBlock(100);
-        fp.finish(true);
-        return 1;
-    });
+    table.Register(FormatWma, FormatWav,
+                   [](const std::string&, const std::string& d, ConvertProgress& p) {
+                       test::writeFile(d, std::string("data"));
+                       FileProgress fp(p, "2.wma", 100);
+                       (void)fp.afterBlock(100);
+                       fp.finish(true);
+                       return 1;
+                   });
     runAll(FormatWav);
     EXPECT_EQ(host.status[0], "1.wav");
     EXPECT_EQ(host.status[1], "2.wav");
@@ -279,8 +279,8 @@ TEST_F(BatchDriverTest, ConvertingARowTwiceReusesThePlainName) {
     runAll(FormatWma);
     EXPECT_EQ(host.status[0], "a.wma");
     EXPECT_FALSE(fs::exists(dir.file("music/a_1.wma")));
-    EXPECT_EQ(desktop.shown, (std::vector<std::string>{dir.file("music/a.wma"),
-                                                       dir.file("music/a.wma")}));
+    EXPECT_EQ(desktop.shown,
+              (std::vector<std::string>{dir.file("music/a.wma"), dir.file("music/a.wma")}));
 }
 
 TEST_F(BatchDriverTest, AnEarlierOutputThatIsTheSourceIsNeverDeleted) {
@@ -369,8 +369,9 @@ TEST_F(BatchDriverTest, NoSelectionOrNoRowsGivesAMessageOnly) {
     addEntry("a.wma");
     addEntry("b.wma");
     ConvertSelected(list, {false, false}, FormatMp3, context);
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"Tonvexa: There aren't files in list.",
-                                                       "Tonvexa: You should select a file at least."}));
+    EXPECT_EQ(host.messages,
+              (std::vector<std::string>{"Tonvexa: There aren't files in list.",
+                                        "Tonvexa: You should select a file at least."}));
     EXPECT_TRUE(host.events.empty());
     EXPECT_TRUE(host.status.empty());
 }
@@ -437,20 +438,26 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FileProgressArithmetic,
     testing::Values(
         // 100000 frames over 400 pixels: a percent per 1000 frames, a pixel per 250.
-        FileProgressCase{100000, 400, {999, 1, 249, 1000},
-                         {"Converting f.wma...1%", "Converting f.wma...2%"}, {3, 4, 8}},
+        FileProgressCase{100000,
+                         400,
+                         {999, 1, 249, 1000},
+                         {"Converting f.wma...1%", "Converting f.wma...2%"},
+                         {3, 4, 8}},
         // Fewer than 100 frames: the percent step is 1, so percent counts frames.
-        FileProgressCase{50, 459, {10, 10}, {"Converting f.wma...10%", "Converting f.wma...20%"},
-                         {10, 20}},
+        FileProgressCase{
+            50, 459, {10, 10}, {"Converting f.wma...10%", "Converting f.wma...20%"}, {10, 20}},
         // Unknown length: both steps are 1; percent stops at 100, the bar at its width.
-        FileProgressCase{0, 100, {60, 60, 60},
-                         {"Converting f.wma...60%", "Converting f.wma...100%"}, {60, 100}},
+        FileProgressCase{
+            0, 100, {60, 60, 60}, {"Converting f.wma...60%", "Converting f.wma...100%"}, {60, 100}},
         // A bar wider than the length: one pixel per frame.
-        FileProgressCase{200, 459, {100, 150},
-                         {"Converting f.wma...50%", "Converting f.wma...100%"}, {100, 250}},
+        FileProgressCase{200,
+                         459,
+                         {100, 150},
+                         {"Converting f.wma...50%", "Converting f.wma...100%"},
+                         {100, 250}},
         // No bar width at all: one pixel, no division by zero.
-        FileProgressCase{1000, 0, {500, 500},
-                         {"Converting f.wma...50%", "Converting f.wma...100%"}, {1}},
+        FileProgressCase{
+            1000, 0, {500, 500}, {"Converting f.wma...50%", "Converting f.wma...100%"}, {1}},
         // Empty blocks change nothing.
         FileProgressCase{1000, 10, {0, 0}, {}, {}}));
 

@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void touch(const std::string& path) { test::writeFile(path, std::string("x")); }
+void touch(const std::string& path) {
+    test::writeFile(path, std::string("x"));
+}
 
 FileEntry entryFor(const std::string& source) {
     FileEntry e;
@@ -33,7 +35,9 @@ protected:
     }
 
     // A place no file can be created in, even as root: it runs through a regular file.
-    std::string impossible(const std::string& rest) const { return dir.file("plainfile") + "/" + rest; }
+    std::string impossible(const std::string& rest) const {
+        return dir.file("plainfile") + "/" + rest;
+    }
 
     std::string prepare(const std::string& source, AudioFormatCode target, bool expectOk = true) {
         FileEntry e = entryFor(source);
@@ -129,7 +133,8 @@ TEST_F(OutputNamingTest, CreateDirsMirrorsTheSourceFolderBelowTheSpecifiedOne) {
     EXPECT_TRUE(fs::is_directory(mirrored));
     // Doubled separators collapse, drive-like colons go.
     EXPECT_EQ(prepare(root + "//music//pop/1.mp3", FormatWma), mirrored + "1.wma");
-    EXPECT_EQ(prepare(root + "/music/C:/2.mp3", FormatWav), dir.file("out") + root + "/music/C/2.wav");
+    EXPECT_EQ(prepare(root + "/music/C:/2.mp3", FormatWav),
+              dir.file("out") + root + "/music/C/2.wav");
 }
 
 TEST_F(OutputNamingTest, CreateDirsFailureReportsTheFolderAndTriesNoFallback) {

@@ -53,7 +53,9 @@ AppSettings changedSettings() {
     return s;
 }
 
-std::string iniText(const std::string& body) { return "[Options]\n" + body; }
+std::string iniText(const std::string& body) {
+    return "[Options]\n" + body;
+}
 
 }  // namespace
 
@@ -130,7 +132,8 @@ TEST(SettingsStore, EveryFieldRoundTrips) {
     const AppSettings saved = changedSettings();
     {
         SettingsStore store(dir.file("o.ini"));
-        EXPECT_EQ(store.SaveSettings(saved, SettingsStore::SaveFolder | SettingsStore::SaveOptions), 1);
+        EXPECT_EQ(store.SaveSettings(saved, SettingsStore::SaveFolder | SettingsStore::SaveOptions),
+                  1);
         EXPECT_EQ(store.status(), QSettings::NoError);
     }
     SettingsStore again(dir.file("o.ini"));
@@ -146,7 +149,8 @@ TEST(SettingsStore, TagsComeBackByteForByte) {
     AppSettings saved;
     // Every byte value, including zeros inside the text fields and high bytes.
     Id3Tag::Bytes bytes{};
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 37 + 11);
     saved.ID3Tag = Id3Tag::fromBytes(bytes);
     bytes[5] = 0;
     bytes[151] = 0xFF;
@@ -199,24 +203,29 @@ TEST(SettingsStore, GarbageKeepsTheAffectedFields) {
     const std::string longText(300, 'x');
     const std::string justFits(259, 'y');
     const std::string tooLongTag(153, 't');
-    test::writeFile(dir.file("o.ini"),
-                    iniText("MP3BitRate=abc\n"
-                            "MP3SampleRate=48000x\n"
-                            "WMABitRate=99999999999\n"
-                            "WMASampleRate=@ByteArray(48000)\n"
-                            "WAVSampleRate=\n"
-                            "WAVBitsPerSample=8\n"
-                            "CreateDirs=-5\n"
-                            "AmplifyMp3Coeff=250\n"
-                            "Folder=" + longText + "\n"
-                            "DestSpecifiedFolder=" + justFits + "\n"
-                            "ID3Tag=@ByteArray(" + tooLongTag + ")\n"
-                            "WMAID3Tag=@ByteArray(ABCDEFGHIJ)\n"
-                            "ID3TagOpt=0\n"
-                            "WMAChannels=1, 2\n"
-                            "AutoDestWAVEncodingParam=@Variant(garbage)\n"
-                            "not an ini line at all\n"
-                            "BrowseOutputFolder=0\n"));
+    test::writeFile(dir.file("o.ini"), iniText("MP3BitRate=abc\n"
+                                               "MP3SampleRate=48000x\n"
+                                               "WMABitRate=99999999999\n"
+                                               "WMASampleRate=@ByteArray(48000)\n"
+                                               "WAVSampleRate=\n"
+                                               "WAVBitsPerSample=8\n"
+                                               "CreateDirs=-5\n"
+                                               "AmplifyMp3Coeff=250\n"
+                                               "Folder=" +
+                                               longText +
+                                               "\n"
+                                               "DestSpecifiedFolder=" +
+                                               justFits +
+                                               "\n"
+                                               "ID3Tag=@ByteArray(" +
+                                               tooLongTag +
+                                               ")\n"
+                                               "WMAID3Tag=@ByteArray(ABCDEFGHIJ)\n"
+                                               "ID3TagOpt=0\n"
+                                               "WMAChannels=1, 2\n"
+                                               "AutoDestWAVEncodingParam=@Variant(garbage)\n"
+                                               "not an ini line at all\n"
+                                               "BrowseOutputFolder=0\n"));
     AppSettings s;
     s.Folder = "kept folder";
     setFieldText(s.WMAID3Tag.title, "Previous title");
@@ -308,7 +317,8 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
     {
         FileSizeLimit limit(64);
         ASSERT_TRUE(limit.active());
-        EXPECT_EQ(store.SaveSettings(second, SettingsStore::SaveFolder | SettingsStore::SaveOptions), 1);
+        EXPECT_EQ(
+            store.SaveSettings(second, SettingsStore::SaveFolder | SettingsStore::SaveOptions), 1);
     }
     EXPECT_EQ(store.status(), QSettings::AccessError);
     EXPECT_EQ(test::readFile(path), oldContent);

@@ -56,9 +56,9 @@ TEST_F(ProgressDialogTest, LoadDialogLayout) {
     LoadProgressDialog dialog(owner.get());
     EXPECT_EQ(dialog.size(), QSize(480, 101));
     EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
-    for (const ControlPlace& c : {ControlPlace{1053, QRect(11, 11, 459, 13)},
-                                  ControlPlace{1010, QRect(11, 29, 459, 21)},
-                                  ControlPlace{1033, QRect(201, 63, 75, 26)}}) {
+    for (const ControlPlace& c :
+         {ControlPlace{1053, QRect(11, 11, 459, 13)}, ControlPlace{1010, QRect(11, 29, 459, 21)},
+          ControlPlace{1033, QRect(201, 63, 75, 26)}}) {
         QWidget* w = control<QWidget>(dialog, c.id);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), c.pixels) << c.id;
@@ -71,11 +71,10 @@ TEST_F(ProgressDialogTest, LoadDialogLayout) {
 TEST_F(ProgressDialogTest, ConvertDialogLayout) {
     ConvertProgressDialog dialog(owner.get());
     EXPECT_EQ(dialog.size(), QSize(480, 154));
-    for (const ControlPlace& c : {ControlPlace{1032, QRect(11, 11, 459, 13)},
-                                  ControlPlace{1013, QRect(11, 29, 459, 21)},
-                                  ControlPlace{1035, QRect(11, 63, 459, 13)},
-                                  ControlPlace{1037, QRect(11, 81, 459, 21)},
-                                  ControlPlace{1033, QRect(203, 117, 75, 26)}}) {
+    for (const ControlPlace& c :
+         {ControlPlace{1032, QRect(11, 11, 459, 13)}, ControlPlace{1013, QRect(11, 29, 459, 21)},
+          ControlPlace{1035, QRect(11, 63, 459, 13)}, ControlPlace{1037, QRect(11, 81, 459, 21)},
+          ControlPlace{1033, QRect(203, 117, 75, 26)}}) {
         QWidget* w = control<QWidget>(dialog, c.id);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), c.pixels) << c.id;
@@ -173,16 +172,16 @@ TEST_F(ProgressDialogTest, DraggingTheBackgroundMovesTheDialog) {
     QMouseEvent move(QEvent::MouseMove, local + QPoint(30, 20), global + QPoint(30, 20),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&dialog, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, local + QPoint(30, 20),
-                        global + QPoint(30, 20), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local + QPoint(30, 20), global + QPoint(30, 20),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&dialog, &release);
     if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
         EXPECT_EQ(dialog.pos(), start + QPoint(30, 20));
     }
     // Without the button held, moving does nothing.
     const QPoint after = dialog.pos();
-    QMouseEvent hover(QEvent::MouseMove, local, global + QPoint(90, 90), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
+    QMouseEvent hover(QEvent::MouseMove, local, global + QPoint(90, 90), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&dialog, &hover);
     EXPECT_EQ(dialog.pos(), after);
     EXPECT_FALSE(dialog.cancelled());
@@ -198,7 +197,8 @@ TEST_F(ProgressDialogTest, FileProgressDrivesTheDialogsBar) {
         EXPECT_EQ(bar->maximum(), 459);
         EXPECT_TRUE(fp.afterBlock(1152));
         EXPECT_EQ(bar->value(), 11);
-        EXPECT_EQ(control<QLabel>(dialog, 1032)->text(), QStringLiteral("Converting song.wma...2%"));
+        EXPECT_EQ(control<QLabel>(dialog, 1032)->text(),
+                  QStringLiteral("Converting song.wma...2%"));
         fp.finish(true);
         EXPECT_EQ(bar->value(), 459);
         EXPECT_EQ(control<QLabel>(dialog, 1032)->text(),
