@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDBusConnection>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -13,7 +12,6 @@
 
 #include "engine/FileProgress.h"
 #include "ui/ConvertProgressDialog.h"
-#include "ui/DesktopServicesQt.h"
 #include "ui/LoadProgressDialog.h"
 
 using namespace tonvexa;
@@ -66,6 +64,8 @@ TEST_F(ProgressDialogTest, LoadDialogLayout) {
     EXPECT_EQ(control<QPushButton>(dialog, 1033)->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(control<QLabel>(dialog, 1053)->text().isEmpty());
     EXPECT_FALSE(dialog.cancelled());
+    EXPECT_EQ(dialog.font().pointSize(), 8);
+    EXPECT_EQ(control<QLabel>(dialog, 1053)->font().pointSize(), 8);
 }
 
 TEST_F(ProgressDialogTest, ConvertDialogLayout) {
@@ -216,21 +216,4 @@ TEST_F(ProgressDialogTest, LoadDialogBar) {
     EXPECT_EQ(control<QProgressBar>(dialog, 1010)->value(), 2);
     EXPECT_EQ(control<QProgressBar>(dialog, 1010)->maximum(), 3);
     EXPECT_EQ(control<QLabel>(dialog, 1053)->text(), QStringLiteral("Adding file 2 of 3..."));
-}
-
-TEST(DesktopServicesQt, WithoutABusTheFolderOpens) {
-    QDBusConnection none = QDBusConnection::connectToBus(
-        QStringLiteral("unix:path=/nonexistent/tonvexa-bus"), QStringLiteral("tonvexa-no-bus"));
-    ASSERT_FALSE(none.isConnected());
-    QList<QUrl> opened;
-    {
-        DesktopServicesQt services(none, [&opened](const QUrl& url) {
-            opened.push_back(url);
-            return true;
-        });
-        services.ShowInExplorer("/music/some folder/a.mp3");
-    }
-    QDBusConnection::disconnectFromBus(QStringLiteral("tonvexa-no-bus"));
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0], QUrl::fromLocalFile(QStringLiteral("/music/some folder")));
 }
