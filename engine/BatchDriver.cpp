@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "engine/FileProgress.h"
+#include "engine/OutputNameReservations.h"
 #include "engine/OutputNaming.h"
 #include "engine/PathUtil.h"
 
@@ -37,7 +38,28 @@ JobOutcome RunJob(FileEntry& entry, AudioFormatCode target, const ConversionTabl
 
     JobOutcome outcome;
     std::string errorText;
-    if (!PrepareOutputFile(entry, target, errorText, places)) {
+    // Jobs that run at once choose their names one at a time and hold them until they end.
+    bool prepared = false;
+    std::string reserved;
+    if (places.reservations) {
+        std::lock_guard lock(places.reservations->mutex());
+        prepared = PrepareOutputFile(entry, target, errorText, places);
+        if (prepared) {
+            reserved = entry.destinationPath;
+            places.reservations->reserve(reserved);
+        }
+    } else {
+        prepared = PrepareOutputFile(entry, target, errorText, places);
+    }
+    struct Release {
+        OutputNameReservations* names;
+        const std::string& name;
+        ~Release() {
+            if (names && !name.empty()) names->release(name);
+        }
+    } release{places.reservations, reserved};
+
+    if (!prepared) {
         outcome.statusText = errorText;
     } else {
         int result = 0;

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #endif
 
+#include "engine/OutputNameReservations.h"
 #include "engine/PathUtil.h"
 
 namespace tonvexa {
@@ -75,22 +76,32 @@ std::string mirroredFolder(const std::string& source) {
     return mirror;
 }
 
+// A name is taken by anything of that name on disk, and by a name another running job holds.
+void makeFreeName(std::string& destination, const std::string& basePath, AudioFormatCode target,
+                  const OutputNameReservations* reservations) {
+    const std::string_view extension = TargetExtension(target);
+    auto taken = [&](const std::string& name) {
+        return FileExists(name) || (reservations && reservations->isReserved(name));
+    };
+    destination = basePath + std::string(extension);
+    for (long long n = 1; taken(destination); ++n)
+        destination = basePath + "_" + std::to_string(n) + std::string(extension);
+}
+
 bool tryFallback(const std::string& folderOfFallback, const std::string& shortName,
-                 AudioFormatCode target, std::string& destination) {
+                 AudioFormatCode target, std::string& destination,
+                 const OutputNameReservations* reservations) {
     const std::string folder =
         withSeparator(folderOfFallback) + kFallbackFolderName + kPreferredSeparator;
     (void)makeOneFolder(folder);  // it usually exists already
-    MakeOutputName(destination, folder + shortName, target);
+    makeFreeName(destination, folder + shortName, target, reservations);
     return probeCreate(destination);
 }
 
 }  // namespace
 
 void MakeOutputName(std::string& destination, const std::string& basePath, AudioFormatCode target) {
-    const std::string_view extension = TargetExtension(target);
-    destination = basePath + std::string(extension);
-    for (long long n = 1; FileExists(destination); ++n)
-        destination = basePath + "_" + std::to_string(n) + std::string(extension);
+    makeFreeName(destination, basePath, target, nullptr);
 }
 
 bool EnsureFolder(const std::string& path, bool create) {
@@ -138,18 +149,20 @@ bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target, std::string& er
         base = withoutExtension(source);
     }
 
-    MakeOutputName(entry.destinationPath, base, target);
+    makeFreeName(entry.destinationPath, base, target, places.reservations);
     if (probeCreate(entry.destinationPath)) return true;
 
     const std::string shortName = FileNamePart(base);
     if (places.documentsFolder) {
         // The documents folder itself may not exist yet on a fresh account.
         (void)CreateFolderTree(withSeparator(*places.documentsFolder));
-        if (tryFallback(*places.documentsFolder, shortName, target, entry.destinationPath))
+        if (tryFallback(*places.documentsFolder, shortName, target, entry.destinationPath,
+                        places.reservations))
             return true;
     }
     if (places.programFolder &&
-        tryFallback(*places.programFolder, shortName, target, entry.destinationPath))
+        tryFallback(*places.programFolder, shortName, target, entry.destinationPath,
+                    places.reservations))
         return true;
 
     errorText = "Failed to create destination file";

@@ -6,7 +6,10 @@
 
 #include "settings/AppSettings.h"
 
+
 namespace tonvexa {
+
+class OutputNameReservations;
 
 // Everything output naming needs to know about where files may go: the output options and
 // the two fallback places. Filled from the options by OutputPlacesFrom, or by hand in tests.
@@ -18,6 +21,9 @@ struct OutputPlaces {
     // folder into each. Nothing when unknown.
     std::optional<std::string> documentsFolder;
     std::optional<std::string> programFolder;
+    // Names held by other jobs running at the same time (they count as taken); none when jobs
+    // run one after another.
+    OutputNameReservations* reservations = nullptr;
 };
 
 // The places of the options: documents from the platform's standard paths, the program's
