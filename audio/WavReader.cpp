@@ -531,18 +531,24 @@ bool WavReader::ReadCompressed(void* left, void* right, int& framesOut, bool& en
     auto* r = static_cast<std::int16_t*>(right);
     const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
     int produced = 0;
+    bool undecodable = false;
     if (blockPosition_ > 0 && blockPosition_ < blockFrames_) DeliverDecoded(l, r, want, produced);
     if (blockPosition_ >= blockFrames_) blockPosition_ = 0;
     while (produced < want) {
         // A short read is the end of the data; its partial block is not decoded.
         if (!ReadExact(blockBuffer_.data(), static_cast<std::size_t>(blockBytes_))) break;
-        if (!decodeBlock()) break;
+        if (!decodeBlock()) {
+            undecodable = true;
+            break;
+        }
         blockPosition_ = 0;
         DeliverDecoded(l, r, want, produced);
         if (blockPosition_ >= blockFrames_) blockPosition_ = 0;
     }
     framesOut = produced;
     framesLeft_ -= produced;
+    // A block that cannot be decoded ends the input: what follows it cannot be trusted.
+    if (undecodable) framesLeft_ = 0;
     if (framesLeft_ <= 0) endFlag = true;
     return true;
 }
