@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace tonvexa {
+
+// The on-disk layout of RIFF WAVE files as the WAV reader walks them: chunk ids, format
+// tags and the sizes of the "fmt " bodies. Every number here is fixed by the file format.
+namespace wav {
+
+using ChunkId = std::array<char, 4>;
+inline constexpr ChunkId kRiffId{'R', 'I', 'F', 'F'};
+inline constexpr ChunkId kWaveId{'W', 'A', 'V', 'E'};
+inline constexpr ChunkId kFormatChunkId{'f', 'm', 't', ' '};
+inline constexpr ChunkId kFactChunkId{'f', 'a', 'c', 't'};
+inline constexpr ChunkId kDataChunkId{'d', 'a', 't', 'a'};
+
+// "RIFF", its size, "WAVE".
+inline constexpr std::size_t kRiffHeaderSize = 12;
+// Every chunk starts with its 4-byte id and a 32-bit little-endian body size.
+inline constexpr std::size_t kChunkHeaderSize = 8;
+
+// Format tags (WAVEFORMATEX wFormatTag).
+inline constexpr std::uint16_t kFormatPcm = 0x0001;
+inline constexpr std::uint16_t kFormatMsAdpcm = 0x0002;
+inline constexpr std::uint16_t kFormatIeeeFloat = 0x0003;
+inline constexpr std::uint16_t kFormatALaw = 0x0006;
+inline constexpr std::uint16_t kFormatMuLaw = 0x0007;
+inline constexpr std::uint16_t kFormatImaAdpcm = 0x0011;
+inline constexpr std::uint16_t kFormatGsm610 = 0x0031;
+inline constexpr std::uint16_t kFormatMpegLayer3 = 0x0055;
+inline constexpr std::uint16_t kFormatExtensible = 0xFFFE;
+
+// The "fmt " body without an extension (PCMWAVEFORMAT plus bits per sample), and the
+// record the reader keeps: that body plus the 2-byte extension size.
+inline constexpr std::size_t kFormatBodySize = 16;
+inline constexpr std::size_t kFormatRecordSize = 18;
+
+// WAVE_FORMAT_EXTENSIBLE: after the 18-byte record come valid bits (u16), the channel mask
+// (u32) and the sub-format GUID (16 bytes), 40 bytes in all, with an extension size of 22.
+inline constexpr std::size_t kExtensibleBodySize = 40;
+inline constexpr std::uint16_t kExtensibleExtensionSize = 22;
+inline constexpr std::size_t kExtensibleGuidOffset = 24;
+inline constexpr std::size_t kGuidSize = 16;
+// A sub-format GUID is {tag-0000-0010-8000-00AA00389B71}: the format tag as the first
+// 32-bit field, then this fixed tail (bytes 4..15 as stored).
+inline constexpr std::array<std::uint8_t, 12> kSubFormatGuidTail{
+    0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+
+// IMA ADPCM: extension size, then samples per block (u16). Each block starts with a
+// 4-byte header per channel and then holds groups of 4 bytes per channel.
+inline constexpr std::uint16_t kImaMinimumExtensionSize = 2;
+inline constexpr std::size_t kImaExtensionBytes = 4;
+inline constexpr std::size_t kImaChannelHeaderSize = 4;
+inline constexpr std::size_t kImaGroupBytes = 4;
+
+// Microsoft ADPCM: extension size, samples per block (u16), coefficient count (u16), then
+// the coefficient pairs (two s16 each). A block starts with a 7-byte header per channel.
+inline constexpr std::uint16_t kMsMinimumExtensionSize = 4;
+inline constexpr std::size_t kMsChannelHeaderSize = 7;
+inline constexpr std::size_t kMsCoefficientPairSize = 4;
+
+// GSM 6.10 in the Microsoft WAV49 packing: two 160-sample frames share 65 bytes, the
+// second frame's bytes starting at offset 33.
+inline constexpr std::uint16_t kGsmBlockAlign = 65;
+inline constexpr std::uint16_t kGsmSamplesPerBlock = 320;
+inline constexpr std::uint16_t kGsmMinimumExtensionSize = 2;
+inline constexpr std::uint32_t kGsmMinimumFormatSize = 20;
+inline constexpr std::size_t kGsmSecondFrameOffset = 33;
+inline constexpr std::size_t kGsmFrameSamples = 160;
+
+// "fact": the 32-bit count of sample frames.
+inline constexpr std::uint32_t kFactMinimumSize = 4;
+
+}  // namespace wav
+
+// The first 18 bytes of a "fmt " body (WAVEFORMATEX): the first 16 as stored, the extension
+// size only for the formats that have one.
+struct WavFormatRecord {
+    std::uint16_t formatTag = 0;
+    std::uint16_t channels = 0;
+    std::uint32_t samplesPerSec = 0;
+    std::uint32_t avgBytesPerSec = 0;
+    std::uint16_t blockAlign = 0;
+    std::uint16_t bitsPerSample = 0;
+    std::uint16_t extensionSize = 0;
+};
+
+}  // namespace tonvexa

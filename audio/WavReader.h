@@ -1,0 +1,137 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio/ImaAdpcmDecoder.h"
+#include "audio/MsAdpcmDecoder.h"
+#include "audio/WavFormat.h"
+
+struct gsm_state;
+
+namespace tonvexa {
+
+// Reads a RIFF WAVE file and delivers its audio as planar blocks of at most 1152 sample
+// frames: unsigned 8-bit for 8-bit PCM files, signed 16-bit for every other format.
+// Formats: PCM of 8, 16, 24 and 32 bits, IEEE float of 32 and 64 bits, A-law, mu-law, IMA
+// ADPCM, Microsoft ADPCM, GSM 6.10 and (through the MP3 reader) MPEG Layer 3; also
+// WAVE_FORMAT_EXTENSIBLE files whose sub-format is PCM, IEEE float, A-law or mu-law, which
+// are read as that format.
+//
+// Cycle: Open (walks the header), PrepareDecoding (buffers and the read routine), Read until
+// a block of 0 frames or the end flag, Close. The probe of a file's properties stops after
+// Open and reads format(), totalFrames(), outputBits() and outputChannels().
+class WavReader {
+public:
+    // The most frames one Read delivers; the caller's arrays hold this many samples.
+    static constexpr int kMaxBlockFrames = 1152;
+
+    WavReader();
+    virtual ~WavReader();
+    WavReader(const WavReader&) = delete;
+    WavReader& operator=(const WavReader&) = delete;
+
+    // Closes what was open, opens the file and walks its chunks up to the "data" chunk.
+    // False when the file cannot be read as one of the formats. After a failure the
+    // stream may stay open; Close (or destruction) releases it.
+    [[nodiscard]] bool Open(const std::string& path);
+
+    // Chooses the read routine and allocates the buffers for the format. False when the
+    // header was not parsed, or for float files of other than 32 or 64 bits.
+    [[nodiscard]] bool PrepareDecoding();
+
+    // Reads the next block through the routine PrepareDecoding chose. left and right are
+    // the caller's arrays of kMaxBlockFrames samples of outputBits() width (std::uint8_t
+    // for 8, std::int16_t for 16); right is written only when outputChannels() is 2.
+    // framesOut receives the frames delivered (0 to 1152); endFlag is set when the input is
+    // known to be exhausted and is never cleared here. A block of 0 frames also ends the
+    // input. The WAV routines return true; the MP3 routine returns false for a decoding
+    // error. Without a prepared routine: 0 frames, end flag set, false.
+    [[nodiscard]] bool Read(void* left, void* right, int& framesOut, bool& endFlag);
+
+    // Releases the stream, the buffers and the decoders. Harmless when nothing is open.
+    void Close();
+
+    bool isOpen() const { return file_ != nullptr; }
+    const std::string& path() const { return path_; }
+    // The "fmt " record (for an extensible file its sub-format's tag; for MPEG Layer 3
+    // data the MP3 stream's channels and rate).
+    const WavFormatRecord& format() const { return format_; }
+    // Length in sample frames per channel; the larger of the "fact" count and the count
+    // that follows from the data size.
+    std::int32_t totalFrames() const { return totalFrames_; }
+    std::int32_t framesLeft() const { return framesLeft_; }
+    // The size field of the "data" chunk.
+    std::uint32_t dataSize() const { return dataSize_; }
+    // 8 or 16: the width of the delivered samples.
+    int outputBits() const { return outputBits_; }
+    // 1 or 2: the channels delivered.
+    int outputChannels() const { return outputChannels_; }
+
+private:
+    using BlockReaderFn = bool (WavReader::*)(void* left, void* right, int& framesOut,
+                                              bool& endFlag);
+    using LawExpanderFn = std::int32_t (*)(std::uint8_t);
+
+    struct FileCloser {
+        void operator()(std::FILE* file) const;
+    };
+    struct GsmDestroyer {
+        void operator()(gsm_state* handle) const;
+    };
+
+    [[nodiscard]] bool ParseHeader();
+    [[nodiscard]] bool ParseFormatChunk(std::uint32_t chunkSize);
+    [[nodiscard]] bool ReadMsAdpcmExtension(std::int64_t available);
+    [[nodiscard]] bool ReadImaAdpcmExtension(std::int64_t available);
+    [[nodiscard]] bool ReadExact(void* buffer, std::size_t bytes);
+    [[nodiscard]] bool Skip(std::int64_t bytes);
+    void ResetDecoding();
+
+    // Uncompressed routines, by the file's sample format.
+    bool ReadPcm8(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadPcm24(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadPcm32(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadFloat32(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadFloat64(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadCompanded(void* left, void* right, int& framesOut, bool& endFlag);
+    template <typename Convert>
+    bool ReadUncompressed(void* left, void* right, int& framesOut, bool& endFlag,
+                          std::size_t sampleBytes, Convert convert);
+
+    // Compressed routines: one block at a time, kept decoded until delivered.
+    bool ReadImaAdpcm(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadMsAdpcm(void* left, void* right, int& framesOut, bool& endFlag);
+    bool ReadGsm(void* left, void* right, int& framesOut, bool& endFlag);
+    template <typename DecodeBlock>
+    bool ReadCompressed(void* left, void* right, int& framesOut, bool& endFlag,
+                        DecodeBlock decodeBlock);
+    void DeliverDecoded(std::int16_t* left, std::int16_t* right, int want, int& produced);
+
+    BlockReaderFn BlockReader = nullptr;
+    LawExpanderFn LawExpander = nullptr;
+    std::string path_;
+    std::unique_ptr<std::FILE, FileCloser> file_;
+    bool headerParsed_ = false;
+    WavFormatRecord format_;
+    std::int32_t totalFrames_ = 0;
+    std::int32_t framesLeft_ = 0;
+    std::uint32_t dataSize_ = 0;
+    std::unique_ptr<MsAdpcmDecoder> msAdpcmDecoder_;
+    std::unique_ptr<ImaAdpcmDecoder> imaAdpcmDecoder_;
+    int outputBits_ = 0;
+    int outputChannels_ = 0;
+    std::unique_ptr<gsm_state, GsmDestroyer> gsmDecoder_;
+    std::vector<std::uint8_t> blockBuffer_;
+    std::vector<std::int16_t> decodedBuffer_;
+    int blockBytes_ = 0;
+    int blockFrames_ = 0;
+    int blockPosition_ = 0;
+    bool compressedStereo_ = false;
+};
+
+}  // namespace tonvexa

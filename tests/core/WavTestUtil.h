@@ -1,0 +1,149 @@
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "audio/WavReader.h"
+
+namespace tonvexa::test {
+
+// Little-endian byte building for hand-made WAV files.
+inline void PutLe16(std::vector<std::uint8_t>& out, unsigned value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+inline void PutLe32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+inline void PutText(std::vector<std::uint8_t>& out, const char* text) {
+    out.insert(out.end(), text, text + std::strlen(text));
+}
+
+// A RIFF WAVE file put together chunk by chunk, byte for byte as given: no pad bytes are
+// added after odd sizes.
+class WavBuilder {
+public:
+    WavBuilder() {
+        PutText(bytes_, "RIFF");
+        PutLe32(bytes_, 0);
+        PutText(bytes_, "WAVE");
+    }
+
+    // A chunk with a stated size that may differ from the body given.
+    WavBuilder& Chunk(const char* id, const std::vector<std::uint8_t>& body,
+                      std::int64_t statedSize = -1) {
+        PutText(bytes_, id);
+        PutLe32(bytes_, static_cast<std::uint32_t>(statedSize < 0 ? body.size() : statedSize));
+        bytes_.insert(bytes_.end(), body.begin(), body.end());
+        return *this;
+    }
+
+    // The 16-byte "fmt " body plus any extension bytes.
+    static std::vector<std::uint8_t> FormatBody(unsigned tag, unsigned channels,
+                                                std::uint32_t rate, unsigned blockAlign,
+                                                unsigned bits,
+                                                const std::vector<std::uint8_t>& extension = {}) {
+        std::vector<std::uint8_t> body;
+        PutLe16(body, tag);
+        PutLe16(body, channels);
+        PutLe32(body, rate);
+        PutLe32(body, rate * blockAlign);
+        PutLe16(body, blockAlign);
+        PutLe16(body, bits);
+        body.insert(body.end(), extension.begin(), extension.end());
+        return body;
+    }
+
+    WavBuilder& Format(unsigned tag, unsigned channels, std::uint32_t rate, unsigned blockAlign,
+                       unsigned bits, const std::vector<std::uint8_t>& extension = {}) {
+        return Chunk("fmt ", FormatBody(tag, channels, rate, blockAlign, bits, extension));
+    }
+
+    WavBuilder& Fact(std::uint32_t frames) {
+        std::vector<std::uint8_t> body;
+        PutLe32(body, frames);
+        return Chunk("fact", body);
+    }
+
+    WavBuilder& Data(const std::vector<std::uint8_t>& body, std::int64_t statedSize = -1) {
+        return Chunk("data", body, statedSize);
+    }
+
+    WavBuilder& Raw(const std::vector<std::uint8_t>& tail) {
+        bytes_.insert(bytes_.end(), tail.begin(), tail.end());
+        return *this;
+    }
+
+    std::vector<std::uint8_t> Bytes() const {
+        std::vector<std::uint8_t> out = bytes_;
+        const auto size = static_cast<std::uint32_t>(out.size() - 8);
+        for (int i = 0; i < 4; ++i) out[4 + i] = static_cast<std::uint8_t>(size >> (8 * i));
+        return out;
+    }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+// Everything a reader delivered, channels interleaved as delivered (one or two).
+struct ReadResult {
+    bool opened = false;
+    bool prepared = false;
+    bool readFailed = false;
+    bool endFlag = false;
+    bool endedInTime = false;
+    int channels = 0;
+    int bits = 0;
+    std::int64_t frames = 0;
+    std::vector<std::int16_t> samples16;
+    std::vector<std::uint8_t> samples8;
+};
+
+// Opens, prepares and reads a file to its end. Every block that delivers frames takes at
+// least one byte of the file, so a file of n bytes must end within n + 2 reads.
+inline ReadResult ReadWholeFile(const std::string& path, std::uint64_t maxReads) {
+    ReadResult result;
+    WavReader reader;
+    result.opened = reader.Open(path);
+    if (!result.opened) return result;
+    result.prepared = reader.PrepareDecoding();
+    if (!result.prepared) return result;
+    result.channels = reader.outputChannels();
+    result.bits = reader.outputBits();
+    std::int16_t left[WavReader::kMaxBlockFrames];
+    std::int16_t right[WavReader::kMaxBlockFrames];
+    for (std::uint64_t reads = 0; reads < maxReads; ++reads) {
+        std::memset(left, 0, sizeof left);
+        std::memset(right, 0, sizeof right);
+        int frames = -1;
+        bool end = false;
+        if (!reader.Read(left, right, frames, end)) result.readFailed = true;
+        if (frames < 0 || frames > WavReader::kMaxBlockFrames) {
+            result.frames = -1;
+            return result;
+        }
+        for (int i = 0; i < frames; ++i) {
+            if (result.bits == 8) {
+                result.samples8.push_back(reinterpret_cast<std::uint8_t*>(left)[i]);
+                if (result.channels == 2)
+                    result.samples8.push_back(reinterpret_cast<std::uint8_t*>(right)[i]);
+            } else {
+                result.samples16.push_back(left[i]);
+                if (result.channels == 2) result.samples16.push_back(right[i]);
+            }
+        }
+        result.frames += frames;
+        if (end) result.endFlag = true;
+        if (frames == 0 || end || result.readFailed) {
+            result.endedInTime = true;
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace tonvexa::test
