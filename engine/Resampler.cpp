@@ -91,7 +91,9 @@ void Resampler::Reset() {
     cutoff_ = 0.0;
     inputStep_ = phaseDenominator_ = phaseNumerator_ = 0;
     stride_ = 0;
-    tables_ = {};
+    tableStorage_ = {};
+    tables_ = nullptr;
+    tableOfPhase_ = {};
     for (auto& h : history_) h = {};
     steps_ = {};
     for (auto& w : window_) w = {};
@@ -105,8 +107,8 @@ std::size_t Resampler::OutputCapacity(std::int32_t inputFrames) const {
 }
 
 const double* Resampler::PhaseTable(int k) const {
-    if (tables_.empty() || k < 0 || k > 2 * upFactor_) return nullptr;
-    return tables_.data() + static_cast<std::size_t>(k) * stride_;
+    if (!tables_ || k < 0 || k > 2 * upFactor_) return nullptr;
+    return tables_ + static_cast<std::size_t>(k) * stride_;
 }
 
 bool Resampler::Init() {
@@ -132,9 +134,15 @@ bool Resampler::Init() {
     half_ = tapCount_ / 2;
     cutoff_ = std::min(static_cast<double>(output_.sampleRate) / input_.sampleRate, 1.0);
     const std::size_t taps = static_cast<std::size_t>(tapCount_) + 1;
-    stride_ = (taps + resample::kLanes - 1) / resample::kLanes * resample::kLanes;
+    stride_ = (taps + resample::kStrideMultiple - 1) / resample::kStrideMultiple * resample::kStrideMultiple;
 
     BuildTables();
+    // For the usual rates the phase walk has few values: look their tables up.
+    if (2 * phaseDenominator_ <= kPhaseLookupLimit) {
+        std::vector<std::int32_t> lookup(static_cast<std::size_t>(2 * phaseDenominator_));
+        for (std::size_t u = 0; u < lookup.size(); ++u) lookup[u] = TableStart(static_cast<std::int64_t>(u));
+        tableOfPhase_ = std::move(lookup);
+    }
     for (auto& h : history_) h.assign(taps, 0);
     phaseNumerator_ = 0;
     filter_ = resample::BestFilter();
@@ -147,7 +155,12 @@ void Resampler::BuildTables() {
     const int L = upFactor_;
     const int N = tapCount_;
     const double c = cutoff_;
-    tables_.assign(static_cast<std::size_t>(2 * L + 1) * stride_, 0.0);
+    constexpr std::size_t align = resample::kTableAlignment / sizeof(double);
+    tableStorage_.assign(static_cast<std::size_t>(2 * L + 1) * stride_ + align, 0.0);
+    const auto address = reinterpret_cast<std::uintptr_t>(tableStorage_.data());
+    const std::size_t skip = (resample::kTableAlignment - address % resample::kTableAlignment) %
+                             resample::kTableAlignment / sizeof(double);
+    tables_ = tableStorage_.data() + skip;
     std::vector<float> h(static_cast<std::size_t>(N) + 1);
     for (int k = 0; k <= 2 * L; ++k) {
         const double f = static_cast<double>(k - L) / (2.0 * L);
@@ -166,7 +179,7 @@ void Resampler::BuildTables() {
             sum += h[static_cast<std::size_t>(j)];
         }
         // Each table sums to one: unity gain at zero frequency.
-        double* table = tables_.data() + static_cast<std::size_t>(k) * stride_;
+        double* table = tables_ + static_cast<std::size_t>(k) * stride_;
         for (int j = 0; j <= N; ++j)
             table[j] = static_cast<float>(h[static_cast<std::size_t>(j)] / sum);
     }
@@ -175,52 +188,61 @@ void Resampler::BuildTables() {
 // Lays out where every output sample of this block reads its taps and weights, stopping at
 // the first one that would need input beyond the block or when the output is full. Returns
 // how many there are.
+//
+// With an odd tap count the kernel sits between two input samples: base = floor(p) and the
+// fraction d = p - base - 1/2. With an even count it is centred on the nearest sample,
+// base = floor(p + 1/2) and d = p - base, which keeps d within half a sample and with it the
+// table index within the 2L + 1 tables, also for ratios just off a whole number (for exactly
+// whole-number ratios both rules agree with plain floor(p)). Either way the table is
+// k = floor(2L d + L + 1/2). The walk is done in integers: u = 2p + shift - 2B base stays
+// within [0, 2B), shift being B for the even count and 0 for the odd, and k = floor((2L u +
+// B) / 2B) for both.
 std::size_t Resampler::FilterPositions(std::int32_t n) {
-    const std::int64_t L = upFactor_;
-    const std::int64_t reach = tapCount_ - half_;
     const std::int64_t B = phaseDenominator_;
-    // With an even tap count the kernel is centred on an input sample, otherwise between two.
-    // Centring on the nearest sample keeps the fraction within half a sample, and with it the
-    // table index within the 2L + 1 tables, also for ratios just off a whole number.
-    const bool evenTaps = tapCount_ % 2 == 0;
+    const std::int64_t twoB = 2 * B;
+    const std::int64_t reach = tapCount_ - half_;
+    const std::int64_t shift = tapCount_ % 2 == 0 ? B : 0;
     const std::size_t capacity = OutputCapacity(n);
-    const std::int64_t historyLength = static_cast<std::int64_t>(tapCount_) + 1;
+    const std::int64_t startOffset = static_cast<std::int64_t>(tapCount_) + 1 - half_;
 
-    steps_.clear();
-    steps_.reserve(capacity);
-    for (std::size_t i = 0; i < capacity; ++i) {
-        // The position p = i x ratio - offset, as a numerator over B.
-        const std::int64_t p = static_cast<std::int64_t>(i) * inputStep_ - phaseNumerator_;
-        std::int64_t base, k;
-        if (evenTaps) {
-            base = FloorDiv(2 * p + B, 2 * B);  // floor(p + 0.5)
-            const std::int64_t r = p - base * B;  // d = r / B, within [-1/2, 1/2)
-            k = FloorDiv(4 * L * r + 2 * L * B + B, 2 * B);  // floor(2L d + L + 0.5)
-        } else {
-            base = FloorDiv(p, B);
-            const std::int64_t r = p - base * B;  // d = r / B - 1/2
-            k = FloorDiv(4 * L * r + B, 2 * B);
+    // Position of output 0, then the step from one output to the next (2 x inputStep_).
+    std::int64_t base = FloorDiv(-2 * phaseNumerator_ + shift, twoB);
+    std::int64_t u = -2 * phaseNumerator_ + shift - twoB * base;
+    const std::int64_t stepWhole = (2 * inputStep_) / twoB;
+    const std::int64_t stepRest = (2 * inputStep_) % twoB;
+
+    steps_.resize(capacity);
+    const std::int32_t* lookup = tableOfPhase_.empty() ? nullptr : tableOfPhase_.data();
+    std::size_t m = 0;
+    for (; m < capacity && base + reach < n; ++m) {
+        steps_[m] = {static_cast<std::int32_t>(base + startOffset),
+                     lookup ? lookup[u] : TableStart(u)};
+        base += stepWhole;
+        u += stepRest;
+        if (u >= twoB) {
+            u -= twoB;
+            ++base;
         }
-        if (base + reach >= n) break;
-        k = std::clamp<std::int64_t>(k, 0, 2 * L);
-        steps_.push_back({static_cast<std::int32_t>(base - half_ + historyLength),
-                          static_cast<std::int32_t>(static_cast<std::size_t>(k) * stride_)});
     }
-    return steps_.size();
+    return m;
+}
+
+std::int32_t Resampler::TableStart(std::int64_t u) const {
+    const std::int64_t k = std::clamp<std::int64_t>(
+        (2 * upFactor_ * u + phaseDenominator_) / (2 * phaseDenominator_), 0, 2 * upFactor_);
+    return static_cast<std::int32_t>(static_cast<std::size_t>(k) * stride_);
 }
 
 void Resampler::UpdateHistory(int channel, const std::int16_t* input, std::int64_t consumed) {
     // The new history is the last N + 1 samples of (old history, consumed input).
     auto& history = history_[static_cast<std::size_t>(channel)];
     const auto length = static_cast<std::int64_t>(history.size());
-    std::vector<std::int16_t> next(history.size());
-    for (std::int64_t i = 0; i < length; ++i) {
-        const std::int64_t pos = consumed + i;  // in the joined sequence
-        next[static_cast<std::size_t>(i)] =
-            pos < length ? history[static_cast<std::size_t>(pos)]
-                         : input[static_cast<std::size_t>(pos - length)];
+    if (consumed >= length) {
+        std::copy(input + (consumed - length), input + consumed, history.begin());
+        return;
     }
-    history.swap(next);
+    std::copy(history.begin() + consumed, history.end(), history.begin());
+    std::copy(input, input + consumed, history.end() - consumed);
 }
 
 bool Resampler::Process(const void* input1, const void* input2, std::int32_t inputFrames,
@@ -247,19 +269,31 @@ bool Resampler::Process(const void* input1, const void* input2, std::int32_t inp
     const std::size_t m = FilterPositions(inputFrames);
     const std::size_t historyLength = history_[0].size();
     const int channels = input_.channels;
+    // With no channel or width change to follow, the filter writes straight into the
+    // caller's buffers.
+    const bool direct = DirectOutput();
+    std::int16_t* target[2] = {};
     for (int c = 0; c < channels; ++c) {
+        const auto ch = static_cast<std::size_t>(c);
         // History, then the block, then zeros for the lanes past the last tap.
-        auto& window = window_[static_cast<std::size_t>(c)];
+        auto& window = window_[ch];
         window.resize(historyLength + n + stride_);
-        const auto& history = history_[static_cast<std::size_t>(c)];
-        std::copy(history.begin(), history.end(), window.begin());
-        std::copy(in[c], in[c] + n, window.begin() + static_cast<std::ptrdiff_t>(historyLength));
-        std::fill(window.begin() + static_cast<std::ptrdiff_t>(historyLength + n), window.end(), 0.0);
-        filtered_[static_cast<std::size_t>(c)].resize(std::max<std::size_t>(m, 1));
+        double* w = window.data();
+        const std::int16_t* h = history_[ch].data();
+        for (std::size_t i = 0; i < historyLength; ++i) w[i] = h[i];
+        w += historyLength;
+        const std::int16_t* x = in[c];
+        for (std::size_t i = 0; i < n; ++i) w[i] = x[i];
+        std::fill(w + n, w + n + stride_, 0.0);
+        if (direct) {
+            target[c] = static_cast<std::int16_t*>(c == 0 ? output1 : output2);
+        } else {
+            filtered_[ch].resize(std::max<std::size_t>(m, 1));
+            target[c] = filtered_[ch].data();
+        }
     }
-    filter_(tables_.data(), stride_, steps_.data(), m, window_[0].data(),
-            channels == 2 ? window_[1].data() : nullptr, filtered_[0].data(),
-            channels == 2 ? filtered_[1].data() : nullptr);
+    filter_(tables_, stride_, steps_.data(), m, window_[0].data(),
+            channels == 2 ? window_[1].data() : nullptr, target[0], target[1]);
 
     // The whole block is always consumed. Outputs that did not fit the caller's buffers
     // (only possible for very short blocks) come first in the next call: their positions,
@@ -269,8 +303,9 @@ bool Resampler::Process(const void* input1, const void* input2, std::int32_t inp
     phaseNumerator_ += consumed * phaseDenominator_ - static_cast<std::int64_t>(m) * inputStep_;
     for (int c = 0; c < channels; ++c) UpdateHistory(c, in[c], consumed);
 
-    EmitTo(filtered_[0].data(), channels == 2 ? filtered_[1].data() : nullptr, input_, output_, m,
-           output1, output2);
+    if (!direct)
+        EmitTo(filtered_[0].data(), channels == 2 ? filtered_[1].data() : nullptr, input_, output_,
+               m, output1, output2);
     outputFrames = static_cast<std::int32_t>(m);
     return true;
 }

@@ -71,7 +71,11 @@ private:
     bool Resampling() const { return input_.sampleRate != output_.sampleRate; }
     void BuildTables();
     std::size_t FilterPositions(std::int32_t n);
+    std::int32_t TableStart(std::int64_t u) const;
     void UpdateHistory(int channel, const std::int16_t* input, std::int64_t consumed);
+    bool DirectOutput() const {
+        return output_.channels == input_.channels && output_.bitsPerSample == 16;
+    }
 
     PcmFormat input_;
     PcmFormat output_;
@@ -93,7 +97,11 @@ private:
 
     // Tables 0 to 2L, stride_ weights each; the values are single-precision numbers held as
     // doubles so that the inner loop needs no conversion.
-    std::vector<double> tables_;
+    std::vector<double> tableStorage_;
+    double* tables_ = nullptr;  // inside tableStorage_, on a kTableAlignment boundary
+    // Where table k = floor((2L u + B) / 2B) starts, for every phase step u in [0, 2B).
+    static constexpr std::int64_t kPhaseLookupLimit = 1 << 16;
+    std::vector<std::int32_t> tableOfPhase_;
     // The last N + 1 input samples before the next block, per channel.
     std::array<std::vector<std::int16_t>, 2> history_;
     resample::FilterFunction filter_ = nullptr;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <numbers>
 #include <numeric>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -239,31 +240,48 @@ TEST(ResampleKernel, EveryImplementationGivesTheSameSums) {
     resample::NamedFilter filters[8];
     const std::size_t count = resample::AvailableFilters(filters, 8);
     ASSERT_GE(count, 1u);
-    // Random weights and full-scale inputs over a table block, with varied positions.
-    const std::size_t stride = 36, tables = 9;
-    std::vector<double> w(stride * tables);
-    const Samples noise = Noise(w.size() + 4000, 5, 32767);
-    for (std::size_t i = 0; i < w.size(); ++i)
-        w[i] = static_cast<float>(noise[i] / 32768.0 * (i % stride < 33 ? 0.3 : 0.0));
-    std::vector<double> x1(3000), x2(3000);
-    for (std::size_t i = 0; i < x1.size(); ++i) {
-        x1[i] = noise[w.size() + i];
-        x2[i] = noise[w.size() + 1000 + i] * (i % 3 ? 1 : -1);
+    // Table lengths with unrolled loops (32, 40) and without (48), random weights and
+    // full-scale inputs, varied positions; tables aligned as the kernels expect.
+    for (const std::size_t stride : {32u, 40u, 48u}) {
+        const std::size_t tables = 9;
+        std::vector<double> storage(stride * tables + 8);
+        const std::size_t skip = (64 - reinterpret_cast<std::uintptr_t>(storage.data()) % 64) % 64 / 8;
+        std::span<double> w(storage.data() + skip, stride * tables);
+        const Samples noise = Noise(w.size() + 4000, 5, 32767);
+        for (std::size_t i = 0; i < w.size(); ++i)
+            w[i] = static_cast<float>(noise[i] / 32768.0 * (i % stride < stride - 3 ? 0.3 : 0.0));
+        std::vector<double> x1(3000), x2(3000);
+        for (std::size_t i = 0; i < x1.size(); ++i) {
+            x1[i] = noise[w.size() + i];
+            x2[i] = noise[w.size() + 1000 + i] * (i % 3 ? 1 : -1);
+        }
+        std::vector<resample::FilterStep> steps;
+        for (std::int32_t i = 0; i < 2900; i += 3)
+            steps.push_back({i, static_cast<std::int32_t>((static_cast<std::size_t>(i) % tables) * stride)});
+        Samples ref1(steps.size()), ref2(steps.size()), mono(steps.size());
+        filters[0].function(w.data(), stride, steps.data(), steps.size(), x1.data(), x2.data(),
+                            ref1.data(), ref2.data());
+        for (std::size_t f = 0; f < count; ++f) {
+            Samples o1(steps.size()), o2(steps.size());
+            filters[f].function(w.data(), stride, steps.data(), steps.size(), x1.data(), x2.data(),
+                                o1.data(), o2.data());
+            EXPECT_EQ(o1, ref1) << filters[f].name << " stride " << stride;
+            EXPECT_EQ(o2, ref2) << filters[f].name << " stride " << stride;
+            filters[f].function(w.data(), stride, steps.data(), steps.size(), x1.data(), nullptr,
+                                mono.data(), nullptr);
+            EXPECT_EQ(mono, ref1) << filters[f].name << " stride " << stride << " on one channel";
+        }
+        // Plain sums in long double stay within one of these.
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            long double sum = 0;
+            for (std::size_t j = 0; j < stride; ++j)
+                sum += static_cast<long double>(w[static_cast<std::size_t>(steps[i].tableStart) + j]) *
+                       x1[static_cast<std::size_t>(steps[i].inputStart) + j];
+            ASSERT_NEAR(ref1[i], static_cast<double>(std::clamp<long double>(sum, -32768, 32767)), 1.0);
+        }
+        // The weights are large enough that some sums leave the 16-bit range.
+        EXPECT_NE(std::count(ref1.begin(), ref1.end(), 32767) + std::count(ref1.begin(), ref1.end(), -32768), 0);
     }
-    std::vector<resample::FilterStep> steps;
-    for (std::int32_t i = 0; i < 2900; i += 3) steps.push_back({i, static_cast<std::int32_t>((i % tables) * stride)});
-    Samples ref1(steps.size()), ref2(steps.size()), mono(steps.size());
-    filters[0].function(w.data(), stride, steps.data(), steps.size(), x1.data(), x2.data(), ref1.data(), ref2.data());
-    for (std::size_t f = 0; f < count; ++f) {
-        Samples o1(steps.size()), o2(steps.size());
-        filters[f].function(w.data(), stride, steps.data(), steps.size(), x1.data(), x2.data(), o1.data(), o2.data());
-        EXPECT_EQ(o1, ref1) << filters[f].name;
-        EXPECT_EQ(o2, ref2) << filters[f].name;
-        filters[f].function(w.data(), stride, steps.data(), steps.size(), x1.data(), nullptr, mono.data(), nullptr);
-        EXPECT_EQ(mono, ref1) << filters[f].name << " on one channel";
-    }
-    // The weights are large enough that some sums leave the 16-bit range.
-    EXPECT_NE(std::count(ref1.begin(), ref1.end(), 32767) + std::count(ref1.begin(), ref1.end(), -32768), 0);
 }
 
 TEST(Resampler, ChannelAndWidthConversionAtEqualRates) {
