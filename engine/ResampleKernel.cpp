@@ -122,16 +122,44 @@ TONVEXA_AVX2 inline __m256d Avx2Dot(L length, const double* w, const double* x,
     return _mm256_add_pd(a0, a1);
 }
 
+// GCC 12's AVX-512 headers fill unused result lanes from an "undefined" value, which its own
+// flow analysis then reports as maybe uninitialised; nothing here reads such a lane.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 // One register holds all eight lanes; the tables start on 64-byte boundaries.
 template <class L>
-TONVEXA_AVX512 inline __m256d Avx512Dot(L length, const double* w, const double* x,
+TONVEXA_AVX512 inline __m512d Avx512Dot(L length, const double* w, const double* x,
                                         std::size_t runtimeStride) {
     const std::size_t stride = LengthOf(length, runtimeStride);
     __m512d a = _mm512_setzero_pd();
     for (std::size_t j = 0; j < stride; j += 8)
         a = _mm512_fmadd_pd(_mm512_load_pd(w + j), _mm512_loadu_pd(x + j), a);
-    // The masked extractions: the plain ones trip a false warning in GCC 12's headers.
-    return _mm256_add_pd(_mm512_maskz_extractf64x4_pd(0xFF, a, 0), _mm512_maskz_extractf64x4_pd(0xFF, a, 1));
+    return a;
+}
+
+// l0 + l4, ..., l3 + l7 of one accumulator.
+TONVEXA_AVX512 inline __m256d Avx512Fold(__m512d a) {
+    return _mm256_add_pd(_mm512_maskz_extractf64x4_pd(0xFF, a, 0),
+                         _mm512_maskz_extractf64x4_pd(0xFF, a, 1));
+}
+
+// Four accumulators to four samples, with the additions of the one-sum path in the same
+// order: v = lanes 0-3 + lanes 4-7, then (v0 + v1) + (v2 + v3).
+TONVEXA_AVX512 inline void Avx512Finish4(__m512d a, __m512d b, __m512d c, __m512d d,
+                                         std::int16_t* out) {
+    const __m512d vab = _mm512_add_pd(_mm512_shuffle_f64x2(a, b, 0x44), _mm512_shuffle_f64x2(a, b, 0xEE));
+    const __m512d vcd = _mm512_add_pd(_mm512_shuffle_f64x2(c, d, 0x44), _mm512_shuffle_f64x2(c, d, 0xEE));
+    // Per 128-bit block: (a0+a1, c0+c1), (a2+a3, c2+c3), (b0+b1, d0+d1), (b2+b3, d2+d3).
+    const __m512d pairs = _mm512_add_pd(_mm512_unpacklo_pd(vab, vcd), _mm512_unpackhi_pd(vab, vcd));
+    const __m512d sums = _mm512_add_pd(pairs, _mm512_shuffle_f64x2(pairs, pairs, 0xB1));
+    const __m512d ordered = _mm512_permutexvar_pd(_mm512_set_epi64(7, 6, 3, 2, 5, 1, 4, 0), sums);
+    __m256d sum = _mm512_maskz_extractf64x4_pd(0xFF, ordered, 0);
+    sum = _mm256_min_pd(_mm256_max_pd(sum, _mm256_set1_pd(-32768.0)), _mm256_set1_pd(32767.0));
+    const __m128i whole = _mm256_cvttpd_epi32(sum);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packs_epi32(whole, whole));
 }
 
 // (v0 + v1) + (v2 + v3) for one sum.
@@ -187,7 +215,35 @@ TONVEXA_AVX2 inline void Avx2Finish4(__m256d a, __m256d b, __m256d c, __m256d d,
     }
 
 TONVEXA_WIDE_RUN(Avx2Run, Avx2Dot, TONVEXA_AVX2)
-TONVEXA_WIDE_RUN(Avx512Run, Avx512Dot, TONVEXA_AVX512)
+template <class L>
+TONVEXA_AVX512 void Avx512Run(L length, const double* tables, std::size_t stride,
+                              const FilterStep* steps, std::size_t count, const double* input1,
+                              const double* input2, std::int16_t* output1, std::int16_t* output2) {
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const FilterStep* s = steps + i;
+        const double* w0 = tables + s[0].tableStart;
+        const double* w1 = tables + s[1].tableStart;
+        const double* w2 = tables + s[2].tableStart;
+        const double* w3 = tables + s[3].tableStart;
+        Avx512Finish4(Avx512Dot(length, w0, input1 + s[0].inputStart, stride),
+                      Avx512Dot(length, w1, input1 + s[1].inputStart, stride),
+                      Avx512Dot(length, w2, input1 + s[2].inputStart, stride),
+                      Avx512Dot(length, w3, input1 + s[3].inputStart, stride), output1 + i);
+        if (input2)
+            Avx512Finish4(Avx512Dot(length, w0, input2 + s[0].inputStart, stride),
+                          Avx512Dot(length, w1, input2 + s[1].inputStart, stride),
+                          Avx512Dot(length, w2, input2 + s[2].inputStart, stride),
+                          Avx512Dot(length, w3, input2 + s[3].inputStart, stride), output2 + i);
+    }
+    for (; i < count; ++i) {
+        const double* w = tables + steps[i].tableStart;
+        output1[i] = Avx2Finish(Avx512Fold(Avx512Dot(length, w, input1 + steps[i].inputStart, stride)));
+        if (input2)
+            output2[i] =
+                Avx2Finish(Avx512Fold(Avx512Dot(length, w, input2 + steps[i].inputStart, stride)));
+    }
+}
 
 bool HasAvx2() { return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"); }
 bool HasAvx512() { return HasAvx2() && __builtin_cpu_supports("avx512f"); }
@@ -213,9 +269,34 @@ TONVEXA_DISPATCH(Sse2Filter, Sse2Run)
 #ifdef TONVEXA_HAVE_AVX2
 TONVEXA_DISPATCH(Avx2Filter, Avx2Run, TONVEXA_AVX2)
 TONVEXA_DISPATCH(Avx512Filter, Avx512Run, TONVEXA_AVX512)
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
+#endif
+
+void PortableWiden(const std::int16_t* samples, std::size_t count, double* out) {
+    for (std::size_t i = 0; i < count; ++i) out[i] = samples[i];
+}
+
+#ifdef TONVEXA_HAVE_AVX2
+TONVEXA_AVX2 void Avx2Widen(const std::int16_t* samples, std::size_t count, double* out) {
+    std::size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const __m128i four = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(samples + i));
+        _mm256_storeu_pd(out + i, _mm256_cvtepi32_pd(_mm_cvtepi16_epi32(four)));
+    }
+    for (; i < count; ++i) out[i] = samples[i];
+}
 #endif
 
 }  // namespace
+
+WidenFunction BestWiden() {
+#ifdef TONVEXA_HAVE_AVX2
+    if (HasAvx2()) return Avx2Widen;
+#endif
+    return PortableWiden;
+}
 
 FilterFunction BestFilter() {
 #ifdef TONVEXA_HAVE_AVX2

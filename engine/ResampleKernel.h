@@ -27,6 +27,11 @@ using FilterFunction = void (*)(const double* tables, std::size_t stride, const 
                                 std::size_t count, const double* input1, const double* input2,
                                 std::int16_t* output1, std::int16_t* output2);
 
+// Converts 16-bit samples to doubles for the filter's input window; the fastest way this
+// processor has.
+using WidenFunction = void (*)(const std::int16_t* samples, std::size_t count, double* out);
+WidenFunction BestWiden();
+
 // The fastest implementation this processor runs.
 FilterFunction BestFilter();
 

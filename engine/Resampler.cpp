@@ -146,6 +146,7 @@ bool Resampler::Init() {
     for (auto& h : history_) h.assign(taps, 0);
     phaseNumerator_ = 0;
     filter_ = resample::BestFilter();
+    widen_ = resample::BestWiden();
     ready_ = true;
     return true;
 }
@@ -212,16 +213,25 @@ std::size_t Resampler::FilterPositions(std::int32_t n) {
     const std::int64_t stepRest = (2 * inputStep_) % twoB;
 
     steps_.resize(capacity);
-    const std::int32_t* lookup = tableOfPhase_.empty() ? nullptr : tableOfPhase_.data();
+    resample::FilterStep* out = steps_.data();
     std::size_t m = 0;
-    for (; m < capacity && base + reach < n; ++m) {
-        steps_[m] = {static_cast<std::int32_t>(base + startOffset),
-                     lookup ? lookup[u] : TableStart(u)};
+    auto advance = [&] {
         base += stepWhole;
         u += stepRest;
-        if (u >= twoB) {
-            u -= twoB;
-            ++base;
+        const bool carry = u >= twoB;
+        u -= carry ? twoB : 0;
+        base += carry ? 1 : 0;
+    };
+    if (!tableOfPhase_.empty()) {
+        const std::int32_t* lookup = tableOfPhase_.data();
+        for (; m < capacity && base + reach < n; ++m) {
+            out[m] = {static_cast<std::int32_t>(base + startOffset), lookup[u]};
+            advance();
+        }
+    } else {
+        for (; m < capacity && base + reach < n; ++m) {
+            out[m] = {static_cast<std::int32_t>(base + startOffset), TableStart(u)};
+            advance();
         }
     }
     return m;
@@ -279,12 +289,9 @@ bool Resampler::Process(const void* input1, const void* input2, std::int32_t inp
         auto& window = window_[ch];
         window.resize(historyLength + n + stride_);
         double* w = window.data();
-        const std::int16_t* h = history_[ch].data();
-        for (std::size_t i = 0; i < historyLength; ++i) w[i] = h[i];
-        w += historyLength;
-        const std::int16_t* x = in[c];
-        for (std::size_t i = 0; i < n; ++i) w[i] = x[i];
-        std::fill(w + n, w + n + stride_, 0.0);
+        widen_(history_[ch].data(), historyLength, w);
+        widen_(in[c], n, w + historyLength);
+        std::fill(w + historyLength + n, w + historyLength + n + stride_, 0.0);
         if (direct) {
             target[c] = static_cast<std::int16_t*>(c == 0 ? output1 : output2);
         } else {

@@ -105,6 +105,7 @@ private:
     // The last N + 1 input samples before the next block, per channel.
     std::array<std::vector<std::int16_t>, 2> history_;
     resample::FilterFunction filter_ = nullptr;
+    resample::WidenFunction widen_ = nullptr;
 
     // Working space kept between calls so that a conversion allocates once.
     std::vector<resample::FilterStep> steps_;
