@@ -1,0 +1,167 @@
+#include "audio/WavWriter.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <bit>
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace tonvexa {
+
+namespace {
+
+using namespace wavheader;
+
+void PutLe16(std::uint8_t* p, std::uint16_t v) {
+    p[0] = static_cast<std::uint8_t>(v);
+    p[1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+void PutLe32(std::uint8_t* p, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+// Writes every byte, continuing after interrupted or partial writes; false as soon as the
+// system takes no more (disk full, file size limit, lost connection).
+bool WriteAll(int fd, const void* data, std::size_t bytes) {
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    while (bytes > 0) {
+        const ssize_t done = ::write(fd, p, bytes);
+        if (done < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (done == 0) return false;
+        p += done;
+        bytes -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+bool WriteLe32At(int fd, std::size_t offset, std::uint32_t value) {
+    std::uint8_t bytes[4];
+    PutLe32(bytes, value);
+    if (::lseek(fd, static_cast<off_t>(offset), SEEK_SET) < 0) return false;
+    return WriteAll(fd, bytes, sizeof bytes);
+}
+
+}  // namespace
+
+WavWriter::WavWriter(std::uint64_t maxDataSize) : maxDataSize_(maxDataSize) {}
+
+WavWriter::~WavWriter() { static_cast<void>(Close()); }
+
+bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerSample,
+                     std::int32_t sampleRate) {
+    static_cast<void>(Close());
+
+    const std::uint16_t channels = stereo != 0 ? 2 : 1;
+    const auto rate = static_cast<std::uint32_t>(sampleRate);
+    // Unsigned 32-bit arithmetic, as the field itself is.
+    const std::uint32_t byteRate = (channels * static_cast<std::uint32_t>(bitsPerSample) * rate) >> 3;
+    const auto blockAlign = static_cast<std::uint16_t>((channels * bitsPerSample) / 8);
+
+    std::array<std::uint8_t, kHeaderSize> header{};
+    std::memcpy(&header[kRiffIdOffset], kRiffId, sizeof kRiffId);
+    PutLe32(&header[kRiffSizeOffset], kSizePlaceholder);
+    std::memcpy(&header[kWaveFmtOffset], kWaveFmtId, sizeof kWaveFmtId);
+    PutLe32(&header[kFmtSizeOffset], kFmtChunkSize);
+    PutLe16(&header[kFormatTagOffset], kFormatTagPcm);
+    PutLe16(&header[kChannelsOffset], channels);
+    PutLe32(&header[kSampleRateOffset], rate);
+    PutLe32(&header[kByteRateOffset], byteRate);
+    PutLe16(&header[kBlockAlignOffset], blockAlign);
+    PutLe16(&header[kBitsPerSampleOffset], bitsPerSample);
+    std::memcpy(&header[kDataIdOffset], kDataId, sizeof kDataId);
+    PutLe32(&header[kDataSizeOffset], kSizePlaceholder);
+
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    // A file without its whole header could never be finished correctly.
+    if (!WriteAll(fd, header.data(), header.size())) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    channels_ = channels;
+    bitsPerSample_ = bitsPerSample;
+    dataSize_ = 0;
+    return true;
+}
+
+bool WavWriter::WriteBlock(const void* data, std::size_t bytes) {
+    if (bytes > maxDataSize_ - dataSize_) return false;
+    const off_t before = ::lseek(fd_, 0, SEEK_CUR);
+    const bool complete = WriteAll(fd_, data, bytes);
+    if (complete) {
+        dataSize_ += bytes;
+    } else if (before >= 0) {
+        const off_t after = ::lseek(fd_, 0, SEEK_CUR);
+        if (after > before) dataSize_ += static_cast<std::uint64_t>(after - before);
+    }
+    return complete;
+}
+
+bool WavWriter::WritePcm16(const std::int16_t* left, const std::int16_t* right,
+                           std::int32_t frames) {
+    if (!IsOpen() || bitsPerSample_ != 16 || frames < 0) return false;
+    if (frames == 0) return true;
+    const auto n = static_cast<std::size_t>(frames);
+    if (channels_ == 1) {
+        if constexpr (std::endian::native == std::endian::little)
+            return WriteBlock(left, n * 2);
+    }
+    // Interleave (and fix the byte order) into one buffer so the block is one system write.
+    std::vector<std::uint8_t> buffer(n * 2 * channels_);
+    std::uint8_t* p = buffer.data();
+    for (std::size_t i = 0; i < n; ++i) {
+        PutLe16(p, static_cast<std::uint16_t>(left[i]));
+        p += 2;
+        if (channels_ == 2) {
+            PutLe16(p, static_cast<std::uint16_t>(right[i]));
+            p += 2;
+        }
+    }
+    return WriteBlock(buffer.data(), buffer.size());
+}
+
+bool WavWriter::WritePcm8(const std::uint8_t* left, const std::uint8_t* right,
+                          std::int32_t frames) {
+    if (!IsOpen() || bitsPerSample_ != 8 || frames < 0) return false;
+    if (frames == 0) return true;
+    const auto n = static_cast<std::size_t>(frames);
+    if (channels_ == 1) return WriteBlock(left, n);
+    std::vector<std::uint8_t> buffer(n * 2);
+    for (std::size_t i = 0; i < n; ++i) {
+        buffer[2 * i] = left[i];
+        buffer[2 * i + 1] = right[i];
+    }
+    return WriteBlock(buffer.data(), buffer.size());
+}
+
+bool WavWriter::Close() {
+    if (!IsOpen()) return true;
+    const int fd = fd_;
+    fd_ = -1;
+
+    bool ok = false;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(kHeaderSize)) {
+        // The sizes come from the real length, so bytes of a failed write that did arrive
+        // are counted and the header matches the file whatever happened before.
+        const auto fileSize = static_cast<std::uint64_t>(st.st_size);
+        const std::uint64_t dataSize = fileSize - kHeaderSize;
+        if (dataSize <= kMaxDataSize) {
+            ok = WriteLe32At(fd, kRiffSizeOffset, static_cast<std::uint32_t>(fileSize - kRiffSizeBias));
+            ok = WriteLe32At(fd, kDataSizeOffset, static_cast<std::uint32_t>(dataSize)) && ok;
+        }
+    }
+    if (::close(fd) != 0) ok = false;
+    return ok;
+}
+
+}  // namespace tonvexa
