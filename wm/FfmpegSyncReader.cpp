@@ -109,6 +109,7 @@ WmResult FfmpegSyncReader::Open(const std::u16string& path) {
 FfmpegSyncReader::Decoded FfmpegSyncReader::DecodeNextFrame(bool opening) {
     int packets = 0;
     int errors = 0;
+    int failedPackets = 0;
     for (;;) {
         int r = avcodec_receive_frame(decoder_.get(), frame_.get());
         if (r == 0) {
@@ -116,8 +117,12 @@ FfmpegSyncReader::Decoded FfmpegSyncReader::DecodeNextFrame(bool opening) {
             av_frame_unref(frame_.get());
             continue;
         }
-        if (r == AVERROR_EOF) return Decoded::End;
-        if (r != AVERROR(EAGAIN)) return opening ? Decoded::Error : Decoded::End;
+        if (r != AVERROR(EAGAIN) && r != AVERROR_EOF) {
+            ++failedPackets;
+            if (++errors > kMaxConsecutiveErrors) return opening ? Decoded::Error : Decoded::End;
+        }
+        if (r == AVERROR_EOF || (draining_ && r != AVERROR(EAGAIN)))
+            return opening && failedPackets > 0 ? Decoded::Error : Decoded::End;
         if (draining_) return Decoded::End;
         r = av_read_frame(input_.get(), packet_.get());
         if (r < 0) {
@@ -132,8 +137,10 @@ FfmpegSyncReader::Decoded FfmpegSyncReader::DecodeNextFrame(bool opening) {
         r = avcodec_send_packet(decoder_.get(), packet_.get());
         av_packet_unref(packet_.get());
         if (r < 0 && r != AVERROR(EAGAIN)) {
-            if (opening) return Decoded::Error;
-            if (++errors > kMaxConsecutiveErrors) return Decoded::End;
+            // A damaged packet is skipped, as players do; only a stream that yields nothing
+            // but errors is refused.
+            ++failedPackets;
+            if (++errors > kMaxConsecutiveErrors) return opening ? Decoded::Error : Decoded::End;
         } else {
             errors = 0;
         }
