@@ -177,6 +177,16 @@ WmResult FfmpegWmWriter::BeginWriting() {
         return WM_E_FAIL;
     }
     resampler_.reset(s);
+    // Mono becomes the same signal on both sides and stereo the mean of its two, so that
+    // neither change of channels alters the level.
+    if (inputChannels_ != targetChannels_) {
+        const double upmix[2] = {1.0, 1.0};
+        const double downmix[2] = {0.5, 0.5};
+        if (swr_set_matrix(s, inputChannels_ == 1 ? upmix : downmix, inputChannels_) < 0) {
+            Abandon();
+            return WM_E_FAIL;
+        }
+    }
     const int frameSize = encoder_->frame_size > 0 ? encoder_->frame_size : 2048;
     fifo_.reset(av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, targetChannels_, 4 * frameSize));
     if (swr_init(s) < 0 || !fifo_) {
