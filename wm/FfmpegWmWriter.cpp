@@ -1,0 +1,323 @@
+#include "wm/FfmpegWmWriter.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "wm/WmAttributeNames.h"
+#include "wm/WmText.h"
+
+extern "C" {
+#include <libavutil/samplefmt.h>
+}
+
+namespace tonvexa {
+
+namespace {
+
+std::uint64_t LeValue(const std::uint8_t* p, std::uint32_t bytes) {
+    std::uint64_t v = 0;
+    for (std::uint32_t i = 0; i < bytes; ++i) v |= static_cast<std::uint64_t>(p[i]) << (8 * i);
+    return v;
+}
+
+}  // namespace
+
+FfmpegWmWriter::FfmpegWmWriter() = default;
+
+FfmpegWmWriter::~FfmpegWmWriter() = default;
+
+WmResult FfmpegWmWriter::SetProfile(WmProfile& profile) {
+    std::uint32_t count = 0;
+    if (WmFailed(profile.GetStreamCount(&count)) || count != 1) return WM_E_INVALIDARG;
+    WmStreamConfig* config = nullptr;
+    WmGuid kind;
+    if (WmFailed(profile.GetStream(0, &config)) || !config ||
+        WmFailed(config->GetStreamType(&kind)) || !(kind == WMMEDIATYPE_Audio))
+        return WM_E_INVALIDARG;
+    std::uint32_t size = 0;
+    if (WmFailed(config->GetMediaType(nullptr, &size))) return WM_E_INVALIDARG;
+    MediaTypeBlock type = AllocateMediaTypeBlock(size);
+    if (!type || WmFailed(config->GetMediaType(type.get(), &size))) return WM_E_INVALIDARG;
+    const WAVEFORMATEX* format = WaveFormatOf(type.get());
+    std::uint32_t bitRate = 0;
+    if (!(type->subtype == WMMEDIASUBTYPE_WMAudioV8) || !format ||
+        format->wFormatTag != WAVE_FORMAT_WMAUDIO2 || format->nChannels < 1 ||
+        format->nChannels > 2 || format->nSamplesPerSec == 0 ||
+        WmFailed(config->GetBitrate(&bitRate)) || bitRate == 0)
+        return WM_E_INVALIDARG;
+    targetRate_ = static_cast<int>(format->nSamplesPerSec);
+    targetChannels_ = format->nChannels;
+    bitRate_ = bitRate;
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::GetInputCount(std::uint32_t* count) {
+    if (!count) return WM_E_INVALIDARG;
+    *count = targetRate_ ? 1 : 0;
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::GetInputType(std::uint32_t input, WmGuid* majorType) {
+    if (!majorType || input != 0 || !targetRate_) return WM_E_INVALIDARG;
+    *majorType = WMMEDIATYPE_Audio;
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::SetInputMediaType(std::uint32_t input, const WM_MEDIA_TYPE& type) {
+    if (input != 0 || !targetRate_) return WM_E_INVALIDARG;
+    const WAVEFORMATEX* format = WaveFormatOf(&type);
+    if (!(type.majortype == WMMEDIATYPE_Audio) || !(type.subtype == WMMEDIASUBTYPE_PCM) ||
+        !format || format->wFormatTag != WAVE_FORMAT_PCM ||
+        (format->wBitsPerSample != 8 && format->wBitsPerSample != 16) || format->nChannels < 1 ||
+        format->nChannels > 2 || format->nSamplesPerSec == 0 ||
+        format->nSamplesPerSec > 768000)
+        return WM_E_INVALIDARG;
+    inputRate_ = static_cast<int>(format->nSamplesPerSec);
+    inputChannels_ = format->nChannels;
+    inputBits_ = format->wBitsPerSample;
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::AddAttribute(std::uint16_t streamNumber, const std::u16string& name,
+                                      std::uint16_t* index, WMT_ATTR_DATATYPE type,
+                                      std::uint16_t /*language*/, const std::uint8_t* value,
+                                      std::uint32_t length) {
+    if (streamNumber != 0 || writing_ || (!value && length)) return WM_E_INVALIDARG;
+    std::string text;
+    switch (type) {
+    case WMT_TYPE_STRING: text = Utf16ToUtf8(Utf16FromBytes(value, length)); break;
+    case WMT_TYPE_DWORD:
+        if (length < 4) return WM_E_INVALIDARG;
+        text = std::to_string(LeValue(value, 4));
+        break;
+    case WMT_TYPE_QWORD:
+        if (length < 8) return WM_E_INVALIDARG;
+        text = std::to_string(LeValue(value, 8));
+        break;
+    case WMT_TYPE_WORD:
+        if (length < 2) return WM_E_INVALIDARG;
+        text = std::to_string(LeValue(value, 2));
+        break;
+    case WMT_TYPE_BOOL:
+        if (length < 4) return WM_E_INVALIDARG;
+        text.assign(1, LeValue(value, 4) ? '1' : '0');
+        break;
+    default: return WM_E_INVALIDARG;  // the muxer keeps only texts
+    }
+    const std::string key = MetadataKeyForWriting(Utf16ToUtf8(name));
+    AVDictionary* d = metadata_.release();
+    const int r = av_dict_set(&d, key.c_str(), text.c_str(), 0);
+    metadata_.reset(d);
+    if (r < 0) return WM_E_OUTOFMEMORY;
+    if (index) *index = static_cast<std::uint16_t>(av_dict_count(metadata_.get()) - 1);
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::SetOutputFilename(const std::u16string& path) {
+    if (writing_ || path.empty()) return WM_E_INVALIDARG;
+    path_ = Utf16ToUtf8(path);
+    return WM_S_OK;
+}
+
+void FfmpegWmWriter::Abandon() {
+    const bool created = output_ && output_->pb;
+    resampler_.reset();
+    fifo_.reset();
+    frame_.reset();
+    packet_.reset();
+    encoder_.reset();
+    output_.reset();
+    stream_ = nullptr;
+    if (created) std::remove(path_.c_str());
+    writing_ = false;
+}
+
+WmResult FfmpegWmWriter::BeginWriting() {
+    if (writing_ || !targetRate_ || !inputRate_ || path_.empty()) return WM_E_UNEXPECTED;
+    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
+    if (!codec) return WM_E_FAIL;
+
+    AVFormatContext* raw = nullptr;
+    if (avformat_alloc_output_context2(&raw, nullptr, "asf", path_.c_str()) < 0 || !raw)
+        return WM_E_FAIL;
+    output_.reset(raw);
+    encoder_.reset(avcodec_alloc_context3(codec));
+    packet_.reset(av_packet_alloc());
+    frame_.reset(av_frame_alloc());
+    if (!encoder_ || !packet_ || !frame_) {
+        Abandon();
+        return WM_E_OUTOFMEMORY;
+    }
+    encoder_->sample_rate = targetRate_;
+    av_channel_layout_default(&encoder_->ch_layout, targetChannels_);
+    encoder_->sample_fmt = AV_SAMPLE_FMT_FLTP;
+    encoder_->bit_rate = bitRate_;
+    encoder_->time_base = AVRational{1, targetRate_};
+    if (output_->oformat->flags & AVFMT_GLOBALHEADER)
+        encoder_->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    if (avcodec_open2(encoder_.get(), codec, nullptr) < 0) {
+        Abandon();
+        return WM_E_INVALIDARG;
+    }
+    stream_ = avformat_new_stream(output_.get(), nullptr);
+    if (!stream_ || avcodec_parameters_from_context(stream_->codecpar, encoder_.get()) < 0) {
+        Abandon();
+        return WM_E_FAIL;
+    }
+    stream_->time_base = encoder_->time_base;
+    stream_->id = 1;
+    av_dict_copy(&output_->metadata, metadata_.get(), 0);
+
+    ffmpeg::ChannelLayout inLayout(inputChannels_);
+    SwrContext* s = nullptr;
+    const AVSampleFormat inFormat = inputBits_ == 8 ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+    if (swr_alloc_set_opts2(&s, &encoder_->ch_layout, AV_SAMPLE_FMT_FLTP, targetRate_,
+                            inLayout.get(), inFormat, inputRate_, 0, nullptr) < 0) {
+        Abandon();
+        return WM_E_FAIL;
+    }
+    resampler_.reset(s);
+    // Mono becomes the same signal on both sides and stereo the mean of its two, so that
+    // neither change of channels alters the level.
+    if (inputChannels_ != targetChannels_) {
+        const double upmix[2] = {1.0, 1.0};
+        const double downmix[2] = {0.5, 0.5};
+        if (swr_set_matrix(s, inputChannels_ == 1 ? upmix : downmix, inputChannels_) < 0) {
+            Abandon();
+            return WM_E_FAIL;
+        }
+    }
+    const int frameSize = encoder_->frame_size > 0 ? encoder_->frame_size : 2048;
+    fifo_.reset(av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, targetChannels_, 4 * frameSize));
+    if (swr_init(s) < 0 || !fifo_) {
+        Abandon();
+        return WM_E_FAIL;
+    }
+    frame_->nb_samples = frameSize;
+    frame_->format = AV_SAMPLE_FMT_FLTP;
+    frame_->sample_rate = targetRate_;
+    if (av_channel_layout_copy(&frame_->ch_layout, &encoder_->ch_layout) < 0 ||
+        av_frame_get_buffer(frame_.get(), 0) < 0) {
+        Abandon();
+        return WM_E_OUTOFMEMORY;
+    }
+
+    if (avio_open(&output_->pb, path_.c_str(), AVIO_FLAG_WRITE) < 0) {
+        output_->pb = nullptr;
+        Abandon();
+        return WM_E_FAIL;
+    }
+    if (avformat_write_header(output_.get(), nullptr) < 0) {
+        Abandon();
+        return WM_E_FAIL;
+    }
+    // The encoder's first frame is lost to the decoder's priming (it declares the frame as
+    // initial padding, which ASF cannot carry). A frame of silence ahead of the input takes
+    // that place, so that a reader's output starts with the first samples written here.
+    std::vector<float> silence(static_cast<std::size_t>(frameSize), 0.0f);
+    std::vector<void*> planes(static_cast<std::size_t>(targetChannels_), silence.data());
+    if (av_audio_fifo_write(fifo_.get(), planes.data(), frameSize) < frameSize) {
+        Abandon();
+        return WM_E_OUTOFMEMORY;
+    }
+    nextPts_ = 0;
+    writing_ = true;
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::AllocateSample(std::uint32_t size, WmSampleBufferPtr* sample) {
+    if (!sample) return WM_E_INVALIDARG;
+    auto buffer = std::make_unique<WmHeapSampleBuffer>(size);
+    std::uint32_t capacity = 0;
+    buffer->GetMaxLength(&capacity);
+    if (capacity < size) return WM_E_OUTOFMEMORY;
+    *sample = std::move(buffer);
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::Convert(const std::uint8_t* input, int frames) {
+    const int capacity = swr_get_out_samples(resampler_.get(), frames);
+    if (capacity < 0) return WM_E_FAIL;
+    planes_.resize(static_cast<std::size_t>(targetChannels_));
+    std::vector<std::uint8_t*> out(planes_.size());
+    for (std::size_t c = 0; c < planes_.size(); ++c) {
+        if (planes_[c].size() < static_cast<std::size_t>(capacity))
+            planes_[c].resize(static_cast<std::size_t>(capacity));
+        out[c] = reinterpret_cast<std::uint8_t*>(planes_[c].data());
+    }
+    const std::uint8_t* in[1] = {input};
+    const int produced = swr_convert(resampler_.get(), out.data(), capacity,
+                                     input ? in : nullptr, input ? frames : 0);
+    if (produced < 0) return WM_E_FAIL;
+    if (produced > 0 &&
+        av_audio_fifo_write(fifo_.get(), reinterpret_cast<void**>(out.data()), produced) < produced)
+        return WM_E_OUTOFMEMORY;
+    return WM_S_OK;
+}
+
+WmResult FfmpegWmWriter::SendFrame(AVFrame* frame) {
+    if (avcodec_send_frame(encoder_.get(), frame) < 0) return WM_E_FAIL;
+    for (;;) {
+        const int r = avcodec_receive_packet(encoder_.get(), packet_.get());
+        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return WM_S_OK;
+        if (r < 0) return WM_E_FAIL;
+        packet_->stream_index = stream_->index;
+        av_packet_rescale_ts(packet_.get(), encoder_->time_base, stream_->time_base);
+        if (av_interleaved_write_frame(output_.get(), packet_.get()) < 0) return WM_E_FAIL;
+    }
+}
+
+WmResult FfmpegWmWriter::EncodeFrames(bool flush) {
+    const int frameSize = frame_->nb_samples;
+    for (;;) {
+        const int available = av_audio_fifo_size(fifo_.get());
+        if (available < frameSize && !(flush && available > 0)) return WM_S_OK;
+        if (av_frame_make_writable(frame_.get()) < 0) return WM_E_OUTOFMEMORY;
+        const int taken = std::min(available, frameSize);
+        if (av_audio_fifo_read(fifo_.get(), reinterpret_cast<void**>(frame_->data), taken) < taken)
+            return WM_E_FAIL;
+        // The encoder takes whole frames only: the last one is completed with silence.
+        for (int c = 0; c < targetChannels_; ++c)
+            std::memset(reinterpret_cast<float*>(frame_->data[c]) + taken, 0,
+                        static_cast<std::size_t>(frameSize - taken) * sizeof(float));
+        frame_->pts = nextPts_;
+        nextPts_ += frameSize;
+        const WmResult r = SendFrame(frame_.get());
+        if (WmFailed(r)) return r;
+    }
+}
+
+WmResult FfmpegWmWriter::WriteSample(std::uint32_t input, std::uint64_t /*sampleTime*/,
+                                     std::uint32_t /*flags*/, WmSampleBuffer& sample) {
+    // Samples are coded one after the other; their times only order them.
+    if (!writing_ || input != 0) return WM_E_UNEXPECTED;
+    std::uint8_t* bytes = nullptr;
+    std::uint32_t length = 0;
+    if (WmFailed(sample.GetBufferAndLength(&bytes, &length))) return WM_E_INVALIDARG;
+    const std::uint32_t frameBytes = static_cast<std::uint32_t>(inputChannels_ * inputBits_ / 8);
+    const int frames = static_cast<int>(length / frameBytes);
+    if (frames == 0) return WM_S_OK;
+    if (!bytes) return WM_E_INVALIDARG;
+    WmResult r = Convert(bytes, frames);
+    if (!WmFailed(r)) r = EncodeFrames(false);
+    return r;
+}
+
+WmResult FfmpegWmWriter::EndWriting() {
+    if (!writing_) return WM_E_UNEXPECTED;
+    WmResult r = Convert(nullptr, 0);
+    if (!WmFailed(r)) r = EncodeFrames(true);
+    if (!WmFailed(r)) r = SendFrame(nullptr);
+    if (av_write_trailer(output_.get()) < 0 && !WmFailed(r)) r = WM_E_FAIL;
+    resampler_.reset();
+    fifo_.reset();
+    frame_.reset();
+    packet_.reset();
+    encoder_.reset();
+    output_.reset();  // closes the file
+    stream_ = nullptr;
+    writing_ = false;
+    return r;
+}
+
+}  // namespace tonvexa

@@ -1,0 +1,63 @@
+#pragma once
+
+// The writer over FFmpeg: libswresample turns the PCM input into the encoder's format,
+// FFmpeg's wmav2 encoder codes it and the ASF muxer writes the file with its attributes.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "wm/FfmpegOwners.h"
+#include "wm/WmRuntime.h"
+
+namespace tonvexa {
+
+class FfmpegWmWriter final : public WmWriter {
+public:
+    FfmpegWmWriter();
+    ~FfmpegWmWriter() override;
+
+    WmResult SetProfile(WmProfile& profile) override;
+    WmResult GetInputCount(std::uint32_t* count) override;
+    WmResult GetInputType(std::uint32_t input, WmGuid* majorType) override;
+    WmResult SetInputMediaType(std::uint32_t input, const WM_MEDIA_TYPE& type) override;
+    WmResult AddAttribute(std::uint16_t streamNumber, const std::u16string& name,
+                          std::uint16_t* index, WMT_ATTR_DATATYPE type, std::uint16_t language,
+                          const std::uint8_t* value, std::uint32_t length) override;
+    WmResult SetOutputFilename(const std::u16string& path) override;
+    WmResult BeginWriting() override;
+    WmResult AllocateSample(std::uint32_t size, WmSampleBufferPtr* sample) override;
+    WmResult WriteSample(std::uint32_t input, std::uint64_t sampleTime, std::uint32_t flags,
+                         WmSampleBuffer& sample) override;
+    WmResult EndWriting() override;
+
+private:
+    WmResult Convert(const std::uint8_t* input, int frames);
+    WmResult EncodeFrames(bool flush);
+    WmResult SendFrame(AVFrame* frame);
+    void Abandon();
+
+    // From the profile.
+    int targetRate_ = 0;
+    int targetChannels_ = 0;
+    std::uint32_t bitRate_ = 0;
+    // From the input type.
+    int inputRate_ = 0;
+    int inputChannels_ = 0;
+    int inputBits_ = 0;
+    std::string path_;
+    ffmpeg::Dictionary metadata_;
+
+    ffmpeg::OutputFormat output_;
+    ffmpeg::CodecContext encoder_;
+    ffmpeg::Resampler resampler_;
+    ffmpeg::AudioFifo fifo_;
+    ffmpeg::Frame frame_;
+    ffmpeg::Packet packet_;
+    AVStream* stream_ = nullptr;
+    std::vector<std::vector<float>> planes_;
+    std::int64_t nextPts_ = 0;
+    bool writing_ = false;
+};
+
+}  // namespace tonvexa

@@ -1,0 +1,85 @@
+#pragma once
+
+// Writes one Windows Media Audio file through the runtime's writer: a one-stream audio
+// profile around a format from the WmaFormatList, the PCM input it will be fed, the
+// descriptive attributes, then blocks of planar 8- or 16-bit PCM or the reader's own
+// decoded sample buffers. The runtime converts the input to the codec's format.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "wm/WmRuntime.h"
+
+namespace tonvexa {
+
+// The descriptive texts (UTF-8; absent ones store no attribute) and the track number.
+struct WmaTags {
+    std::optional<std::string> title;
+    std::optional<std::string> album;
+    std::optional<std::string> author;
+    std::optional<std::string> genre;
+    std::optional<std::string> year;
+    std::optional<std::string> description;
+    std::uint32_t trackNumber = 0;
+};
+
+inline constexpr std::uint32_t kWmaBufferWindowMs = 3000;
+inline constexpr std::uint16_t kWmaAudioStreamNumber = 1;
+
+class WmaWriter {
+public:
+    explicit WmaWriter(WmRuntime& runtime);
+    ~WmaWriter();
+    WmaWriter(const WmaWriter&) = delete;
+    WmaWriter& operator=(const WmaWriter&) = delete;
+
+    void SetOutputFile(const std::string& path);
+    void SetPcmInput(int sampleRate, int bitsPerSample, int channels);
+    // The media type stays the caller's (an entry of the WmaFormatList) and must outlive the
+    // writing.
+    void SetTargetFormat(const WM_MEDIA_TYPE* mediaType, std::uint32_t bitRate);
+    void SetTags(const WmaTags& tags);
+
+    // Creates the file and starts writing; on failure the writer is reset as new.
+    [[nodiscard]] bool Begin();
+    // A planar block; `second` is read only for two channels.
+    [[nodiscard]] bool WriteFrames16(const std::int16_t* first, const std::int16_t* second,
+                                     std::uint32_t frames);
+    [[nodiscard]] bool WriteFrames8(const std::uint8_t* first, const std::uint8_t* second,
+                                    std::uint32_t frames);
+    // A decoded sample buffer of a reader with its own time; the caller keeps the buffer.
+    [[nodiscard]] bool WriteRawSample(WmSampleBuffer& buffer, std::uint64_t sampleTime);
+    // Finishes the file and resets the writer as new.
+    void End();
+
+    std::uint64_t NextSampleTime() const { return nextSampleTime_; }
+    bool IsWriting() const { return writer_ != nullptr; }
+
+private:
+    bool BuildProfile();
+    bool SetInputType();
+    void AddAttributes();
+    bool WriteInterleaved(std::uint32_t frames, int bytesPerSample,
+                          void (*fill)(std::uint8_t*, const void*, const void*, std::uint32_t,
+                                       int),
+                          const void* first, const void* second);
+    void Reset();
+
+    WmRuntime& runtime_;
+    std::optional<std::u16string> title_, album_, author_, genre_, year_, description_;
+    std::uint32_t trackNumber_ = 0;
+    std::string path_;
+    int sampleRate_ = 0;
+    int bitsPerSample_ = 0;
+    int channels_ = 0;
+    const WM_MEDIA_TYPE* targetType_ = nullptr;
+    std::uint32_t targetBitRate_ = 0;
+    WmWriterPtr writer_;
+    WmProfileManagerPtr profileManager_;
+    WmProfilePtr profile_;
+    std::uint32_t input_ = 0;
+    std::uint64_t nextSampleTime_ = 0;
+};
+
+}  // namespace tonvexa
