@@ -53,7 +53,9 @@ bool WriteLe32At(int fd, std::size_t offset, std::uint32_t value) {
 
 WavWriter::WavWriter(std::uint64_t maxDataSize) : maxDataSize_(maxDataSize) {}
 
-WavWriter::~WavWriter() { static_cast<void>(Close()); }
+WavWriter::~WavWriter() {
+    static_cast<void>(Close());
+}
 
 bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerSample,
                      std::int32_t sampleRate) {
@@ -62,7 +64,8 @@ bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerS
     const std::uint16_t channels = stereo != 0 ? 2 : 1;
     const auto rate = static_cast<std::uint32_t>(sampleRate);
     // Unsigned 32-bit arithmetic, as the field itself is.
-    const std::uint32_t byteRate = (channels * static_cast<std::uint32_t>(bitsPerSample) * rate) >> 3;
+    const std::uint32_t byteRate =
+        (channels * static_cast<std::uint32_t>(bitsPerSample) * rate) >> 3;
     const auto blockAlign = static_cast<std::uint16_t>((channels * bitsPerSample) / 8);
 
     std::array<std::uint8_t, kHeaderSize> header{};
@@ -112,8 +115,7 @@ bool WavWriter::WritePcm16(const std::int16_t* left, const std::int16_t* right,
     if (frames == 0) return true;
     const auto n = static_cast<std::size_t>(frames);
     if (channels_ == 1) {
-        if constexpr (std::endian::native == std::endian::little)
-            return WriteBlock(left, n * 2);
+        if constexpr (std::endian::native == std::endian::little) return WriteBlock(left, n * 2);
     }
     // Interleave (and fix the byte order) into one buffer so the block is one system write.
     std::vector<std::uint8_t> buffer(n * 2 * channels_);
@@ -156,7 +158,8 @@ bool WavWriter::Close() {
         const auto fileSize = static_cast<std::uint64_t>(st.st_size);
         const std::uint64_t dataSize = fileSize - kHeaderSize;
         if (dataSize <= kMaxDataSize) {
-            ok = WriteLe32At(fd, kRiffSizeOffset, static_cast<std::uint32_t>(fileSize - kRiffSizeBias));
+            ok = WriteLe32At(fd, kRiffSizeOffset,
+                             static_cast<std::uint32_t>(fileSize - kRiffSizeBias));
             ok = WriteLe32At(fd, kDataSizeOffset, static_cast<std::uint32_t>(dataSize)) && ok;
         }
     }

@@ -7,9 +7,9 @@
 // taps), so a second row gives it filter_size 28, which comes out at 32 taps there as well.
 
 #include <algorithm>
-#include <ctime>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 extern "C" {
@@ -65,7 +65,8 @@ double Ours(const Planar& in, int inRate, int outRate, std::size_t& produced) {
         produced = 0;
         const double start = Now();
         for (std::size_t pos = 0; pos < in.left.size(); pos += kBlock) {
-            const auto n = static_cast<std::int32_t>(std::min<std::size_t>(kBlock, in.left.size() - pos));
+            const auto n =
+                static_cast<std::int32_t>(std::min<std::size_t>(kBlock, in.left.size() - pos));
             std::int32_t m = 0;
             if (!r.Process(in.left.data() + pos, in.right.data() + pos, n, o1.data(), o2.data(), m))
                 return -1;
@@ -98,8 +99,9 @@ double Swr(const Planar& in, int inRate, int outRate, int filterSize, std::size_
         const double start = Now();
         for (std::size_t pos = 0; pos < in.left.size(); pos += kBlock) {
             const int n = static_cast<int>(std::min<std::size_t>(kBlock, in.left.size() - pos));
-            const std::uint8_t* src[2] = {reinterpret_cast<const std::uint8_t*>(in.left.data() + pos),
-                                          reinterpret_cast<const std::uint8_t*>(in.right.data() + pos)};
+            const std::uint8_t* src[2] = {
+                reinterpret_cast<const std::uint8_t*>(in.left.data() + pos),
+                reinterpret_cast<const std::uint8_t*>(in.right.data() + pos)};
             std::uint8_t* dst[2] = {reinterpret_cast<std::uint8_t*>(o1.data()),
                                     reinterpret_cast<std::uint8_t*>(o2.data())};
             const int m = swr_convert(swr, dst, capacity, src, n);
@@ -115,18 +117,20 @@ double Swr(const Planar& in, int inRate, int outRate, int filterSize, std::size_
     return best;
 }
 
-void Row(const char* name, double seconds, std::size_t inFrames, std::size_t outFrames, int inRate) {
-    std::printf("  %-34s %8.3f s  %12.0f frames/s  %7.1fx real time  (%zu frames out)\n", name, seconds,
-                static_cast<double>(inFrames) / seconds,
+void Row(const char* name, double seconds, std::size_t inFrames, std::size_t outFrames,
+         int inRate) {
+    std::printf("  %-34s %8.3f s  %12.0f frames/s  %7.1fx real time  (%zu frames out)\n", name,
+                seconds, static_cast<double>(inFrames) / seconds,
                 static_cast<double>(inFrames) / inRate / seconds, outFrames);
 }
 
 }  // namespace
 
 int main() {
-    std::printf("resample: %d s of stereo 16-bit input per rate, %d-frame blocks, best of %d passes"
-                " (thread processor time)\n",
-                kSeconds, kBlock, kPasses);
+    std::printf(
+        "resample: %d s of stereo 16-bit input per rate, %d-frame blocks, best of %d passes"
+        " (thread processor time)\n",
+        kSeconds, kBlock, kPasses);
     struct Pair {
         int in, out;
         int equalTapFilterSize;  // libswresample's filter_size that gives 32 taps here

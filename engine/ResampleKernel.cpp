@@ -74,8 +74,8 @@ struct Sse2Acc {
 
 template <class L>
 void Sse2Run(L length, const double* tables, std::size_t runtimeStride, const FilterStep* steps,
-             std::size_t count, const double* input1, const double* input2,
-             std::int16_t* output1, std::int16_t* output2) {
+             std::size_t count, const double* input1, const double* input2, std::int16_t* output1,
+             std::int16_t* output2) {
     const std::size_t stride = LengthOf(length, runtimeStride);
     for (std::size_t i = 0; i < count; ++i) {
         const double* w = tables + steps[i].tableStart;
@@ -150,8 +150,10 @@ TONVEXA_AVX512 inline __m256d Avx512Fold(__m512d a) {
 // order: v = lanes 0-3 + lanes 4-7, then (v0 + v1) + (v2 + v3).
 TONVEXA_AVX512 inline void Avx512Finish4(__m512d a, __m512d b, __m512d c, __m512d d,
                                          std::int16_t* out) {
-    const __m512d vab = _mm512_add_pd(_mm512_shuffle_f64x2(a, b, 0x44), _mm512_shuffle_f64x2(a, b, 0xEE));
-    const __m512d vcd = _mm512_add_pd(_mm512_shuffle_f64x2(c, d, 0x44), _mm512_shuffle_f64x2(c, d, 0xEE));
+    const __m512d vab =
+        _mm512_add_pd(_mm512_shuffle_f64x2(a, b, 0x44), _mm512_shuffle_f64x2(a, b, 0xEE));
+    const __m512d vcd =
+        _mm512_add_pd(_mm512_shuffle_f64x2(c, d, 0x44), _mm512_shuffle_f64x2(c, d, 0xEE));
     // Per 128-bit block: (a0+a1, c0+c1), (a2+a3, c2+c3), (b0+b1, d0+d1), (b2+b3, d2+d3).
     const __m512d pairs = _mm512_add_pd(_mm512_unpacklo_pd(vab, vcd), _mm512_unpackhi_pd(vab, vcd));
     const __m512d sums = _mm512_add_pd(pairs, _mm512_shuffle_f64x2(pairs, pairs, 0xB1));
@@ -176,42 +178,42 @@ TONVEXA_AVX2 inline void Avx2Finish4(__m256d a, __m256d b, __m256d c, __m256d d,
                                      std::int16_t* out) {
     const __m256d h1 = _mm256_hadd_pd(a, b);  // a0+a1, b0+b1, a2+a3, b2+b3
     const __m256d h2 = _mm256_hadd_pd(c, d);
-    __m256d sum = _mm256_add_pd(_mm256_permute2f128_pd(h1, h2, 0x20),
-                                _mm256_permute2f128_pd(h1, h2, 0x31));
+    __m256d sum =
+        _mm256_add_pd(_mm256_permute2f128_pd(h1, h2, 0x20), _mm256_permute2f128_pd(h1, h2, 0x31));
     sum = _mm256_min_pd(_mm256_max_pd(sum, _mm256_set1_pd(-32768.0)), _mm256_set1_pd(32767.0));
     const __m128i whole = _mm256_cvttpd_epi32(sum);
     _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packs_epi32(whole, whole));
 }
 
 // Runs the outputs four at a time so that the final additions and conversions are shared.
-#define TONVEXA_WIDE_RUN(Name, Dot, Target)                                                    \
-    template <class L>                                                                         \
-    Target void Name(L length, const double* tables, std::size_t stride,                      \
-                     const FilterStep* steps, std::size_t count, const double* input1,        \
-                     const double* input2, std::int16_t* output1, std::int16_t* output2) {    \
-        std::size_t i = 0;                                                                     \
-        for (; i + 4 <= count; i += 4) {                                                       \
-            const FilterStep* s = steps + i;                                                   \
-            const double* w0 = tables + s[0].tableStart;                                      \
-            const double* w1 = tables + s[1].tableStart;                                      \
-            const double* w2 = tables + s[2].tableStart;                                      \
-            const double* w3 = tables + s[3].tableStart;                                      \
-            Avx2Finish4(Dot(length, w0, input1 + s[0].inputStart, stride),                     \
-                        Dot(length, w1, input1 + s[1].inputStart, stride),                     \
-                        Dot(length, w2, input1 + s[2].inputStart, stride),                     \
-                        Dot(length, w3, input1 + s[3].inputStart, stride), output1 + i);       \
-            if (input2)                                                                        \
-                Avx2Finish4(Dot(length, w0, input2 + s[0].inputStart, stride),                 \
-                            Dot(length, w1, input2 + s[1].inputStart, stride),                 \
-                            Dot(length, w2, input2 + s[2].inputStart, stride),                 \
-                            Dot(length, w3, input2 + s[3].inputStart, stride), output2 + i);   \
-        }                                                                                      \
-        for (; i < count; ++i) {                                                               \
-            const double* w = tables + steps[i].tableStart;                                   \
-            output1[i] = Avx2Finish(Dot(length, w, input1 + steps[i].inputStart, stride));     \
-            if (input2)                                                                        \
-                output2[i] = Avx2Finish(Dot(length, w, input2 + steps[i].inputStart, stride)); \
-        }                                                                                      \
+#define TONVEXA_WIDE_RUN(Name, Dot, Target)                                                       \
+    template <class L>                                                                            \
+    Target void Name(L length, const double* tables, std::size_t stride, const FilterStep* steps, \
+                     std::size_t count, const double* input1, const double* input2,               \
+                     std::int16_t* output1, std::int16_t* output2) {                              \
+        std::size_t i = 0;                                                                        \
+        for (; i + 4 <= count; i += 4) {                                                          \
+            const FilterStep* s = steps + i;                                                      \
+            const double* w0 = tables + s[0].tableStart;                                          \
+            const double* w1 = tables + s[1].tableStart;                                          \
+            const double* w2 = tables + s[2].tableStart;                                          \
+            const double* w3 = tables + s[3].tableStart;                                          \
+            Avx2Finish4(Dot(length, w0, input1 + s[0].inputStart, stride),                        \
+                        Dot(length, w1, input1 + s[1].inputStart, stride),                        \
+                        Dot(length, w2, input1 + s[2].inputStart, stride),                        \
+                        Dot(length, w3, input1 + s[3].inputStart, stride), output1 + i);          \
+            if (input2)                                                                           \
+                Avx2Finish4(Dot(length, w0, input2 + s[0].inputStart, stride),                    \
+                            Dot(length, w1, input2 + s[1].inputStart, stride),                    \
+                            Dot(length, w2, input2 + s[2].inputStart, stride),                    \
+                            Dot(length, w3, input2 + s[3].inputStart, stride), output2 + i);      \
+        }                                                                                         \
+        for (; i < count; ++i) {                                                                  \
+            const double* w = tables + steps[i].tableStart;                                       \
+            output1[i] = Avx2Finish(Dot(length, w, input1 + steps[i].inputStart, stride));        \
+            if (input2)                                                                           \
+                output2[i] = Avx2Finish(Dot(length, w, input2 + steps[i].inputStart, stride));    \
+        }                                                                                         \
     }
 
 TONVEXA_WIDE_RUN(Avx2Run, Avx2Dot, TONVEXA_AVX2)
@@ -238,28 +240,33 @@ TONVEXA_AVX512 void Avx512Run(L length, const double* tables, std::size_t stride
     }
     for (; i < count; ++i) {
         const double* w = tables + steps[i].tableStart;
-        output1[i] = Avx2Finish(Avx512Fold(Avx512Dot(length, w, input1 + steps[i].inputStart, stride)));
+        output1[i] =
+            Avx2Finish(Avx512Fold(Avx512Dot(length, w, input1 + steps[i].inputStart, stride)));
         if (input2)
             output2[i] =
                 Avx2Finish(Avx512Fold(Avx512Dot(length, w, input2 + steps[i].inputStart, stride)));
     }
 }
 
-bool HasAvx2() { return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"); }
-bool HasAvx512() { return HasAvx2() && __builtin_cpu_supports("avx512f"); }
+bool HasAvx2() {
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+}
+bool HasAvx512() {
+    return HasAvx2() && __builtin_cpu_supports("avx512f");
+}
 #endif
 
 // One entry point per implementation, choosing the unrolled loop for the usual lengths.
-#define TONVEXA_DISPATCH(Name, Run, ...)                                                        \
-    __VA_ARGS__ void Name(const double* tables, std::size_t stride, const FilterStep* steps,    \
-                          std::size_t count, const double* input1, const double* input2,        \
-                          std::int16_t* output1, std::int16_t* output2) {                       \
-        if (stride == 32)                                                                       \
-            Run(Length<32>{}, tables, stride, steps, count, input1, input2, output1, output2);  \
-        else if (stride == 40)                                                                  \
-            Run(Length<40>{}, tables, stride, steps, count, input1, input2, output1, output2);  \
-        else                                                                                    \
-            Run(AnyLength{}, tables, stride, steps, count, input1, input2, output1, output2);   \
+#define TONVEXA_DISPATCH(Name, Run, ...)                                                       \
+    __VA_ARGS__ void Name(const double* tables, std::size_t stride, const FilterStep* steps,   \
+                          std::size_t count, const double* input1, const double* input2,       \
+                          std::int16_t* output1, std::int16_t* output2) {                      \
+        if (stride == 32)                                                                      \
+            Run(Length<32>{}, tables, stride, steps, count, input1, input2, output1, output2); \
+        else if (stride == 40)                                                                 \
+            Run(Length<40>{}, tables, stride, steps, count, input1, input2, output1, output2); \
+        else                                                                                   \
+            Run(AnyLength{}, tables, stride, steps, count, input1, input2, output1, output2);  \
     }
 
 TONVEXA_DISPATCH(PortableFilter, PortableRun)

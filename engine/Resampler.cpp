@@ -14,7 +14,9 @@ bool ValidFormat(const PcmFormat& f) {
            (f.bitsPerSample == 8 || f.bitsPerSample == 16);
 }
 
-std::int32_t Gcd(std::int32_t a, std::int32_t b) { return b == 0 ? a : Gcd(b, a % b); }
+std::int32_t Gcd(std::int32_t a, std::int32_t b) {
+    return b == 0 ? a : Gcd(b, a % b);
+}
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {  // b > 0
     const std::int64_t q = a / b;
@@ -70,7 +72,9 @@ void EmitTo(const In* a, const In* b, const PcmFormat& in, const PcmFormat& out,
 
 }  // namespace
 
-Resampler::~Resampler() { Reset(); }
+Resampler::~Resampler() {
+    Reset();
+}
 
 void Resampler::SetInputFormat(const PcmFormat& format) {
     input_ = format;
@@ -134,13 +138,15 @@ bool Resampler::Init() {
     half_ = tapCount_ / 2;
     cutoff_ = std::min(static_cast<double>(output_.sampleRate) / input_.sampleRate, 1.0);
     const std::size_t taps = static_cast<std::size_t>(tapCount_) + 1;
-    stride_ = (taps + resample::kStrideMultiple - 1) / resample::kStrideMultiple * resample::kStrideMultiple;
+    stride_ = (taps + resample::kStrideMultiple - 1) / resample::kStrideMultiple *
+              resample::kStrideMultiple;
 
     BuildTables();
     // For the usual rates the phase walk has few values: look their tables up.
     if (2 * phaseDenominator_ <= kPhaseLookupLimit) {
         std::vector<std::int32_t> lookup(static_cast<std::size_t>(2 * phaseDenominator_));
-        for (std::size_t u = 0; u < lookup.size(); ++u) lookup[u] = TableStart(static_cast<std::int64_t>(u));
+        for (std::size_t u = 0; u < lookup.size(); ++u)
+            lookup[u] = TableStart(static_cast<std::int64_t>(u));
         tableOfPhase_ = std::move(lookup);
     }
     for (auto& h : history_) h.assign(taps, 0);
@@ -262,14 +268,16 @@ bool Resampler::Process(const void* input1, const void* input2, std::int32_t inp
     if ((input_.channels == 2 && !input2) || (output_.channels == 2 && !output2)) return false;
     if (inputFrames == 0) return true;
     const std::size_t n = static_cast<std::size_t>(inputFrames);
+    // The frame count must be reportable.
+    if (OutputCapacity(inputFrames) > static_cast<std::size_t>(INT32_MAX)) return false;
 
     if (!Resampling()) {
         if (input_.bitsPerSample == 16)
-            EmitTo(static_cast<const std::int16_t*>(input1), static_cast<const std::int16_t*>(input2),
-                   input_, output_, n, output1, output2);
+            EmitTo(static_cast<const std::int16_t*>(input1),
+                   static_cast<const std::int16_t*>(input2), input_, output_, n, output1, output2);
         else
-            EmitTo(static_cast<const std::uint8_t*>(input1), static_cast<const std::uint8_t*>(input2),
-                   input_, output_, n, output1, output2);
+            EmitTo(static_cast<const std::uint8_t*>(input1),
+                   static_cast<const std::uint8_t*>(input2), input_, output_, n, output1, output2);
         outputFrames = inputFrames;
         return true;
     }

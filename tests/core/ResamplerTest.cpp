@@ -21,7 +21,9 @@ namespace {
 
 using Samples = std::vector<std::int16_t>;
 
-PcmFormat Format(int channels, int rate, int bits) { return PcmFormat{channels, rate, bits}; }
+PcmFormat Format(int channels, int rate, int bits) {
+    return PcmFormat{channels, rate, bits};
+}
 
 // Noise-like test signal from a fixed linear congruential sequence.
 Samples Noise(std::size_t n, std::uint32_t seed, int amplitude) {
@@ -29,7 +31,8 @@ Samples Noise(std::size_t n, std::uint32_t seed, int amplitude) {
     std::uint32_t state = seed;
     for (auto& v : s) {
         state = state * 1664525u + 1013904223u;
-        v = static_cast<std::int16_t>(static_cast<int>(state >> 16) % (2 * amplitude + 1) - amplitude);
+        v = static_cast<std::int16_t>(static_cast<int>(state >> 16) % (2 * amplitude + 1) -
+                                      amplitude);
     }
     return s;
 }
@@ -51,12 +54,13 @@ Output Feed(Resampler& r, const Samples& a, const Samples* b, const std::vector<
     Output out;
     std::size_t pos = 0, next = 0;
     while (pos < a.size()) {
-        const auto n = static_cast<std::int32_t>(
-            std::min<std::size_t>(static_cast<std::size_t>(blocks[next++ % blocks.size()]), a.size() - pos));
+        const auto n = static_cast<std::int32_t>(std::min<std::size_t>(
+            static_cast<std::size_t>(blocks[next++ % blocks.size()]), a.size() - pos));
         const std::size_t cap = r.OutputCapacity(n);
         Samples o1(cap + 1, 0x5a5a), o2(cap + 1, 0x5a5a);
         std::int32_t m = -1;
-        EXPECT_TRUE(r.Process(a.data() + pos, b ? b->data() + pos : nullptr, n, o1.data(), o2.data(), m));
+        EXPECT_TRUE(
+            r.Process(a.data() + pos, b ? b->data() + pos : nullptr, n, o1.data(), o2.data(), m));
         EXPECT_LE(static_cast<std::size_t>(m), cap);
         EXPECT_EQ(o1[cap], 0x5a5a) << "wrote past the promised capacity";
         out.first.insert(out.first.end(), o1.begin(), o1.begin() + m);
@@ -84,8 +88,9 @@ Samples Reference(const Samples& x, int inRate, int outRate) {
         for (int j = 0; j <= N; ++j) {
             const double xx = std::clamp((j - f) / N, 0.0, 1.0), t = xx - 0.5;
             const double w = 0.42 - 0.5 * std::cos(2 * pi * xx) + 0.08 * std::cos(4 * pi * xx);
-            tables[k][j] = std::abs(t) < 1e-9 ? static_cast<float>(c)
-                                              : static_cast<float>(w * std::sin(pi * c * N * t) / (pi * N * t));
+            tables[k][j] = std::abs(t) < 1e-9
+                               ? static_cast<float>(c)
+                               : static_cast<float>(w * std::sin(pi * c * N * t) / (pi * N * t));
             sum += tables[k][j];
         }
         for (auto& v : tables[k]) v = static_cast<float>(v / sum);
@@ -95,10 +100,12 @@ Samples Reference(const Samples& x, int inRate, int outRate) {
     for (long i = 0;; ++i) {
         // p = i x ratio exactly, as a numerator over the output rate.
         const long long pn = static_cast<long long>(i) * inRate;
-        const long base = static_cast<long>(N % 2 == 0 ? (2 * pn + outRate) / (2 * outRate) : pn / outRate);
+        const long base =
+            static_cast<long>(N % 2 == 0 ? (2 * pn + outRate) / (2 * outRate) : pn / outRate);
         if (base + (N - half) >= n) break;
-        const long double d = static_cast<long double>(pn - static_cast<long long>(base) * outRate) / outRate -
-                              0.5L * (N % 2);
+        const long double d =
+            static_cast<long double>(pn - static_cast<long long>(base) * outRate) / outRate -
+            0.5L * (N % 2);
         const int k = static_cast<int>(std::floor(2 * L * d + L + 0.5L));
         long double sum = 0;
         for (int j = 0; j <= N; ++j) {
@@ -111,7 +118,8 @@ Samples Reference(const Samples& x, int inRate, int outRate) {
 }
 
 // Amplitude of the component at the given frequency (cycles per sample) by a single DFT bin.
-double ToneAmplitude(const Samples& s, std::size_t from, std::size_t count, double cyclesPerSample) {
+double ToneAmplitude(const Samples& s, std::size_t from, std::size_t count,
+                     double cyclesPerSample) {
     std::complex<double> acc = 0;
     for (std::size_t i = 0; i < count; ++i)
         acc += static_cast<double>(s[from + i]) *
@@ -132,9 +140,10 @@ TEST(Resampler, DerivedValuesOfCommonRatePairs) {
         int in, out, L, N;
         double cutoff;
     };
-    for (const Case& c : {Case{44100, 48000, 160, 31, 1.0}, Case{48000, 44100, 147, 31, 44100.0 / 48000},
-                          Case{32000, 44100, 320, 31, 1.0}, Case{44100, 22050, 1, 32, 0.5},
-                          Case{22050, 44100, 2, 31, 1.0}, Case{96000, 6000, 1, 32, 1.0 / 16}}) {
+    for (const Case& c :
+         {Case{44100, 48000, 160, 31, 1.0}, Case{48000, 44100, 147, 31, 44100.0 / 48000},
+          Case{32000, 44100, 320, 31, 1.0}, Case{44100, 22050, 1, 32, 0.5},
+          Case{22050, 44100, 2, 31, 1.0}, Case{96000, 6000, 1, 32, 1.0 / 16}}) {
         Resampler r;
         r.SetInputFormat(Format(2, c.in, 16));
         r.SetOutputFormat(Format(2, c.out, 16));
@@ -185,8 +194,9 @@ TEST(Resampler, FirstOutputSitsAtInputPositionZero) {
 }
 
 TEST(Resampler, MatchesAPlainImplementationOfTheFilter) {
-    const std::pair<int, int> pairs[] = {{44100, 48000}, {48000, 44100}, {32000, 44100}, {44100, 22050},
-                                         {22050, 44100}, {8000, 96000},  {96000, 6000},  {11025, 8000}};
+    const std::pair<int, int> pairs[] = {{44100, 48000}, {48000, 44100}, {32000, 44100},
+                                         {44100, 22050}, {22050, 44100}, {8000, 96000},
+                                         {96000, 6000},  {11025, 8000}};
     for (const auto& [inRate, outRate] : pairs) {
         Resampler r;
         r.SetInputFormat(Format(1, inRate, 16));
@@ -245,7 +255,8 @@ TEST(ResampleKernel, EveryImplementationGivesTheSameSums) {
     for (const std::size_t stride : {32u, 40u, 48u}) {
         const std::size_t tables = 9;
         std::vector<double> storage(stride * tables + 8);
-        const std::size_t skip = (64 - reinterpret_cast<std::uintptr_t>(storage.data()) % 64) % 64 / 8;
+        const std::size_t skip =
+            (64 - reinterpret_cast<std::uintptr_t>(storage.data()) % 64) % 64 / 8;
         std::span<double> w(storage.data() + skip, stride * tables);
         const Samples noise = Noise(w.size() + 4000, 5, 32767);
         for (std::size_t i = 0; i < w.size(); ++i)
@@ -257,7 +268,8 @@ TEST(ResampleKernel, EveryImplementationGivesTheSameSums) {
         }
         std::vector<resample::FilterStep> steps;
         for (std::int32_t i = 0; i < 2900; i += 3)
-            steps.push_back({i, static_cast<std::int32_t>((static_cast<std::size_t>(i) % tables) * stride)});
+            steps.push_back(
+                {i, static_cast<std::int32_t>((static_cast<std::size_t>(i) % tables) * stride)});
         Samples ref1(steps.size()), ref2(steps.size()), mono(steps.size());
         filters[0].function(w.data(), stride, steps.data(), steps.size(), x1.data(), x2.data(),
                             ref1.data(), ref2.data());
@@ -275,12 +287,16 @@ TEST(ResampleKernel, EveryImplementationGivesTheSameSums) {
         for (std::size_t i = 0; i < steps.size(); ++i) {
             long double sum = 0;
             for (std::size_t j = 0; j < stride; ++j)
-                sum += static_cast<long double>(w[static_cast<std::size_t>(steps[i].tableStart) + j]) *
-                       x1[static_cast<std::size_t>(steps[i].inputStart) + j];
-            ASSERT_NEAR(ref1[i], static_cast<double>(std::clamp<long double>(sum, -32768, 32767)), 1.0);
+                sum +=
+                    static_cast<long double>(w[static_cast<std::size_t>(steps[i].tableStart) + j]) *
+                    x1[static_cast<std::size_t>(steps[i].inputStart) + j];
+            ASSERT_NEAR(ref1[i], static_cast<double>(std::clamp<long double>(sum, -32768, 32767)),
+                        1.0);
         }
         // The weights are large enough that some sums leave the 16-bit range.
-        EXPECT_NE(std::count(ref1.begin(), ref1.end(), 32767) + std::count(ref1.begin(), ref1.end(), -32768), 0);
+        EXPECT_NE(std::count(ref1.begin(), ref1.end(), 32767) +
+                      std::count(ref1.begin(), ref1.end(), -32768),
+                  0);
     }
 }
 
@@ -323,7 +339,8 @@ TEST(Resampler, ChannelAndWidthConversionAtEqualRates) {
     ASSERT_TRUE(r.Init());
     std::vector<std::uint8_t> u(6);
     ASSERT_TRUE(r.Process(l.data(), rr.data(), 3, u.data(), nullptr, m));
-    EXPECT_EQ(std::vector<std::uint8_t>(u.begin(), u.begin() + 3), (std::vector<std::uint8_t>{64, 128, 1}));
+    EXPECT_EQ(std::vector<std::uint8_t>(u.begin(), u.begin() + 3),
+              (std::vector<std::uint8_t>{64, 128, 1}));
 }
 
 TEST(Resampler, ResamplingWithChannelAndWidthChange) {
@@ -398,7 +415,8 @@ TEST_P(ResamplerRates, BlocksJoinWithoutSeams) {
         return r;
     };
     const Output whole = Feed(*make(), a, &b, {static_cast<int>(a.size())});
-    const Output pieces = Feed(*make(), a, &b, {1152, 1, 2, 3, 17, 31, 32, 33, 34, 500, 1152, 4000});
+    const Output pieces =
+        Feed(*make(), a, &b, {1152, 1, 2, 3, 17, 31, 32, 33, 34, 500, 1152, 4000});
     // Everything but the filter's reach at the end comes out.
     const double expected = static_cast<double>(a.size()) * outRate / inRate;
     EXPECT_NEAR(static_cast<double>(whole.first.size()), expected, 17.0 * outRate / inRate + 2);
@@ -432,7 +450,8 @@ TEST_P(ResamplerRates, SineKeepsItsLevelAndFrequency) {
 }
 
 std::vector<RatePair> AllRatePairs() {
-    const int rates[] = {6000, 8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000, 88200, 96000};
+    const int rates[] = {6000,  8000,  11025, 12000, 16000, 22050,
+                         24000, 32000, 44100, 48000, 88200, 96000};
     std::vector<RatePair> pairs;
     for (int in : rates)
         for (int out : rates)
@@ -475,7 +494,8 @@ TEST(Amplify, Pcm16TruncatesAndClipsSymmetrically) {
 
 TEST(Amplify, ExactlyHundredPercentKeepsEverySample) {
     Samples all(65536);
-    for (int i = 0; i < 65536; ++i) all[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i - 32768);
+    for (int i = 0; i < 65536; ++i)
+        all[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i - 32768);
     Samples scaled = all;
     AmplifyPcm16(scaled.data(), nullptr, 65536, 1, AmplifyFactor(100));
     // Only the one value outside the symmetric limit moves.

@@ -25,7 +25,8 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 std::uint32_t Le32(const Bytes& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+           (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
 // The header as it must be, spelt out byte by byte.
@@ -68,7 +69,8 @@ StreamInfo Probe(const std::string& path) {
 
 std::vector<std::int16_t> Ramp16(std::size_t n, int start, int step) {
     std::vector<std::int16_t> v(n);
-    for (std::size_t i = 0; i < n; ++i) v[i] = static_cast<std::int16_t>(start + static_cast<int>(i) * step);
+    for (std::size_t i = 0; i < n; ++i)
+        v[i] = static_cast<std::int16_t>(start + static_cast<int>(i) * step);
     return v;
 }
 
@@ -100,7 +102,8 @@ TEST_P(WavWriterFormats, HeaderAndSamplesAsFfmpegReadsThem) {
                 ASSERT_TRUE(w.WritePcm16(l.data(), r.data(), half));
                 for (std::int32_t i = 0; i < half; ++i) {
                     for (int ch = 0; ch < channels; ++ch) {
-                        const auto v = static_cast<std::uint16_t>((ch == 0 ? l : r)[static_cast<std::size_t>(i)]);
+                        const auto v = static_cast<std::uint16_t>(
+                            (ch == 0 ? l : r)[static_cast<std::size_t>(i)]);
                         data.push_back(static_cast<std::uint8_t>(v));
                         data.push_back(static_cast<std::uint8_t>(v >> 8));
                     }
@@ -151,7 +154,8 @@ TEST(WavWriter, FieldsOfCommonFormats) {
     };
     for (const Case& c : {Case{1, 16, 44100, 176400, 4}, Case{0, 8, 22050, 22050, 1}}) {
         WavWriter w;
-        ASSERT_TRUE(w.Open(dir.file("f.wav"), c.stereo, static_cast<std::uint16_t>(c.bits), c.rate));
+        ASSERT_TRUE(
+            w.Open(dir.file("f.wav"), c.stereo, static_cast<std::uint16_t>(c.bits), c.rate));
         ASSERT_TRUE(w.Close());
         const Bytes f = test::readFile(dir.file("f.wav"));
         ASSERT_EQ(f.size(), 44u);
