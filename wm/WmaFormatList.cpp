@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "wm/WmText.h"
+
 namespace tonvexa {
 
 namespace {
@@ -77,6 +79,7 @@ bool BuildWmaFormatList(WmRuntime& runtime, WmaFormatList& list) {
             if (IsAudioVideoFormat(description)) continue;
 
             WmaFormatEntry entry;
+            entry.description = Utf16ToUtf8(description);
             std::uint32_t size = 0;
             r = config->GetBitrate(&entry.bitRate);
             if (WmFailed(r)) break;

@@ -4,6 +4,7 @@
 // rate and bit rate, and the search for the one nearest to a request.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "wm/WmRuntime.h"
@@ -16,6 +17,8 @@ struct WmaFormatEntry {
     MediaTypeBlock mediaType;
     // bit/s, as the format's stream configuration states it.
     std::uint32_t bitRate = 0;
+    // The runtime's description of the format, for people ("128 kbps, 44 kHz, stereo CBR").
+    std::string description = {};
 
     std::uint32_t sampleRate() const;
     std::uint16_t channels() const;

@@ -219,9 +219,10 @@ bool WmaWriter::WriteRawSample(WmSampleBuffer& buffer, std::uint64_t sampleTime)
     return !WmFailed(writer_->WriteSample(input_, sampleTime, 0, buffer));
 }
 
-void WmaWriter::End() {
-    if (writer_) (void)writer_->EndWriting();
+bool WmaWriter::End() {
+    const bool ended = !writer_ || writer_->EndWriting() == WM_S_OK;
     Reset();
+    return ended;
 }
 
 }  // namespace tonvexa

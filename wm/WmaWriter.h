@@ -51,7 +51,8 @@ public:
     // A decoded sample buffer of a reader with its own time; the caller keeps the buffer.
     [[nodiscard]] bool WriteRawSample(WmSampleBuffer& buffer, std::uint64_t sampleTime);
     // Finishes the file and resets the writer as new.
-    void End();
+    // Finishes the file; false when the runtime could not (the file is then incomplete).
+    bool End();
 
     std::uint64_t NextSampleTime() const { return nextSampleTime_; }
     bool IsWriting() const { return writer_ != nullptr; }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "engine/ConversionTable.h"
+#include "engine/ConvertProgress.h"
+#include "settings/AppSettings.h"
+#include "wm/WmRuntime.h"
+#include "wm/WmaFormatList.h"
+
+namespace tonvexa {
+
+// What the conversion routines read besides their two paths: the options, the Windows Media
+// formats on offer and the runtime that reads and writes Windows Media files. The window and
+// the command-line converter each own one and keep it alive while conversions run; the
+// routines only read it, so several may run at once.
+struct ConversionEnvironment {
+    const AppSettings& settings;
+    const WmaFormatList& formats;
+    WmRuntime& runtime;
+};
+
+// Each converts one file and returns 1 when the whole input reached the output, 0 on
+// failure or cancel; an incomplete output is deleted (never when it is the source).
+int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress);
+int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress);
+int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress);
+int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress);
+int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress);
+
+// Registers the five routines for their pairs; env must outlive the table.
+void RegisterConversions(ConversionTable& table, const ConversionEnvironment& env);
+
+// The automatic encoder parameters: MP3 kbit/s from the source's channels and rate, and the
+// Windows Media request's bit/s for a WAV or MP3 source.
+int AutomaticMp3BitRate(int channels, int sampleRate);
+int AutomaticWmaBitRate(int channels, int sampleRate);
+
+}  // namespace tonvexa

@@ -1,0 +1,202 @@
+// Windows Media sources to MP3 and to WAV.
+
+#include <array>
+#include <vector>
+
+#include "audio/Mp3Writer.h"
+#include "audio/WavWriter.h"
+#include "engine/Amplify.h"
+#include "engine/ConversionRoutines.h"
+#include "engine/ConversionSupport.h"
+#include "engine/FileProgress.h"
+#include "engine/PathUtil.h"
+#include "engine/PcmFormat.h"
+#include "engine/Resampler.h"
+#include "engine/TagRules.h"
+#include "wm/WmaReader.h"
+
+namespace tonvexa {
+
+namespace {
+
+WmaSourceTags sourceTags(const WmaReader& reader) {
+    WmaSourceTags t;
+    t.title = reader.Title();
+    t.author = reader.Author();
+    t.album = reader.Album();
+    t.year = reader.Year();
+    t.description = reader.Description();
+    t.genre = reader.Genre();
+    t.trackNumber = reader.TrackNumber();
+    return t;
+}
+
+std::uint64_t wmaLength(const WmaReader& reader) {
+    return static_cast<std::uint64_t>(reader.SampleRate()) * reader.Duration();
+}
+
+}  // namespace
+
+int AutomaticMp3BitRate(int channels, int sampleRate) {
+    const int perChannel = sampleRate <= 22050 ? 24 : sampleRate <= 32000 ? 48 : 64;
+    return channels * perChannel;
+}
+
+int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress) {
+    const AppSettings& s = env.settings;
+    WmaReader reader(env.runtime);
+    if (!reader.Open(source)) return 0;
+    Mp3Writer writer;
+    if (!writer.Open(destination)) return 0;
+
+    if (s.ID3TagOpt == kTagAddConfigured)
+        writer.SetTagBlock(Id3v1FromConfigured(s.ID3Tag, source));
+    else if (s.ID3TagOpt == kTagKeepSource)
+        writer.SetTagBlock(Id3v1FromWmaSource(sourceTags(reader)));
+
+    const int channels = reader.Channels();
+    const int rate = reader.SampleRate();
+    writer.SetChannels(channels);
+    writer.SetInSampleRate(rate);
+    if (s.AutoDestMP3EncodingParam != 0) {
+        writer.SetOutSampleRate(rate);
+        writer.SetBitRate(AutomaticMp3BitRate(channels, rate));
+    } else {
+        writer.SetBitRate(s.MP3BitRate);
+        writer.SetOutSampleRate(s.MP3SampleRate);
+        writer.SetMode(s.MP3ChannelMode);
+    }
+    if (!writer.StartEncoding()) {
+        (void)writer.Close();
+        reader.Close();
+        DeleteIncompleteOutput(source, destination);
+        return 0;
+    }
+
+    const VolumeScaling volume(s.AmplifyMp3, s.AmplifyMp3Coeff);
+    FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
+    std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
+    bool end = false;
+    bool failed = false;
+    for (;;) {
+        const int n = reader.ReadFrames(first.data(), second.data(), end);
+        if (n <= 0) {
+            end = true;
+            break;
+        }
+        // A cancel that comes with the last block still lets that block through: the input
+        // is complete then, and nothing of it may be lost.
+        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
+        if (volume.active) AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+        if (!writer.Encode(first.data(), second.data(), n)) {
+            failed = true;
+            break;
+        }
+        if (end) break;
+    }
+    // The writer's close flushes the encoder and appends the tag; if that fails the file is
+    // not what it should be.
+    const bool closed = writer.Close();
+    reader.Close();
+    const bool complete = end && !failed && closed;
+    fileProgress.finish(complete);
+    if (!complete) DeleteIncompleteOutput(source, destination);
+    return complete ? 1 : 0;
+}
+
+int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress) {
+    const AppSettings& s = env.settings;
+    WmaReader reader(env.runtime);
+    if (!reader.Open(source)) return 0;
+    const int channels = reader.Channels();
+    const int rate = reader.SampleRate();
+
+    WavWriter writer;
+    bool resampling = false;
+    PcmFormat output{channels, rate, 16};
+    if (s.AutoDestWAVEncodingParam != 0) {
+        if (!writer.Open(destination, channels == 2, 16, rate)) {
+            (void)writer.Close();
+            DeleteIncompleteOutput(source, destination);
+            return 0;
+        }
+    } else {
+        output = PcmFormat{s.WAVChannelNum, s.WAVSampleRate, s.WAVBitsPerSample};
+        resampling = !(s.WAVSampleRate == rate && s.WAVBitsPerSample == 16 &&
+                       s.WAVChannelNum == channels);
+        if (!writer.Open(destination, s.WAVChannelNum == 2,
+                         static_cast<std::uint16_t>(s.WAVBitsPerSample), s.WAVSampleRate)) {
+            (void)writer.Close();
+            DeleteIncompleteOutput(source, destination);
+            return 0;
+        }
+    }
+
+    const VolumeScaling volume(s.AmplifyWav, s.AmplifyWavCoeff);
+    Resampler resampler;
+    std::vector<std::uint8_t> out1, out2;
+    if (resampling) {
+        resampler.SetInputFormat(PcmFormat{channels, rate, 16});
+        resampler.SetOutputFormat(output);
+        if (!resampler.Init()) {
+            (void)writer.Close();
+            reader.Close();
+            DeleteIncompleteOutput(source, destination);
+            return 0;
+        }
+        const std::size_t bytes =
+            resampler.OutputCapacity(kWmaReadBlockFrames) * (output.bitsPerSample == 16 ? 2 : 1);
+        out1.resize(bytes);
+        if (output.channels == 2) out2.resize(bytes);
+    }
+
+    FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
+    std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
+    bool end = false;
+    bool failed = false;
+    for (;;) {
+        const int n = reader.ReadFrames(first.data(), second.data(), end);
+        if (n <= 0) {
+            end = true;
+            break;
+        }
+        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
+        bool written = false;
+        if (resampling) {
+            std::int32_t m = 0;
+            if (resampler.Process(first.data(), second.data(), n, out1.data(),
+                                  out2.empty() ? nullptr : out2.data(), m)) {
+                if (output.bitsPerSample == 16) {
+                    auto* o1 = reinterpret_cast<std::int16_t*>(out1.data());
+                    auto* o2 = reinterpret_cast<std::int16_t*>(out2.empty() ? nullptr : out2.data());
+                    if (volume.active) AmplifyPcm16(o1, o2, m, output.channels, volume.factor);
+                    written = writer.WritePcm16(o1, o2, m);
+                } else {
+                    std::uint8_t* o2 = out2.empty() ? nullptr : out2.data();
+                    if (volume.active)
+                        AmplifyPcm8(out1.data(), o2, m, output.channels, volume.factor);
+                    written = writer.WritePcm8(out1.data(), o2, m);
+                }
+            }
+        } else {
+            if (volume.active)
+                AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+            written = writer.WritePcm16(first.data(), second.data(), n);
+        }
+        if (!written) {
+            failed = true;
+            break;
+        }
+        if (end) break;
+    }
+    const bool closed = writer.Close();
+    reader.Close();
+    const bool complete = end && !failed && closed;
+    fileProgress.finish(complete);
+    if (!complete) DeleteIncompleteOutput(source, destination);
+    return complete ? 1 : 0;
+}
+
+}  // namespace tonvexa

@@ -1,0 +1,258 @@
+// WAV, MP3 and Windows Media sources to Windows Media.
+
+#include <array>
+#include <optional>
+
+#include "audio/Id3v1.h"
+#include "audio/Mp3Reader.h"
+#include "audio/WavReader.h"
+#include "engine/Amplify.h"
+#include "engine/ConversionRoutines.h"
+#include "engine/ConversionSupport.h"
+#include "engine/FileProgress.h"
+#include "engine/PathUtil.h"
+#include "engine/TagRules.h"
+#include "wm/WmaReader.h"
+#include "wm/WmaWriter.h"
+
+namespace tonvexa {
+
+namespace {
+
+// What the three routines share before their block loops: the writer's output, attributes,
+// input format and the codec format found for the request.
+struct WmaRequest {
+    std::uint32_t sampleRate = 0;
+    std::uint32_t bitRate = 0;
+    std::uint32_t channels = 0;
+};
+
+WmaRequest automaticRequest(int channels, int sampleRate) {
+    return {static_cast<std::uint32_t>(sampleRate),
+            static_cast<std::uint32_t>(AutomaticWmaBitRate(channels, sampleRate)),
+            static_cast<std::uint32_t>(channels)};
+}
+
+WmaRequest configuredRequest(const AppSettings& s) {
+    return {static_cast<std::uint32_t>(s.WMASampleRate), static_cast<std::uint32_t>(s.WMABitRate),
+            static_cast<std::uint32_t>(s.WMAChannels)};
+}
+
+// Finds the codec format and begins writing; false leaves nothing to delete.
+bool beginWriting(const ConversionEnvironment& env, WmaWriter& writer, const WmaRequest& request) {
+    const WM_MEDIA_TYPE* type = nullptr;
+    std::uint32_t bitRate = 0;
+    if (!FindWmaFormat(env.formats, request.sampleRate, request.bitRate, request.channels, &type,
+                       &bitRate))
+        return false;
+    writer.SetTargetFormat(type, bitRate);
+    return writer.Begin();
+}
+
+// Ends the file and decides the result: complete only when the whole input was read, every
+// write succeeded and the file was finished properly.
+int finishConversion(WmaWriter& writer, FileProgress& fileProgress, bool end, bool failed,
+                     const std::string& source, const std::string& destination) {
+    const bool ended = writer.End();
+    const bool complete = end && !failed && ended;
+    fileProgress.finish(complete);
+    if (!complete) DeleteIncompleteOutput(source, destination);
+    return complete ? 1 : 0;
+}
+
+}  // namespace
+
+int AutomaticWmaBitRate(int channels, int sampleRate) {
+    const int perChannel = sampleRate >= 44100 ? 64000 : sampleRate >= 22050 ? 32000 : 16000;
+    return channels * perChannel;
+}
+
+int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress) {
+    const AppSettings& s = env.settings;
+    WavReader reader;
+    if (!reader.Open(source) || !reader.PrepareDecoding()) return 0;
+    WmaWriter writer(env.runtime);
+    writer.SetOutputFile(destination);
+    if (s.WMAID3TagOpt == kTagAddConfigured)
+        writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
+
+    const int rate = static_cast<int>(reader.format().samplesPerSec);
+    const int bits = reader.outputBits();
+    const int channels = reader.outputChannels();
+    writer.SetPcmInput(rate, bits, channels);
+    const WmaRequest request = s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate)
+                                                               : configuredRequest(s);
+    if (!beginWriting(env, writer, request)) return 0;
+
+    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
+    FileProgress fileProgress(progress, FileNamePart(source),
+                              static_cast<std::uint64_t>(std::max(reader.totalFrames(), 0)));
+    // Room for one block of 16-bit samples; 8-bit blocks use the same storage.
+    std::array<std::int16_t, WavReader::kMaxBlockFrames> first{}, second{};
+    bool end = false;
+    bool failed = false;
+    for (;;) {
+        int n = 0;
+        if (!reader.Read(first.data(), second.data(), n, end)) {
+            // An undecodable block ends the input; it is complete only if the end was seen.
+            break;
+        }
+        if (n <= 0) {
+            end = true;
+            break;
+        }
+        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
+        bool written;
+        if (bits == 16) {
+            if (volume.active)
+                AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+            written = writer.WriteFrames16(first.data(), second.data(),
+                                           static_cast<std::uint32_t>(n));
+        } else {
+            auto* f8 = reinterpret_cast<std::uint8_t*>(first.data());
+            auto* s8 = reinterpret_cast<std::uint8_t*>(second.data());
+            if (volume.active) AmplifyPcm8(f8, s8, n, channels, volume.factor);
+            written = writer.WriteFrames8(f8, s8, static_cast<std::uint32_t>(n));
+        }
+        if (!written) {
+            failed = true;
+            break;
+        }
+        if (end) break;
+    }
+    reader.Close();
+    return finishConversion(writer, fileProgress, end, failed, source, destination);
+}
+
+int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress) {
+    const AppSettings& s = env.settings;
+    Mp3Reader reader;
+    if (!reader.Open(source)) return 0;
+    WmaWriter writer(env.runtime);
+    writer.SetOutputFile(destination);
+    if (s.WMAID3TagOpt == kTagAddConfigured) {
+        writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
+    } else if (s.WMAID3TagOpt == kTagKeepSource) {
+        Id3Tag parsed;
+        if (const auto* block = reader.ReadId3v1(); block && ParseId3v1Block(*block, parsed))
+            writer.SetTags(WmaTagsFromId3v1(parsed));
+    }
+
+    const int rate = reader.SampleRate();
+    const int channels = reader.Channels();
+    writer.SetPcmInput(rate, 16, channels);
+    const WmaRequest request = s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate)
+                                                               : configuredRequest(s);
+    if (!beginWriting(env, writer, request)) return 0;
+
+    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
+    const std::uint64_t length =
+        reader.TotalFrames() == Mp3Reader::kUnknownLength ? 0 : reader.TotalFrames();
+    FileProgress fileProgress(progress, FileNamePart(source), length);
+    std::array<std::int16_t, 1152> first{}, second{};
+    bool end = false;
+    bool failed = false;
+    for (;;) {
+        int n = 0;
+        if (!reader.Read(first.data(), second.data(), n, end)) break;  // a decoding error
+        if (n <= 0) {
+            end = true;
+            break;
+        }
+        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
+        if (volume.active) AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+        if (!writer.WriteFrames16(first.data(), second.data(), static_cast<std::uint32_t>(n))) {
+            failed = true;
+            break;
+        }
+        if (end) break;
+    }
+    reader.Close();
+    return finishConversion(writer, fileProgress, end, failed, source, destination);
+}
+
+int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
+                    const std::string& destination, ConvertProgress& progress) {
+    const AppSettings& s = env.settings;
+    WmaReader reader(env.runtime);
+    if (!reader.Open(source)) return 0;
+    WmaWriter writer(env.runtime);
+    writer.SetOutputFile(destination);
+    if (s.WMAID3TagOpt == kTagAddConfigured) {
+        writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
+    } else if (s.WMAID3TagOpt == kTagKeepSource) {
+        WmaSourceTags t;
+        t.title = reader.Title();
+        t.author = reader.Author();
+        t.album = reader.Album();
+        t.year = reader.Year();
+        t.description = reader.Description();
+        t.genre = reader.Genre();
+        t.trackNumber = reader.TrackNumber();
+        writer.SetTags(WmaTagsFromWmaSource(t));
+    }
+
+    const int rate = reader.SampleRate();
+    const int channels = reader.Channels();
+    writer.SetPcmInput(rate, 16, channels);
+    const WmaRequest request =
+        s.AutoDestWMAEncodingParam != 0
+            ? WmaRequest{static_cast<std::uint32_t>(rate),
+                         static_cast<std::uint32_t>(reader.BitRate()),
+                         static_cast<std::uint32_t>(channels)}
+            : configuredRequest(s);
+    if (!beginWriting(env, writer, request)) return 0;
+
+    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
+    FileProgress fileProgress(progress, FileNamePart(source),
+                              static_cast<std::uint64_t>(rate) * reader.Duration());
+    bool end = false;
+    bool failed = false;
+    while (!end) {
+        WmSampleBufferPtr buffer;
+        std::uint64_t time = 0;
+        const std::uint32_t frames = reader.ReadRawSample(&buffer, &time, end);
+        if (frames == 0 || !buffer) {
+            end = true;
+            break;
+        }
+        if (!fileProgress.afterBlock(frames) && !end) break;
+        std::uint8_t* bytes = nullptr;
+        std::uint32_t length = 0;
+        if (buffer->GetBufferAndLength(&bytes, &length) != WM_S_OK) {
+            failed = true;
+            break;
+        }
+        if (volume.active)
+            AmplifyPcm16(reinterpret_cast<std::int16_t*>(bytes), nullptr,
+                         static_cast<std::int32_t>(length / 2), 1, volume.factor);
+        // A sample the writer refuses would leave a hole in the output: the file is then
+        // not a complete conversion.
+        if (!writer.WriteRawSample(*buffer, time)) {
+            failed = true;
+            break;
+        }
+    }
+    reader.Close();
+    return finishConversion(writer, fileProgress, end, failed, source, destination);
+}
+
+void RegisterConversions(ConversionTable& table, const ConversionEnvironment& env) {
+    using Routine = int (*)(const ConversionEnvironment&, const std::string&, const std::string&,
+                            ConvertProgress&);
+    auto bind = [&env](Routine routine) {
+        return [&env, routine](const std::string& source, const std::string& destination,
+                               ConvertProgress& progress) {
+            return routine(env, source, destination, progress);
+        };
+    };
+    table.Register(FormatWma, FormatMp3, bind(ConvertWmaToMp3));
+    table.Register(FormatWma, FormatWav, bind(ConvertWmaToWav));
+    table.Register(FormatWma, FormatWma, bind(ConvertWmaToWma));
+    table.Register(FormatWav, FormatWma, bind(ConvertWavToWma));
+    table.Register(FormatMp3, FormatWma, bind(ConvertMp3ToWma));
+}
+
+}  // namespace tonvexa

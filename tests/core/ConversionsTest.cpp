@@ -1,0 +1,517 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "audio/Id3v1.h"
+#include "audio/WavReader.h"
+#include "engine/ConversionRoutines.h"
+#include "support/MediaInfo.h"
+#include "support/TestSupport.h"
+#include "wm/FfmpegWmRuntime.h"
+#include "wm/WmaReader.h"
+
+using namespace tonvexa;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A progress display that records the file line and can cancel after a number of blocks.
+class RecordingProgress : public ConvertProgress {
+public:
+    explicit RecordingProgress(int cancelAfterBlocks = -1) : cancelAfter_(cancelAfterBlocks) {}
+    void setFileText(const std::string& text) override { texts.push_back(text); }
+    int fileBarWidth() const override { return 200; }
+    void setFileRange(int) override {}
+    void setFilePosition(int p) override { position = p; }
+    void setBatchText(const std::string&) override {}
+    void setBatchRange(int) override {}
+    void stepBatch() override {}
+    void pumpMessages() override {
+        ++pumps;
+        if (cancelAfter_ >= 0 && pumps >= cancelAfter_) cancelled_ = true;
+    }
+    bool cancelled() const override { return cancelled_; }
+
+    std::vector<std::string> texts;
+    int position = 0;
+    int pumps = 0;
+
+private:
+    int cancelAfter_;
+    bool cancelled_ = false;
+};
+
+std::vector<std::uint8_t> lastBytes(const std::string& path, std::size_t n) {
+    const auto b = test::readFile(path);
+    if (b.size() < n) return {};
+    return {b.end() - static_cast<long>(n), b.end()};
+}
+
+// Every sample frame a reader of ours delivers, interleaved.
+std::vector<std::int16_t> decodeWithWmaReader(WmRuntime& runtime, const std::string& path) {
+    WmaReader reader(runtime);
+    EXPECT_TRUE(reader.Open(path));
+    std::vector<std::int16_t> out;
+    std::int16_t a[1152], b[1152];
+    bool end = false;
+    while (!end) {
+        const int n = reader.ReadFrames(a, b, end);
+        if (n <= 0) break;
+        for (int i = 0; i < n; ++i) {
+            out.push_back(a[i]);
+            if (reader.Channels() == 2) out.push_back(b[i]);
+        }
+    }
+    return out;
+}
+
+// The level (RMS) of a channel and the share of its energy near a frequency.
+struct Tone {
+    double rms = 0;
+    double energyAt = 0;  // share of the energy in the bin of the frequency (Goertzel)
+};
+Tone measure(const std::vector<std::int16_t>& interleaved, int channels, int channel, int rate,
+             double frequency) {
+    double sum = 0, s1 = 0, s2 = 0;
+    const double w = 2 * M_PI * frequency / rate;
+    std::size_t n = 0;
+    for (std::size_t i = static_cast<std::size_t>(channel); i < interleaved.size();
+         i += static_cast<std::size_t>(channels), ++n) {
+        const double x = interleaved[i] / 32768.0;
+        sum += x * x;
+        const double s = x + 2 * std::cos(w) * s1 - s2;
+        s2 = s1;
+        s1 = s;
+    }
+    Tone t;
+    if (n == 0) return t;
+    t.rms = std::sqrt(sum / n);
+    const double power = s1 * s1 + s2 * s2 - 2 * std::cos(w) * s1 * s2;
+    t.energyAt = (2 * power / n) / sum;
+    return t;
+}
+
+class Conversions : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        runtime_ = new FfmpegWmRuntime;
+        formats_ = new WmaFormatList;
+        BuildWmaFormatList(*runtime_, *formats_);
+    }
+    static void TearDownTestSuite() {
+        delete formats_;
+        delete runtime_;
+    }
+
+    ConversionEnvironment env() { return {settings, *formats_, *runtime_}; }
+
+    // A Windows Media source made by FFmpeg's encoder.
+    std::string wma(const std::string& name, int rate, int channels, double seconds,
+                    std::vector<std::string> extra = {}) {
+        const std::string path = dir.file(name);
+        std::vector<std::string> args{"-c:a", "wmav2", "-b:a",
+                                      std::to_string(channels * (rate >= 32000 ? 64 : 32)) + "k"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_TRUE(test::makeTone(path, rate, channels, seconds, args)) << name;
+        return path;
+    }
+
+    std::string wav(const std::string& name, int rate, int channels, double seconds,
+                    const std::string& codec = "pcm_s16le") {
+        const std::string path = dir.file(name);
+        EXPECT_TRUE(test::makeTone(path, rate, channels, seconds, {"-c:a", codec})) << name;
+        return path;
+    }
+
+    test::TempDir dir;
+    AppSettings settings;
+    static FfmpegWmRuntime* runtime_;
+    static WmaFormatList* formats_;
+};
+
+FfmpegWmRuntime* Conversions::runtime_ = nullptr;
+WmaFormatList* Conversions::formats_ = nullptr;
+
+}  // namespace
+
+TEST(AutomaticRates, ByChannelsAndRate) {
+    EXPECT_EQ(AutomaticMp3BitRate(2, 22050), 48);
+    EXPECT_EQ(AutomaticMp3BitRate(1, 44100), 64);
+    EXPECT_EQ(AutomaticMp3BitRate(2, 32000), 96);
+    EXPECT_EQ(AutomaticMp3BitRate(2, 8000), 48);
+    EXPECT_EQ(AutomaticWmaBitRate(1, 22050), 32000);
+    EXPECT_EQ(AutomaticWmaBitRate(2, 44100), 128000);
+    EXPECT_EQ(AutomaticWmaBitRate(2, 11025), 32000);
+    EXPECT_EQ(AutomaticWmaBitRate(2, 48000), 128000);
+}
+
+// The automatic MP3 parameters follow the source: 2 x 24 kbit/s at 22050 Hz, 64 for mono
+// 44100 Hz, 2 x 48 at 32000 Hz; the output keeps the source's rate and channels and its
+// length.
+TEST_F(Conversions, WmaToMp3WithAutomaticParameters) {
+    struct Case {
+        int rate, channels, kbps;
+    } cases[] = {{22050, 2, 48}, {44100, 1, 64}, {32000, 2, 96}};
+    for (const auto& c : cases) {
+        const std::string src = wma("auto" + std::to_string(c.rate) + ".wma", c.rate, c.channels, 2);
+        const std::string dst = dir.file("auto" + std::to_string(c.rate) + ".mp3");
+        RecordingProgress progress;
+        ASSERT_EQ(ConvertWmaToMp3(env(), src, dst, progress), 1);
+        const auto info = test::probeMedia(dst);
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->codec, "mp3");
+        EXPECT_EQ(info->sampleRate, c.rate);
+        EXPECT_EQ(info->channels, c.channels);
+        EXPECT_EQ(info->bitRate, c.kbps * 1000) << c.rate;
+        EXPECT_NEAR(info->durationSeconds, 2.0, 0.1);
+        EXPECT_EQ(progress.texts.back(), "Converting auto" + std::to_string(c.rate) + ".wma...100%");
+    }
+}
+
+TEST_F(Conversions, WmaToMp3WithConfiguredParameters) {
+    settings.AutoDestMP3EncodingParam = 0;
+    settings.MP3BitRate = 160;
+    settings.MP3SampleRate = 48000;
+    settings.MP3ChannelMode = 3;  // mono
+    const std::string src = wma("conf.wma", 44100, 2, 1.5);
+    const std::string dst = dir.file("conf.mp3");
+    RecordingProgress progress;
+    ASSERT_EQ(ConvertWmaToMp3(env(), src, dst, progress), 1);
+    const auto info = test::probeMedia(dst);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->sampleRate, 48000);
+    EXPECT_EQ(info->channels, 1);
+    EXPECT_EQ(info->bitRate, 160000);
+}
+
+// The three tag options for MP3 output, checked in the last 128 bytes of the file.
+TEST_F(Conversions, WmaToMp3TagOptions) {
+    const std::string src = wma("A very long source file name that goes on.wma", 44100, 2, 1,
+                                {"-metadata", "title=Source title", "-metadata", "artist=Someone",
+                                 "-metadata", "album=An album", "-metadata", "genre=Rock",
+                                 "-metadata", "WM/Year=1999", "-metadata", "track=7"});
+    // Keep: the source's attributes.
+    settings.ID3TagOpt = kTagKeepSource;
+    RecordingProgress p1;
+    ASSERT_EQ(ConvertWmaToMp3(env(), src, dir.file("keep.mp3"), p1), 1);
+    Id3Tag tag;
+    ASSERT_TRUE(ParseId3v1Block(lastBytes(dir.file("keep.mp3"), 128), tag));
+    EXPECT_EQ(fieldText(tag.title), "Source title");
+    EXPECT_EQ(fieldText(tag.artist), "Someone");
+    EXPECT_EQ(fieldText(tag.album), "An album");
+    EXPECT_EQ(fieldText(tag.year), "1999");
+    EXPECT_EQ(tag.genre, 17);
+    EXPECT_EQ(tag.hasTrack, 1);
+    EXPECT_EQ(tag.track, 7);
+
+    // Add: the configured tag, its title from the file name cut to 31 characters.
+    settings.ID3TagOpt = kTagAddConfigured;
+    setFieldText(settings.ID3Tag.artist, "Configured");
+    settings.ID3Tag.genre = 13;
+    settings.ID3Tag.hasTrack = 1;
+    settings.ID3Tag.track = 3;
+    RecordingProgress p2;
+    ASSERT_EQ(ConvertWmaToMp3(env(), src, dir.file("add.mp3"), p2), 1);
+    ASSERT_TRUE(ParseId3v1Block(lastBytes(dir.file("add.mp3"), 128), tag));
+    EXPECT_EQ(fieldText(tag.title), std::string("A very long source file name that goes on").substr(0, 30));
+    EXPECT_EQ(fieldText(tag.artist), "Configured");
+    EXPECT_EQ(tag.genre, 13);
+    EXPECT_EQ(tag.track, 3);
+
+    // None: the file ends in audio.
+    settings.ID3TagOpt = kTagNone;
+    RecordingProgress p3;
+    ASSERT_EQ(ConvertWmaToMp3(env(), src, dir.file("none.mp3"), p3), 1);
+    EXPECT_FALSE(IsId3v1Block(lastBytes(dir.file("none.mp3"), 128)));
+}
+
+// A source without attributes kept as a tag gives empty texts, no track, and no genre (an
+// unknown genre is not turned into one).
+TEST_F(Conversions, WmaToMp3KeepWithoutAttributes) {
+    const std::string src = wma("plain.wma", 44100, 1, 1, {"-map_metadata", "-1"});
+    settings.ID3TagOpt = kTagKeepSource;
+    RecordingProgress progress;
+    ASSERT_EQ(ConvertWmaToMp3(env(), src, dir.file("plain.mp3"), progress), 1);
+    Id3Tag tag;
+    ASSERT_TRUE(ParseId3v1Block(lastBytes(dir.file("plain.mp3"), 128), tag));
+    EXPECT_EQ(fieldText(tag.title), "");
+    EXPECT_EQ(tag.hasTrack, 0);
+    EXPECT_EQ(tag.genre, Id3Tag::kNoGenre);
+}
+
+// WAV output with automatic parameters (or options equal to the source's format) holds
+// exactly the decoded samples; 100 % volume leaves them bit for bit.
+TEST_F(Conversions, WmaToWavKeepsTheDecodedSamples) {
+    const std::string src = wma("mono16k.wma", 16000, 1, 1.3);
+    const auto decoded = decodeWithWmaReader(*runtime_, src);
+    auto check = [&](const std::string& name) {
+        RecordingProgress progress;
+        ASSERT_EQ(ConvertWmaToWav(env(), src, dir.file(name), progress), 1);
+        const auto info = test::probeMedia(dir.file(name));
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->codec, "pcm_s16le");
+        EXPECT_EQ(info->sampleRate, 16000);
+        EXPECT_EQ(info->channels, 1);
+        const auto bytes = test::readFile(dir.file(name));
+        ASSERT_EQ(bytes.size(), 44 + 2 * decoded.size()) << name;
+        EXPECT_EQ(test::asInt16({bytes.begin() + 44, bytes.end()}), decoded) << name;
+    };
+    check("auto.wav");
+    settings.AutoDestWAVEncodingParam = 0;
+    settings.WAVSampleRate = 16000;
+    settings.WAVChannelNum = 1;
+    settings.WAVBitsPerSample = 16;
+    settings.AmplifyWav = 1;
+    settings.AmplifyWavCoeff = 100;
+    check("same.wav");
+}
+
+TEST_F(Conversions, WmaToWavScalesTheVolume) {
+    const std::string src = wma("loud.wma", 22050, 2, 1);
+    settings.AmplifyWav = 1;
+    settings.AmplifyWavCoeff = 50;
+    RecordingProgress progress;
+    ASSERT_EQ(ConvertWmaToWav(env(), src, dir.file("half.wav"), progress), 1);
+    const auto decoded = decodeWithWmaReader(*runtime_, src);
+    const auto bytes = test::readFile(dir.file("half.wav"));
+    const auto half = test::asInt16({bytes.begin() + 44, bytes.end()});
+    ASSERT_EQ(half.size(), decoded.size());
+    const Tone a = measure(decoded, 2, 0, 22050, 440), b = measure(half, 2, 0, 22050, 440);
+    EXPECT_NEAR(b.rms / a.rms, 0.5, 0.01);
+}
+
+// Resampled WAV output keeps a tone's level and frequency, in every width and channel count.
+TEST_F(Conversions, WmaToWavResamples) {
+    const std::string src = wma("tone44.wma", 44100, 2, 2);
+    struct Case {
+        int rate, channels, bits;
+    } cases[] = {{48000, 2, 16}, {22050, 1, 16}, {8000, 2, 8}, {44100, 1, 16}};
+    const auto reference = decodeWithWmaReader(*runtime_, src);
+    const Tone ref = measure(reference, 2, 0, 44100, 440);
+    for (const auto& c : cases) {
+        settings.AutoDestWAVEncodingParam = 0;
+        settings.WAVSampleRate = c.rate;
+        settings.WAVChannelNum = c.channels;
+        settings.WAVBitsPerSample = c.bits;
+        const std::string dst = dir.file("r" + std::to_string(c.rate) + "_" +
+                                         std::to_string(c.channels) + "_" + std::to_string(c.bits) + ".wav");
+        RecordingProgress progress;
+        ASSERT_EQ(ConvertWmaToWav(env(), src, dst, progress), 1);
+        const auto info = test::probeMedia(dst);
+        ASSERT_TRUE(info);
+        EXPECT_EQ(info->sampleRate, c.rate);
+        EXPECT_EQ(info->channels, c.channels);
+        EXPECT_NEAR(info->durationSeconds, 2.0, 0.06);
+        const auto d = test::ffmpegDecode(dst, "s16le");
+        ASSERT_TRUE(d);
+        const auto samples = test::asInt16(d->bytes);
+        const Tone t = measure(samples, c.channels, 0, c.rate, 440);
+        if (c.channels == 2) {
+            EXPECT_NEAR(t.rms / ref.rms, 1.0, 0.05) << dst;
+            EXPECT_GT(t.energyAt, 0.9) << dst;
+        } else {
+            // The mono mix holds both channels' tones: 0.5 at 440 Hz and 0.3 at 660 Hz.
+            const Tone other = measure(samples, 1, 0, c.rate, 660);
+            EXPECT_GT(t.energyAt + other.energyAt, 0.9) << dst;
+            EXPECT_NEAR(t.energyAt / other.energyAt, 0.25 / 0.09, 0.3) << dst;
+        }
+    }
+}
+
+// A source shorter than a second has T = 0 and still reaches 100 %.
+TEST_F(Conversions, SubSecondSourceReachesHundredPercent) {
+    const std::string src = wma("short.wma", 44100, 2, 0.4);
+    RecordingProgress progress;
+    ASSERT_EQ(ConvertWmaToWav(env(), src, dir.file("short.wav"), progress), 1);
+    ASSERT_FALSE(progress.texts.empty());
+    EXPECT_EQ(progress.texts.back(), "Converting short.wma...100%");
+    EXPECT_EQ(progress.position, 200);
+}
+
+// A cancel in the middle leaves no file, whichever routine runs.
+TEST_F(Conversions, CancelInTheMiddleLeavesNoFile) {
+    const std::string src = wma("long.wma", 44100, 2, 20);
+    const std::string wavSrc = wav("long.wav", 44100, 2, 20);
+    struct Run {
+        const char* name;
+        int (*routine)(const ConversionEnvironment&, const std::string&, const std::string&,
+                       ConvertProgress&);
+        std::string source;
+    } runs[] = {{"c.mp3", ConvertWmaToMp3, src},
+                {"c.wav", ConvertWmaToWav, src},
+                {"c1.wma", ConvertWmaToWma, src},
+                {"c2.wma", ConvertWavToWma, wavSrc}};
+    for (const auto& r : runs) {
+        RecordingProgress progress(20);
+        EXPECT_EQ(r.routine(env(), r.source, dir.file(r.name), progress), 0) << r.name;
+        EXPECT_FALSE(fs::exists(dir.file(r.name))) << r.name;
+        EXPECT_TRUE(fs::exists(r.source));
+    }
+}
+
+// An incomplete conversion never deletes its source, even when the destination names it in
+// other letter case.
+TEST_F(Conversions, IncompleteConversionNeverDeletesTheSource) {
+    const std::string src = wma("Song.wma", 44100, 2, 1);
+    const std::string sameName = dir.file("SONG.WMA");
+    fs::copy_file(src, sameName);
+    settings.AutoDestMP3EncodingParam = 0;
+    settings.MP3SampleRate = 12345;  // the encoder refuses it
+    RecordingProgress progress;
+    EXPECT_EQ(ConvertWmaToMp3(env(), src, sameName, progress), 0);
+    EXPECT_TRUE(fs::exists(sameName));
+    EXPECT_TRUE(fs::exists(src));
+}
+
+class WavSourceFormats : public Conversions, public testing::WithParamInterface<const char*> {};
+
+// WAV inputs of each reader format become Windows Media files of the same rate, channels
+// and length, with the tone still in them.
+TEST_P(WavSourceFormats, ToWma) {
+    const std::string codec = GetParam();
+    const bool gsm = codec == "gsm_ms";
+    const int rate = gsm ? 8000 : 22050;
+    const int channels = gsm ? 1 : 2;
+    const std::string src = dir.file("in.wav");
+    ASSERT_TRUE(test::makeTone(src, rate, channels, 1.5,
+                               {"-c:a", codec, "-ar", std::to_string(rate)}));
+    const std::string dst = dir.file("out.wma");
+    RecordingProgress progress;
+    ASSERT_EQ(ConvertWavToWma(env(), src, dst, progress), 1) << codec;
+    const auto info = test::probeMedia(dst);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->codec, "wmav2");
+    EXPECT_EQ(info->sampleRate, rate);
+    EXPECT_EQ(info->channels, channels);
+    const auto d = test::ffmpegDecode(dst, "s16le");
+    ASSERT_TRUE(d);
+    const auto samples = test::asInt16(d->bytes);
+    const double frames = static_cast<double>(samples.size()) / channels;
+    EXPECT_NEAR(frames, 1.5 * rate, 2048) << codec;
+    EXPECT_GT(measure(samples, channels, 0, rate, 440).energyAt, 0.8) << codec;
+    EXPECT_EQ(progress.texts.back(), "Converting in.wav...100%");
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WavSourceFormats,
+                         testing::Values("pcm_u8", "pcm_s16le", "pcm_s24le", "pcm_s32le",
+                                         "pcm_f32le", "pcm_f64le", "pcm_alaw", "pcm_mulaw",
+                                         "adpcm_ima_wav", "adpcm_ms", "gsm_ms"));
+
+// An 8-bit WAV goes to the writer as 8-bit PCM and scales around the 128 midpoint.
+TEST_F(Conversions, EightBitWavScalesAroundTheMidpoint) {
+    const std::string src = wav("u8.wav", 22050, 1, 1, "pcm_u8");
+    settings.AmplifyWMA = 1;
+    settings.AmplifyWMACoeff = 50;
+    RecordingProgress progress;
+    ASSERT_EQ(ConvertWavToWma(env(), src, dir.file("u8.wma"), progress), 1);
+    const auto in = test::ffmpegDecode(src, "s16le");
+    const auto out = test::ffmpegDecode(dir.file("u8.wma"), "s16le");
+    ASSERT_TRUE(in && out);
+    const Tone a = measure(test::asInt16(in->bytes), 1, 0, 22050, 440);
+    const Tone b = measure(test::asInt16(out->bytes), 1, 0, 22050, 440);
+    EXPECT_NEAR(b.rms / a.rms, 0.5, 0.08);
+    EXPECT_GT(b.energyAt, 0.8);  // a wrong midpoint would add a large constant
+}
+
+// Tag options for Windows Media output, read back through libavformat.
+TEST_F(Conversions, WmaOutputAttributes) {
+    const std::string src = wma("Tagged source.wma", 44100, 2, 1,
+                                {"-metadata", "title=A title longer than thirty-one characters",
+                                 "-metadata", "artist=Artist", "-metadata", "album=Album",
+                                 "-metadata", "genre=Electronica", "-metadata", "track=12"});
+    settings.WMAID3TagOpt = kTagKeepSource;
+    RecordingProgress p1;
+    ASSERT_EQ(ConvertWmaToWma(env(), src, dir.file("keep.wma"), p1), 1);
+    auto info = test::probeMedia(dir.file("keep.wma"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->tags["title"], "A title longer than thirty-one characters");  // whole
+    EXPECT_EQ(info->tags["artist"], "Artist");
+    EXPECT_EQ(info->tags["album"], "Album");
+    EXPECT_EQ(info->tags["genre"], "Electronica");
+    EXPECT_EQ(info->tags["track"], "12");
+
+    settings.WMAID3TagOpt = kTagAddConfigured;
+    settings.WMAID3Tag.nameAsFileName = 0;
+    setFieldText(settings.WMAID3Tag.title, "Caf\xe9");  // ISO-8859-1 in the record
+    settings.WMAID3Tag.genre = 148;
+    RecordingProgress p2;
+    ASSERT_EQ(ConvertWavToWma(env(), wav("t.wav", 44100, 2, 1), dir.file("add.wma"), p2), 1);
+    info = test::probeMedia(dir.file("add.wma"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->tags["title"], "Caf\xc3\xa9");
+    EXPECT_EQ(info->tags.count("genre"), 0u);
+
+    settings.WMAID3TagOpt = kTagKeepSource;  // a WAV source has no tag to keep
+    RecordingProgress p3;
+    ASSERT_EQ(ConvertWavToWma(env(), dir.file("t.wav"), dir.file("nokeep.wma"), p3), 1);
+    info = test::probeMedia(dir.file("nokeep.wma"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->tags.count("title"), 0u);
+}
+
+TEST_F(Conversions, Mp3ToWmaKeepsTheId3v1Tag) {
+    const std::string mp3 = dir.file("in.mp3");
+    ASSERT_TRUE(test::makeTone(mp3, 44100, 2, 2, {"-c:a", "libmp3lame", "-b:a", "128k",
+                                                  "-write_xing", "0", "-map_metadata", "-1"}));
+    auto bytes = test::readFile(mp3);
+    Id3v1Fields fields;
+    fields.title = "Mp3 title";
+    fields.artist = "Mp3 artist";
+    fields.genre = 8;  // Jazz
+    fields.hasTrack = true;
+    fields.track = 4;
+    const auto block = BuildId3v1Block(fields);
+    bytes.insert(bytes.end(), block.begin(), block.end());
+    test::writeFile(mp3, bytes);
+    settings.WMAID3TagOpt = kTagKeepSource;
+    RecordingProgress progress;
+    ASSERT_EQ(ConvertMp3ToWma(env(), mp3, dir.file("out.wma"), progress), 1);
+    auto info = test::probeMedia(dir.file("out.wma"));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->codec, "wmav2");
+    EXPECT_EQ(info->sampleRate, 44100);
+    EXPECT_EQ(info->channels, 2);
+    EXPECT_NEAR(info->bitRate, 128000, 1000);  // 2 x 64000 for a 44100 Hz source
+    EXPECT_NEAR(info->durationSeconds, 2.0, 0.1);
+    EXPECT_EQ(info->tags["title"], "Mp3 title");
+    EXPECT_EQ(info->tags["artist"], "Mp3 artist");
+    EXPECT_EQ(info->tags["genre"], "Jazz");
+    EXPECT_EQ(info->tags["track"], "4");
+}
+
+// Re-encoding with automatic parameters asks for the source's own rate, channels and bit
+// rate; Windows Media files of other programs convert to every target.
+TEST_F(Conversions, CorpusWindowsMediaFilesConvertToEveryTarget) {
+    int converted = 0;
+    for (const auto& row : test::corpusManifest()) {
+        const std::string& file = row.at("file");
+        if (row.at("ffprobe_status").rfind("ok", 0) != 0) continue;
+        if (row.at("codec").rfind("wmav2", 0) != 0 && row.at("codec").rfind("wmav1", 0) != 0)
+            continue;
+        // Files with audio to speak of, but not minutes of it.
+        const std::string& duration = row.at("duration_s");
+        if (duration == "-" || std::stod(duration) < 1.0 || std::stod(duration) > 30.0) continue;
+        if (converted >= 6) break;
+        const std::string src = test::corpusFile(file);
+        WmaReader probe(*runtime_);
+        if (!probe.Open(src)) continue;  // protected or video-only files are refused at open
+        const int rate = probe.SampleRate(), channels = probe.Channels();
+        probe.Close();
+        for (const char* ext : {".mp3", ".wav", ".wma"}) {
+            const std::string dst = dir.file(file + ext);
+            RecordingProgress progress;
+            int result = 0;
+            if (std::string(ext) == ".mp3") result = ConvertWmaToMp3(env(), src, dst, progress);
+            if (std::string(ext) == ".wav") result = ConvertWmaToWav(env(), src, dst, progress);
+            if (std::string(ext) == ".wma") result = ConvertWmaToWma(env(), src, dst, progress);
+            ASSERT_EQ(result, 1) << file << ext;
+            const auto info = test::probeMedia(dst);
+            ASSERT_TRUE(info) << file << ext;
+            EXPECT_EQ(info->sampleRate, rate) << file << ext;
+            EXPECT_EQ(info->channels, std::min(channels, 2)) << file << ext;
+        }
+        ++converted;
+    }
+    EXPECT_GE(converted, 3);
+}

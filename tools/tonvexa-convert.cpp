@@ -1,0 +1,312 @@
+// tonvexa-convert: the converter without a window, for scripts and terminals. It runs the
+// same per-job steps as the window's batch (output naming, the pair's routine, the success
+// test and status text), optionally on several threads at once.
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <unistd.h>
+
+#include "engine/BatchDriver.h"
+#include "engine/ConversionRoutines.h"
+#include "engine/FileProgress.h"
+#include "engine/FolderScan.h"
+#include "engine/ListRowTexts.h"
+#include "engine/MediaProbe.h"
+#include "engine/OutputNameReservations.h"
+#include "engine/OutputPlaces.h"
+#include "engine/PathUtil.h"
+#include "settings/SettingsStore.h"
+#include "wm/FfmpegWmRuntime.h"
+#include "wm/WmaFormatList.h"
+
+namespace tonvexa {
+namespace {
+
+constexpr int kExitConverted = 0;
+constexpr int kExitSomeFailed = 1;
+constexpr int kExitUsage = 2;
+
+std::atomic<bool> gCancelRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void onInterrupt(int) { gCancelRequested.store(true); }
+
+const char kUsage[] =
+    "usage: tonvexa-convert --to mp3|wav|wma [--options FILE] [--jobs N] PATH...\n"
+    "       tonvexa-convert --probe PATH...\n"
+    "       tonvexa-convert --wma-formats\n"
+    "       tonvexa-convert --help | --version\n";
+
+const char kHelp[] =
+    "Converts Windows Media (.wma, .wmv, .asf) files to MP3, WAV or Windows Media, and WAV\n"
+    "and MP3 files to Windows Media. Each PATH is a file or a folder; folders are searched\n"
+    "with their subfolders. Outputs never overwrite anything: a taken name gets a number.\n"
+    "\n"
+    "  --to mp3|wav|wma  the target format\n"
+    "  --options FILE    read the options from this INI file instead of the saved ones\n"
+    "  --jobs N          convert up to N files at once (default 1)\n"
+    "  --probe           print each file's name, length, bit rate, rate and channels\n"
+    "  --wma-formats     print the Windows Media formats on offer: rate, bit/s, channels,\n"
+    "                    description\n"
+    "\n"
+    "Prints one line per job: the source, a tab, and the outcome (the output's file name or\n"
+    "the reason it failed). Ctrl+C cancels: running jobs end as \"Cancelled\" and leave no\n"
+    "partial file. Exit status: 0 when every file converted, 1 when any did not, 2 for a\n"
+    "usage error.\n";
+
+// One job's progress on the terminal; the cancel flag is the process's Ctrl+C.
+class ConsoleProgress final : public ConvertProgress {
+public:
+    ConsoleProgress(bool show, std::mutex& out) : show_(show), out_(out) {}
+    void setFileText(const std::string& text) override {
+        if (!show_ || text == last_) return;
+        last_ = text;
+        std::lock_guard lock(out_);
+        std::fprintf(stderr, "\r\033[K%s", text.c_str());
+        std::fflush(stderr);
+    }
+    int fileBarWidth() const override { return 100; }
+    void setFileRange(int) override {}
+    void setFilePosition(int) override {}
+    void setBatchText(const std::string&) override {}
+    void setBatchRange(int) override {}
+    void stepBatch() override {}
+    void pumpMessages() override {}
+    bool cancelled() const override { return gCancelRequested.load(); }
+
+private:
+    bool show_;
+    std::mutex& out_;
+    std::string last_;
+};
+
+struct Arguments {
+    std::optional<AudioFormatCode> target;
+    std::optional<std::string> optionsFile;
+    int jobs = 1;
+    bool probe = false;
+    bool wmaFormats = false;
+    std::vector<std::string> paths;
+};
+
+// Parses the command line; an error text on a usage error.
+std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help, bool& version) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](const char* name) -> std::optional<std::string> {
+            if (i + 1 >= argc) return std::nullopt;
+            (void)name;
+            return std::string(argv[++i]);
+        };
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+        } else if (arg == "--version") {
+            version = true;
+        } else if (arg == "--to") {
+            const auto v = value("--to");
+            if (!v) return "--to needs mp3, wav or wma";
+            if (*v == "mp3") a.target = FormatMp3;
+            else if (*v == "wav") a.target = FormatWav;
+            else if (*v == "wma") a.target = FormatWma;
+            else return "unknown target \"" + *v + "\" (mp3, wav or wma)";
+        } else if (arg == "--options") {
+            const auto v = value("--options");
+            if (!v) return "--options needs a file";
+            a.optionsFile = *v;
+        } else if (arg == "--jobs") {
+            const auto v = value("--jobs");
+            char* end = nullptr;
+            const long n = v ? std::strtol(v->c_str(), &end, 10) : 0;
+            if (!v || end == v->c_str() || *end != '\0' || n < 1 || n > 64)
+                return "--jobs needs a number from 1 to 64";
+            a.jobs = static_cast<int>(n);
+        } else if (arg == "--probe") {
+            a.probe = true;
+        } else if (arg == "--wma-formats") {
+            a.wmaFormats = true;
+        } else if (arg == "--") {
+            for (++i; i < argc; ++i) a.paths.emplace_back(argv[i]);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return "unknown option " + arg;
+        } else {
+            a.paths.push_back(arg);
+        }
+    }
+    if (help || version) return std::nullopt;
+    const int modes = (a.target ? 1 : 0) + (a.probe ? 1 : 0) + (a.wmaFormats ? 1 : 0);
+    if (modes != 1) return "give exactly one of --to, --probe and --wma-formats";
+    if (!a.wmaFormats && a.paths.empty()) return "no PATH given";
+    return std::nullopt;
+}
+
+// The files the paths name: folders searched, shortcuts followed, the rest taken as they
+// are (an unsupported file is then reported as not added). Duplicates, by name without
+// regard to case, are dropped.
+std::vector<std::string> collect(const std::vector<std::string>& paths) {
+    std::vector<std::string> found;
+    for (const auto& p : paths) {
+        if (IsFolder(p)) {
+            ScanFolder(found, p);
+        } else if (!HasSupportedExtension(p) && ResolveShortcut(p)) {
+            CollectDroppedPaths(found, p);
+        } else {
+            found.push_back(p);
+        }
+    }
+    std::vector<std::string> unique;
+    for (const auto& f : found) {
+        bool seen = false;
+        for (const auto& u : unique) seen = seen || EqualsNoCase(u, f);
+        if (!seen) unique.push_back(f);
+    }
+    return unique;
+}
+
+// Probes every file as the list does; those that fail go into the report.
+std::vector<FileEntry> probeAll(const std::vector<std::string>& files, WmRuntime& runtime,
+                                AddFailureReport& failures) {
+    std::vector<FileEntry> entries;
+    for (const auto& f : files) {
+        if (gCancelRequested.load()) break;
+        if (auto entry = ProbeFile(f, runtime))
+            entries.push_back(std::move(*entry));
+        else
+            failures.add(f);
+    }
+    return entries;
+}
+
+int listWmaFormats(WmRuntime& runtime) {
+    WmaFormatList formats;
+    BuildWmaFormatList(runtime, formats);
+    for (const auto& f : formats)
+        std::printf("%u\t%u\t%u\t%s\n", f.sampleRate(), f.bitRate, unsigned{f.channels()},
+                    f.description.c_str());
+    return formats.empty() ? kExitSomeFailed : kExitConverted;
+}
+
+int probeFiles(const std::vector<std::string>& paths, WmRuntime& runtime) {
+    AddFailureReport failures;
+    auto entries = probeAll(collect(paths), runtime, failures);
+    for (auto& e : entries) {
+        const ListRowTexts t = MakeListRowTexts(e);
+        std::printf("%s\t%s\t%s\t%s\t%s\n", t.name.c_str(), t.length.c_str(), t.bitRate.c_str(),
+                    t.freq.c_str(), t.channels.c_str());
+    }
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
+    return failures.empty() ? kExitConverted : kExitSomeFailed;
+}
+
+int convert(const Arguments& a, WmRuntime& runtime) {
+    AppSettings settings;
+    if (a.optionsFile) {
+        const QFileInfo info(QString::fromStdString(*a.optionsFile));
+        std::FILE* f = std::fopen(a.optionsFile->c_str(), "rb");
+        if (f) std::fclose(f);
+        if (!info.isFile() || !f) {
+            std::fprintf(stderr, "tonvexa-convert: cannot read the options file %s\n",
+                         a.optionsFile->c_str());
+            return kExitUsage;
+        }
+        SettingsStore store(*a.optionsFile);
+        if (store.status() == QSettings::FormatError) {
+            std::fprintf(stderr, "tonvexa-convert: %s is not an options file\n",
+                         a.optionsFile->c_str());
+            return kExitUsage;
+        }
+        (void)store.LoadSettings(settings);
+    } else {
+        SettingsStore store;
+        (void)store.LoadSettings(settings);
+    }
+
+    WmaFormatList formats;
+    if (*a.target == FormatWma) BuildWmaFormatList(runtime, formats);
+    const ConversionEnvironment env{settings, formats, runtime};
+    ConversionTable table;
+    RegisterConversions(table, env);
+    OutputNameReservations names;
+    OutputPlaces places = OutputPlacesFrom(settings);
+    places.reservations = &names;
+
+    AddFailureReport failures;
+    std::vector<FileEntry> entries = probeAll(collect(a.paths), runtime, failures);
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
+
+    const bool showProgress = isatty(STDERR_FILENO) != 0;
+    std::mutex out;
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> allConverted{failures.empty()};
+    auto worker = [&] {
+        for (;;) {
+            if (gCancelRequested.load()) {
+                allConverted = false;
+                return;
+            }
+            const std::size_t i = next.fetch_add(1);
+            if (i >= entries.size()) return;
+            FileEntry& entry = entries[i];
+            ConsoleProgress progress(showProgress, out);
+            JobOutcome outcome = RunJob(entry, *a.target, table, places, progress);
+            if (!outcome.success) {
+                allConverted = false;
+                if (progress.cancelled()) outcome.statusText = kStatusCancelled;
+            }
+            std::lock_guard lock(out);
+            if (showProgress) std::fprintf(stderr, "\r\033[K");
+            std::printf("%s\t%s\n", entry.sourcePath.c_str(), outcome.statusText.c_str());
+            std::fflush(stdout);
+        }
+    };
+    const int threads = std::max(1, std::min<int>(a.jobs, static_cast<int>(entries.size())));
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t) pool.emplace_back(worker);
+    worker();
+    for (auto& t : pool) t.join();
+    return allConverted ? kExitConverted : kExitSomeFailed;
+}
+
+}  // namespace
+}  // namespace tonvexa
+
+int main(int argc, char** argv) {
+    using namespace tonvexa;
+    QCoreApplication app(argc, argv);
+    Arguments args;
+    bool help = false, version = false;
+    if (const auto error = parse(argc, argv, args, help, version)) {
+        std::fprintf(stderr, "tonvexa-convert: %s\n%s", error->c_str(), kUsage);
+        return kExitUsage;
+    }
+    if (help) {
+        std::printf("%s\n%s", kUsage, kHelp);
+        return kExitConverted;
+    }
+    if (version) {
+        std::printf("tonvexa-convert %s\n", TONVEXA_VERSION);
+        return kExitConverted;
+    }
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    FfmpegWmRuntime runtime;
+    if (args.wmaFormats) return listWmaFormats(runtime);
+    if (args.probe) return probeFiles(args.paths, runtime);
+    return convert(args, runtime);
+}
