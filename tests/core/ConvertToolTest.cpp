@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+
+#include <csignal>
+#include <set>
+#include <filesystem>
+#include <thread>
+
+#include "support/MediaInfo.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+using namespace tonvexa;
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun runTool(const std::vector<std::string>& args) {
+    QProcess p;
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL), list);
+    ToolRun r;
+    if (!p.waitForStarted(10000) || !p.waitForFinished(300000)) return r;
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return r;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        result.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return result;
+}
+
+class ConvertTool : public testing::Test {
+protected:
+    void SetUp() override {
+        options = dir.file("options.ini");
+        test::writeFile(options, std::string("[Options]\nBrowseOutputFolder=1\n"));
+    }
+    std::string wma(const std::string& name, double seconds = 1.0) {
+        const std::string path = dir.file(name);
+        EXPECT_TRUE(test::makeTone(path, 44100, 2, seconds, {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"}));
+        return path;
+    }
+    test::TempDir dir;
+    std::string options;
+};
+
+}  // namespace
+
+TEST_F(ConvertTool, UsageErrorsExitWithTwo) {
+    EXPECT_EQ(runTool({}).exitCode, 2);
+    EXPECT_EQ(runTool({"--to", "flac", dir.file("x.wma")}).exitCode, 2);
+    EXPECT_EQ(runTool({"--to", "mp3"}).exitCode, 2);
+    EXPECT_EQ(runTool({"--to", "mp3", "--jobs", "0", dir.file("x.wma")}).exitCode, 2);
+    EXPECT_EQ(runTool({"--to", "mp3", "--probe", dir.file("x.wma")}).exitCode, 2);
+    EXPECT_EQ(runTool({"--bogus"}).exitCode, 2);
+    const ToolRun missing = runTool({"--to", "mp3", "--options", dir.file("none.ini"), dir.file("x.wma")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err.find("options"), std::string::npos);
+    // An options path that is a folder cannot be read either.
+    EXPECT_EQ(runTool({"--to", "mp3", "--options", dir.path().string(), dir.file("x.wma")}).exitCode, 2);
+}
+
+TEST_F(ConvertTool, HelpAndVersion) {
+    const ToolRun help = runTool({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("--to mp3|wav|wma"), std::string::npos);
+    const ToolRun version = runTool({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out.rfind("tonvexa-convert ", 0), 0u);
+}
+
+// a.wma and a.wmv of one folder both map to a.mp3: with four jobs at once they still get
+// two files, and every job reports its own output.
+TEST_F(ConvertTool, CollidingNamesWithSeveralJobs) {
+    const std::string a = wma("a.wma");
+    fs::copy_file(a, dir.file("a.wmv"));
+    fs::copy_file(a, dir.file("a.asf"));
+    fs::copy_file(a, dir.file("b.wma"));
+    const ToolRun r = runTool({"--to", "mp3", "--jobs", "4", "--options", options, dir.path().string()});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    const auto out = lines(r.out);
+    ASSERT_EQ(out.size(), 4u) << r.out;
+    std::set<std::string> statuses;
+    for (const auto& line : out) {
+        const auto tab = line.find('\t');
+        ASSERT_NE(tab, std::string::npos);
+        statuses.insert(line.substr(tab + 1));
+    }
+    EXPECT_EQ(statuses, (std::set<std::string>{"a.mp3", "a_1.mp3", "a_2.mp3", "b.mp3"}));
+    for (const char* name : {"a.mp3", "a_1.mp3", "a_2.mp3", "b.mp3"}) {
+        const auto info = test::probeMedia(dir.file(name));
+        ASSERT_TRUE(info) << name;
+        EXPECT_EQ(info->codec, "mp3");
+    }
+}
+
+// Files that cannot be added are named on standard error; the others still convert, and
+// pairs the program does not convert are reported as skipped with no file left behind.
+TEST_F(ConvertTool, FailuresSkipsAndExitCodes) {
+    const std::string good = wma("good.wma");
+    test::writeFile(dir.file("broken.wma"), std::string("not a Windows Media file"));
+    test::writeFile(dir.file("notes.txt"), std::string("text"));
+    ASSERT_TRUE(test::makeTone(dir.file("tone.wav"), 22050, 1, 0.5, {}));
+    ToolRun r = runTool({"--to", "wav", "--options", options, good, dir.file("broken.wma"),
+                     dir.file("notes.txt")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Failed to load the following files.\n\n" + dir.file("broken.wma") + "\n" +
+                         dir.file("notes.txt") + "\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(r.out, good + "\tgood.wav\n");
+
+    r = runTool({"--to", "mp3", "--options", options, dir.file("tone.wav")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, dir.file("tone.wav") +
+                         "\tSkipped. Please use Sonidrift (https://www.sonidrift.example/) to "
+                         "convert between WAV and MP3.\n");
+    EXPECT_FALSE(fs::exists(dir.file("tone.mp3")));
+}
+
+// The output place comes from the options file: a chosen folder, mirrored.
+TEST_F(ConvertTool, OptionsFileChoosesTheOutputFolder) {
+    const std::string src = wma("song.wma");
+    const std::string out = dir.file("out");
+    test::writeFile(options, "[Options]\nDestOutputFolderOpt=399\nDestSpecifiedFolder=" + out +
+                                 "\nCreateDirs=1\n");
+    const ToolRun r = runTool({"--to", "wma", "--options", options, src});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    const std::string mirrored = out + "/" + dir.path().relative_path().string() + "/song.wma";
+    EXPECT_TRUE(fs::exists(mirrored)) << r.out;
+}
+
+// Ctrl+C ends the running job as cancelled and removes its partial output.
+TEST_F(ConvertTool, InterruptLeavesNoPartialOutput) {
+    const std::string src = dir.file("long.wav");
+    ASSERT_TRUE(test::makeTone(src, 44100, 2, 240, {}));
+    QProcess p;
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL),
+            {QStringLiteral("--to"), QStringLiteral("wma"), QStringLiteral("--options"),
+             QString::fromStdString(options), QString::fromStdString(src)});
+    ASSERT_TRUE(p.waitForStarted(10000));
+    const std::string output = dir.file("long.wma");
+    // Wait until the conversion is under way: its output has grown.
+    for (int i = 0; i < 600; ++i) {
+        std::error_code ec;
+        if (fs::exists(output) && fs::file_size(output, ec) > 50000) break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ASSERT_TRUE(fs::exists(output)) << "the conversion did not start";
+    ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGINT), 0);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_EQ(p.readAllStandardOutput().toStdString(), src + "\tCancelled\n");
+    EXPECT_FALSE(fs::exists(output));
+}
+
+// A folder tree with a link back to its top is scanned once; the probe prints the list's
+// row texts.
+TEST_F(ConvertTool, ProbeEndsOnALinkCycle) {
+    fs::create_directories(dir.path() / "music" / "inner");
+    test::makeTone(dir.file("music/inner/tone.wma"), 44100, 2, 2.5, {"-c:a", "wmav2", "-b:a", "128k"});
+    fs::create_directory_symlink(dir.path() / "music", dir.path() / "music" / "inner" / "loop");
+    const ToolRun r = runTool({"--probe", dir.file("music")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    ASSERT_EQ(lines(r.out).size(), 1u) << r.out;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\t', r.out.find('\t') + 1)), "tone.wma\t00:02");
+    EXPECT_NE(r.out.find("\t44100 Hz\tStereo\n"), std::string::npos) << r.out;
+}
+
+TEST_F(ConvertTool, ListsTheOfferedWindowsMediaFormats) {
+    const ToolRun r = runTool({"--wma-formats"});
+    EXPECT_EQ(r.exitCode, 0);
+    bool cdQuality = false;
+    for (const auto& line : lines(r.out)) {
+        int fields = 1;
+        for (char c : line) fields += c == '\t';
+        EXPECT_EQ(fields, 4) << line;
+        if (line.rfind("44100\t128000\t2\t", 0) == 0) cdQuality = true;
+    }
+    EXPECT_TRUE(cdQuality) << r.out;
+}
