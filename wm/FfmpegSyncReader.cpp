@@ -41,7 +41,7 @@ WmResult PutValue(WMT_ATTR_DATATYPE valueType, const std::uint8_t* bytes, std::s
 
 }  // namespace
 
-FfmpegSyncReader::FfmpegSyncReader() = default;
+FfmpegSyncReader::FfmpegSyncReader() : pool_(WmSampleBufferPool::Create()) {}
 
 FfmpegSyncReader::~FfmpegSyncReader() { av_channel_layout_uninit(&resamplerLayout_); }
 
@@ -180,8 +180,9 @@ WmResult FfmpegSyncReader::ConvertFrame(WmSampleBufferPtr* sample) {
     }
     const int capacity = swr_get_out_samples(resampler_.get(), f->nb_samples);
     if (capacity < 0) return WM_E_FAIL;
-    auto buffer = std::make_unique<WmHeapSampleBuffer>(
-        static_cast<std::uint32_t>(capacity) * static_cast<std::uint32_t>(outChannels) * 2);
+    WmSampleBufferPtr buffer =
+        pool_->Take(static_cast<std::uint32_t>(capacity) * static_cast<std::uint32_t>(outChannels) * 2);
+    if (!buffer) return WM_E_OUTOFMEMORY;
     std::uint8_t* out = nullptr;
     std::uint32_t maxLength = 0;
     buffer->GetBuffer(&out);

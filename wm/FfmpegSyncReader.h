@@ -7,6 +7,7 @@
 #include <string>
 
 #include "wm/FfmpegOwners.h"
+#include "wm/WmSampleBufferPool.h"
 #include "wm/WmRuntime.h"
 
 namespace tonvexa {
@@ -38,6 +39,7 @@ private:
     std::uint16_t StreamNumberOf(unsigned index) const;
     int OutputChannels() const;
 
+    std::shared_ptr<WmSampleBufferPool> pool_;
     ffmpeg::InputFormat input_;
     ffmpeg::CodecContext decoder_;
     ffmpeg::Packet packet_;

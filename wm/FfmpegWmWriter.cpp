@@ -122,7 +122,6 @@ WmResult FfmpegWmWriter::SetOutputFilename(const std::u16string& path) {
 void FfmpegWmWriter::Abandon() {
     const bool created = output_ && output_->pb;
     resampler_.reset();
-    fifo_.reset();
     frame_.reset();
     packet_.reset();
     encoder_.reset();
@@ -188,8 +187,7 @@ WmResult FfmpegWmWriter::BeginWriting() {
         }
     }
     const int frameSize = encoder_->frame_size > 0 ? encoder_->frame_size : 2048;
-    fifo_.reset(av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, targetChannels_, 4 * frameSize));
-    if (swr_init(s) < 0 || !fifo_) {
+    if (swr_init(s) < 0) {
         Abandon();
         return WM_E_FAIL;
     }
@@ -214,13 +212,15 @@ WmResult FfmpegWmWriter::BeginWriting() {
     // The encoder's first frame is lost to the decoder's priming (it declares the frame as
     // initial padding, which ASF cannot carry). A frame of silence ahead of the input takes
     // that place, so that a reader's output starts with the first samples written here.
-    std::vector<float> silence(static_cast<std::size_t>(frameSize), 0.0f);
-    std::vector<void*> planes(static_cast<std::size_t>(targetChannels_), silence.data());
-    if (av_audio_fifo_write(fifo_.get(), planes.data(), frameSize) < frameSize) {
+    for (int c = 0; c < targetChannels_; ++c)
+        std::memset(frame_->data[c], 0, static_cast<std::size_t>(frameSize) * sizeof(float));
+    frame_->pts = 0;
+    if (WmFailed(SendFrame(frame_.get()))) {
         Abandon();
-        return WM_E_OUTOFMEMORY;
+        return WM_E_FAIL;
     }
-    nextPts_ = 0;
+    nextPts_ = frameSize;
+    filled_ = 0;
     writing_ = true;
     return WM_S_OK;
 }
@@ -236,23 +236,8 @@ WmResult FfmpegWmWriter::AllocateSample(std::uint32_t size, WmSampleBufferPtr* s
 }
 
 WmResult FfmpegWmWriter::Convert(const std::uint8_t* input, int frames) {
-    const int capacity = swr_get_out_samples(resampler_.get(), frames);
-    if (capacity < 0) return WM_E_FAIL;
-    planes_.resize(static_cast<std::size_t>(targetChannels_));
-    std::vector<std::uint8_t*> out(planes_.size());
-    for (std::size_t c = 0; c < planes_.size(); ++c) {
-        if (planes_[c].size() < static_cast<std::size_t>(capacity))
-            planes_[c].resize(static_cast<std::size_t>(capacity));
-        out[c] = reinterpret_cast<std::uint8_t*>(planes_[c].data());
-    }
     const std::uint8_t* in[1] = {input};
-    const int produced = swr_convert(resampler_.get(), out.data(), capacity,
-                                     input ? in : nullptr, input ? frames : 0);
-    if (produced < 0) return WM_E_FAIL;
-    if (produced > 0 &&
-        av_audio_fifo_write(fifo_.get(), reinterpret_cast<void**>(out.data()), produced) < produced)
-        return WM_E_OUTOFMEMORY;
-    return WM_S_OK;
+    return swr_convert(resampler_.get(), nullptr, 0, in, frames) < 0 ? WM_E_FAIL : WM_S_OK;
 }
 
 WmResult FfmpegWmWriter::SendFrame(AVFrame* frame) {
@@ -269,21 +254,33 @@ WmResult FfmpegWmWriter::SendFrame(AVFrame* frame) {
 
 WmResult FfmpegWmWriter::EncodeFrames(bool flush) {
     const int frameSize = frame_->nb_samples;
+    // A present but empty input takes buffered samples without flushing the resampler.
+    const std::uint8_t* none[1] = {nullptr};
+    std::uint8_t dummy = 0;
+    none[0] = &dummy;
     for (;;) {
-        const int available = av_audio_fifo_size(fifo_.get());
-        if (available < frameSize && !(flush && available > 0)) return WM_S_OK;
-        if (av_frame_make_writable(frame_.get()) < 0) return WM_E_OUTOFMEMORY;
-        const int taken = std::min(available, frameSize);
-        if (av_audio_fifo_read(fifo_.get(), reinterpret_cast<void**>(frame_->data), taken) < taken)
-            return WM_E_FAIL;
-        // The encoder takes whole frames only: the last one is completed with silence.
+        if (filled_ == 0 && av_frame_make_writable(frame_.get()) < 0) return WM_E_OUTOFMEMORY;
+        std::uint8_t* out[2] = {};
         for (int c = 0; c < targetChannels_; ++c)
-            std::memset(reinterpret_cast<float*>(frame_->data[c]) + taken, 0,
-                        static_cast<std::size_t>(frameSize - taken) * sizeof(float));
+            out[c] = frame_->data[c] + static_cast<std::size_t>(filled_) * sizeof(float);
+        const int got = swr_convert(resampler_.get(), out, frameSize - filled_,
+                                    flush ? nullptr : none, 0);
+        if (got < 0) return WM_E_FAIL;
+        filled_ += got;
+        if (filled_ < frameSize) {
+            if (!flush || filled_ == 0) return WM_S_OK;
+            if (got > 0) continue;
+            // The encoder takes whole frames only: the last one is completed with silence.
+            for (int c = 0; c < targetChannels_; ++c)
+                std::memset(reinterpret_cast<float*>(frame_->data[c]) + filled_, 0,
+                            static_cast<std::size_t>(frameSize - filled_) * sizeof(float));
+        }
         frame_->pts = nextPts_;
         nextPts_ += frameSize;
+        filled_ = 0;
         const WmResult r = SendFrame(frame_.get());
         if (WmFailed(r)) return r;
+        if (flush && got == 0) return WM_S_OK;
     }
 }
 
@@ -305,12 +302,10 @@ WmResult FfmpegWmWriter::WriteSample(std::uint32_t input, std::uint64_t /*sample
 
 WmResult FfmpegWmWriter::EndWriting() {
     if (!writing_) return WM_E_UNEXPECTED;
-    WmResult r = Convert(nullptr, 0);
-    if (!WmFailed(r)) r = EncodeFrames(true);
+    WmResult r = EncodeFrames(true);
     if (!WmFailed(r)) r = SendFrame(nullptr);
     if (av_write_trailer(output_.get()) < 0 && !WmFailed(r)) r = WM_E_FAIL;
     resampler_.reset();
-    fifo_.reset();
     frame_.reset();
     packet_.reset();
     encoder_.reset();

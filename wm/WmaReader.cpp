@@ -49,7 +49,9 @@ WmaReader::~WmaReader() = default;
 
 WAVEFORMATEX WmaReader::SourceFormat() const {
     WAVEFORMATEX format{};
-    std::memcpy(&format, sourceFormat_.data(), std::min<std::size_t>(sizeof format, sourceFormat_.size()));
+    if (!sourceFormat_.empty())
+        std::memcpy(&format, sourceFormat_.data(),
+                    std::min<std::size_t>(sizeof format, sourceFormat_.size()));
     return format;
 }
 
@@ -155,6 +157,7 @@ bool WmaReader::FindAudioOutput() {
                 sourceFormat_.assign(type->pbFormat, type->pbFormat + type->cbFormat);
             else
                 sourceFormat_.clear();
+            channels_ = SourceFormat().nChannels;
             return true;
         }
     }
@@ -162,15 +165,18 @@ bool WmaReader::FindAudioOutput() {
 }
 
 int WmaReader::CopyFrames(std::int16_t* first, std::int16_t* second, int offset, int count) {
-    const auto* values = reinterpret_cast<const std::int16_t*>(buffer_.get()) + readPosition_;
-    if (Channels() == 2) {
+    const std::int16_t* __restrict values =
+        reinterpret_cast<const std::int16_t*>(buffer_.get()) + readPosition_;
+    std::int16_t* __restrict a = first + offset;
+    if (channels_ == 2) {
+        std::int16_t* __restrict b = second + offset;
         for (int i = 0; i < count; ++i) {
-            first[offset + i] = values[2 * i];
-            second[offset + i] = values[2 * i + 1];
+            a[i] = values[2 * i];
+            b[i] = values[2 * i + 1];
         }
         readPosition_ += 2 * static_cast<std::uint32_t>(count);
     } else {
-        std::memcpy(first + offset, values, static_cast<std::size_t>(count) * 2);
+        std::memcpy(a, values, static_cast<std::size_t>(count) * 2);
         readPosition_ += static_cast<std::uint32_t>(count);
     }
     undelivered_ -= static_cast<std::uint32_t>(count);
@@ -185,7 +191,7 @@ int WmaReader::ReadFrames(std::int16_t* first, std::int16_t* second, bool& endOf
         wanted = kWmaReadBlockFrames - delivered;
         if (wanted == 0) return delivered;
     }
-    const std::uint32_t frameBytes = static_cast<std::uint32_t>(std::max(1, Channels())) * 2;
+    const std::uint32_t frameBytes = static_cast<std::uint32_t>(std::max(1, channels_)) * 2;
     while (wanted > 0) {
         WmSampleBufferPtr sample;
         std::uint64_t time = 0;

@@ -244,3 +244,29 @@ TEST(WmFfmpegReader, FilesThatAreNotWindowsMediaAreRefused) {
     writeFile(dir.file("cut.wma"), bytes);
     EXPECT_FALSE(reader.Open(dir.file("cut.wma")));
 }
+
+TEST(WmFfmpegReader, StreamItsDecoderCannotTakeFailsAtOpen) {
+    TempDir dir;
+    const std::string good = dir.file("good.wma");
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=f=440:d=0.5", "-ac", "2", "-c:a", "wmav2",
+                        "-b:a", "128k", good}));
+    // Relabel the stream as WMA Professional (tag 0x0162): its decoder refuses the codec data,
+    // as a runtime refuses content it cannot decode.
+    auto bytes = readFile(good);
+    const std::vector<std::uint8_t> format = {0x61, 0x01, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00};
+    auto at = std::search(bytes.begin(), bytes.end(), format.begin(), format.end());
+    ASSERT_NE(at, bytes.end());
+    *at = 0x62;
+    const std::string relabelled = dir.file("relabelled.wma");
+    writeFile(relabelled, bytes);
+    FfmpegWmRuntime runtime;
+    WmaReader reader(runtime);
+    EXPECT_FALSE(reader.Open(relabelled));
+    EXPECT_TRUE(reader.SourceFormatBlock().empty());
+    bool end = false;
+    std::vector<std::int16_t> a(kWmaReadBlockFrames), b(kWmaReadBlockFrames);
+    EXPECT_EQ(reader.ReadFrames(a.data(), b.data(), end), 0);
+    EXPECT_TRUE(end);
+    WmaReader plain(runtime);
+    EXPECT_TRUE(plain.Open(good));
+}
