@@ -73,15 +73,16 @@ void MakeInput(int frames, std::vector<std::int16_t>& left, std::vector<std::int
         l = a * l + (1 - a) * noise(rng);
         r = a * r + (1 - a) * noise(rng);
         const double tone = 0.3 * std::sin(2 * M_PI * 220.0 * i / kRate);
-        left[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(std::clamp(
-            (l * 2.5 + tone) * 8000.0, -32768.0, 32767.0));
-        right[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(std::clamp(
-            (r * 2.5 + tone) * 8000.0, -32768.0, 32767.0));
+        left[static_cast<std::size_t>(i)] =
+            static_cast<std::int16_t>(std::clamp((l * 2.5 + tone) * 8000.0, -32768.0, 32767.0));
+        right[static_cast<std::size_t>(i)] =
+            static_cast<std::int16_t>(std::clamp((r * 2.5 + tone) * 8000.0, -32768.0, 32767.0));
     }
 }
 
 bool EncodeWithWriter(WmRuntime& runtime, const WM_MEDIA_TYPE* type, const std::string& path,
-                      const std::vector<std::int16_t>& left, const std::vector<std::int16_t>& right) {
+                      const std::vector<std::int16_t>& left,
+                      const std::vector<std::int16_t>& right) {
     WmaWriter writer(runtime);
     writer.SetOutputFile(path);
     writer.SetPcmInput(kRate, 16, kChannels);
@@ -103,7 +104,8 @@ bool EncodeWithWriter(WmRuntime& runtime, const WM_MEDIA_TYPE* type, const std::
 bool EncodeDirect(const std::string& path, const std::vector<std::int16_t>& interleaved) {
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
     AVFormatContext* raw = nullptr;
-    if (!codec || avformat_alloc_output_context2(&raw, nullptr, "asf", path.c_str()) < 0) return false;
+    if (!codec || avformat_alloc_output_context2(&raw, nullptr, "asf", path.c_str()) < 0)
+        return false;
     ffmpeg::OutputFormat out(raw);
     ffmpeg::CodecContext enc(avcodec_alloc_context3(codec));
     enc->sample_rate = kRate;
@@ -142,7 +144,8 @@ bool EncodeDirect(const std::string& path, const std::vector<std::int16_t>& inte
     for (int done = 0; done < total; done += enc->frame_size) {
         const int n = std::min(enc->frame_size, total - done);
         av_frame_make_writable(frame.get());
-        const auto* in = reinterpret_cast<const std::uint8_t*>(interleaved.data() + done * kChannels);
+        const auto* in =
+            reinterpret_cast<const std::uint8_t*>(interleaved.data() + done * kChannels);
         const int got = swr_convert(s, frame->data, enc->frame_size, &in, n);
         if (got < 0) return false;
         for (int c = 0; c < kChannels; ++c)
@@ -241,14 +244,14 @@ int main(int argc, char** argv) {
     }
 
     bool ok = true;
-    const Pair encode = BestOf([&] { return EncodeWithWriter(runtime, type, viaLayer, left, right); },
-                               [&] { return EncodeDirect(direct, interleaved); }, repetitions, 1,
-                               &ok);
+    const Pair encode =
+        BestOf([&] { return EncodeWithWriter(runtime, type, viaLayer, left, right); },
+               [&] { return EncodeDirect(direct, interleaved); }, repetitions, 1, &ok);
     long long layerFrames = 0, directFrames = 0;
     // Decoding is quick: each timing covers several passes over the file.
-    const Pair decode = BestOf([&] { return DecodeWithReader(runtime, direct, &layerFrames); },
-                               [&] { return DecodeDirect(direct, &directFrames); }, repetitions, 8,
-                               &ok);
+    const Pair decode =
+        BestOf([&] { return DecodeWithReader(runtime, direct, &layerFrames); },
+               [&] { return DecodeDirect(direct, &directFrames); }, repetitions, 8, &ok);
     const double encodeLayer = encode.layer, encodeDirect = encode.direct;
     const double decodeLayer = decode.layer, decodeDirect = decode.direct;
     std::filesystem::remove_all(folder);
@@ -258,15 +261,19 @@ int main(int argc, char** argv) {
     }
 
     const double audio = seconds;
-    std::printf("input: %d s of %d Hz stereo noise-like audio, WMA 128 kbit/s, best of %d (thread CPU time)\n",
-                seconds, kRate, repetitions);
-    std::printf("encode  WmaWriter %.3f s (%.0fx real time)  FFmpeg direct %.3f s (%.0fx)  "
-                "ratio layer/direct speed %.3f\n",
-                encodeLayer, audio / encodeLayer, encodeDirect, audio / encodeDirect,
-                encodeDirect / encodeLayer);
-    std::printf("decode  WmaReader %.3f s (%.0fx real time)  FFmpeg direct %.3f s (%.0fx)  "
-                "ratio layer/direct speed %.3f  (frames %lld / %lld)\n",
-                decodeLayer, audio / decodeLayer, decodeDirect, audio / decodeDirect,
-                decodeDirect / decodeLayer, layerFrames, directFrames);
+    std::printf(
+        "input: %d s of %d Hz stereo noise-like audio, WMA 128 kbit/s, best of %d (thread CPU "
+        "time)\n",
+        seconds, kRate, repetitions);
+    std::printf(
+        "encode  WmaWriter %.3f s (%.0fx real time)  FFmpeg direct %.3f s (%.0fx)  "
+        "ratio layer/direct speed %.3f\n",
+        encodeLayer, audio / encodeLayer, encodeDirect, audio / encodeDirect,
+        encodeDirect / encodeLayer);
+    std::printf(
+        "decode  WmaReader %.3f s (%.0fx real time)  FFmpeg direct %.3f s (%.0fx)  "
+        "ratio layer/direct speed %.3f  (frames %lld / %lld)\n",
+        decodeLayer, audio / decodeLayer, decodeDirect, audio / decodeDirect,
+        decodeDirect / decodeLayer, layerFrames, directFrames);
     return 0;
 }

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "wm/FfmpegOwners.h"
-#include "wm/WmSampleBufferPool.h"
 #include "wm/WmRuntime.h"
+#include "wm/WmSampleBufferPool.h"
 
 namespace tonvexa {
 

@@ -69,8 +69,7 @@ WmResult FfmpegWmWriter::SetInputMediaType(std::uint32_t input, const WM_MEDIA_T
     if (!(type.majortype == WMMEDIATYPE_Audio) || !(type.subtype == WMMEDIASUBTYPE_PCM) ||
         !format || format->wFormatTag != WAVE_FORMAT_PCM ||
         (format->wBitsPerSample != 8 && format->wBitsPerSample != 16) || format->nChannels < 1 ||
-        format->nChannels > 2 || format->nSamplesPerSec == 0 ||
-        format->nSamplesPerSec > 768000)
+        format->nChannels > 2 || format->nSamplesPerSec == 0 || format->nSamplesPerSec > 768000)
         return WM_E_INVALIDARG;
     inputRate_ = static_cast<int>(format->nSamplesPerSec);
     inputChannels_ = format->nChannels;
@@ -85,24 +84,27 @@ WmResult FfmpegWmWriter::AddAttribute(std::uint16_t streamNumber, const std::u16
     if (streamNumber != 0 || writing_ || (!value && length)) return WM_E_INVALIDARG;
     std::string text;
     switch (type) {
-    case WMT_TYPE_STRING: text = Utf16ToUtf8(Utf16FromBytes(value, length)); break;
-    case WMT_TYPE_DWORD:
-        if (length < 4) return WM_E_INVALIDARG;
-        text = std::to_string(LeValue(value, 4));
-        break;
-    case WMT_TYPE_QWORD:
-        if (length < 8) return WM_E_INVALIDARG;
-        text = std::to_string(LeValue(value, 8));
-        break;
-    case WMT_TYPE_WORD:
-        if (length < 2) return WM_E_INVALIDARG;
-        text = std::to_string(LeValue(value, 2));
-        break;
-    case WMT_TYPE_BOOL:
-        if (length < 4) return WM_E_INVALIDARG;
-        text.assign(1, LeValue(value, 4) ? '1' : '0');
-        break;
-    default: return WM_E_INVALIDARG;  // the muxer keeps only texts
+        case WMT_TYPE_STRING:
+            text = Utf16ToUtf8(Utf16FromBytes(value, length));
+            break;
+        case WMT_TYPE_DWORD:
+            if (length < 4) return WM_E_INVALIDARG;
+            text = std::to_string(LeValue(value, 4));
+            break;
+        case WMT_TYPE_QWORD:
+            if (length < 8) return WM_E_INVALIDARG;
+            text = std::to_string(LeValue(value, 8));
+            break;
+        case WMT_TYPE_WORD:
+            if (length < 2) return WM_E_INVALIDARG;
+            text = std::to_string(LeValue(value, 2));
+            break;
+        case WMT_TYPE_BOOL:
+            if (length < 4) return WM_E_INVALIDARG;
+            text.assign(1, LeValue(value, 4) ? '1' : '0');
+            break;
+        default:
+            return WM_E_INVALIDARG;  // the muxer keeps only texts
     }
     const std::string key = MetadataKeyForWriting(Utf16ToUtf8(name));
     AVDictionary* d = metadata_.release();
@@ -263,8 +265,8 @@ WmResult FfmpegWmWriter::EncodeFrames(bool flush) {
         std::uint8_t* out[2] = {};
         for (int c = 0; c < targetChannels_; ++c)
             out[c] = frame_->data[c] + static_cast<std::size_t>(filled_) * sizeof(float);
-        const int got = swr_convert(resampler_.get(), out, frameSize - filled_,
-                                    flush ? nullptr : none, 0);
+        const int got =
+            swr_convert(resampler_.get(), out, frameSize - filled_, flush ? nullptr : none, 0);
         if (got < 0) return WM_E_FAIL;
         filled_ += got;
         if (filled_ < frameSize) {

@@ -35,7 +35,8 @@ std::int32_t LeadingInteger(const std::string& text) {
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
     if (negative) value = -value;
     return static_cast<std::int32_t>(std::clamp<long long>(value, INT_MIN, INT_MAX));
@@ -134,13 +135,15 @@ bool WmaReader::ReadAttributes() {
     if (f == Fetch::Failed) return false;
     duration_ = 0;
     if (f == Fetch::Found && value.size() >= 8) {
-        const std::uint64_t units = Le32(value.data()) | static_cast<std::uint64_t>(Le32(value.data() + 4)) << 32;
+        const std::uint64_t units =
+            Le32(value.data()) | static_cast<std::uint64_t>(Le32(value.data() + 4)) << 32;
         duration_ = static_cast<std::uint32_t>(units / kUnitsPerSecond);
     }
 
     f = FetchAttribute(u"Bitrate", &type, &value);
     if (f == Fetch::Failed) return false;
-    bitRate_ = f == Fetch::Found && value.size() >= 4 ? static_cast<std::int32_t>(Le32(value.data())) : 0;
+    bitRate_ =
+        f == Fetch::Found && value.size() >= 4 ? static_cast<std::int32_t>(Le32(value.data())) : 0;
     return true;
 }
 
@@ -187,7 +190,8 @@ int WmaReader::ReadFrames(std::int16_t* first, std::int16_t* second, bool& endOf
     int wanted = kWmaReadBlockFrames;
     int delivered = 0;
     if (undelivered_ > 0) {
-        delivered = CopyFrames(first, second, 0, std::min<int>(wanted, static_cast<int>(undelivered_)));
+        delivered =
+            CopyFrames(first, second, 0, std::min<int>(wanted, static_cast<int>(undelivered_)));
         wanted = kWmaReadBlockFrames - delivered;
         if (wanted == 0) return delivered;
     }
@@ -212,7 +216,8 @@ int WmaReader::ReadFrames(std::int16_t* first, std::int16_t* second, bool& endOf
         if (length) std::memcpy(buffer_.get(), data, length);
         readPosition_ = 0;
         undelivered_ = length / frameBytes;
-        delivered += CopyFrames(first, second, delivered, std::min<int>(wanted, static_cast<int>(undelivered_)));
+        delivered += CopyFrames(first, second, delivered,
+                                std::min<int>(wanted, static_cast<int>(undelivered_)));
         wanted = kWmaReadBlockFrames - delivered;
     }
     return delivered;

@@ -90,7 +90,9 @@ std::string Listed(std::string text) {
 
 // Files whose container FFmpeg reads but whose audio its decoders refuse from the first
 // packet on ("Input packet size too small"): the runtime refuses them at Open.
-bool IsUndecodable(const std::string& name) { return name == "atl-classes1and6.wma"; }
+bool IsUndecodable(const std::string& name) {
+    return name == "atl-classes1and6.wma";
+}
 
 class WmCorpusFile : public testing::TestWithParam<std::string> {};
 
@@ -104,7 +106,8 @@ TEST_P(WmCorpusFile, OpensWithTheManifestsPropertiesAndDecodesLikeFfmpeg) {
     WmaReader reader(runtime);
     const auto started = std::chrono::steady_clock::now();
     const bool opened = reader.Open(corpusFile(name));
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_LT(seconds, 10.0);
     ASSERT_EQ(opened, readable) << row.at("ffprobe_status");
     if (!readable) {
@@ -115,7 +118,8 @@ TEST_P(WmCorpusFile, OpensWithTheManifestsPropertiesAndDecodesLikeFfmpeg) {
     EXPECT_EQ(reader.SampleRate(), std::stoi(row.at("sample_rate")));
     EXPECT_EQ(reader.Channels(), std::min(2, std::stoi(row.at("channels"))));
     const std::string duration = row.at("duration_s");
-    EXPECT_EQ(reader.Duration(), duration == "-" ? 0u : static_cast<std::uint32_t>(std::stod(duration)));
+    EXPECT_EQ(reader.Duration(),
+              duration == "-" ? 0u : static_cast<std::uint32_t>(std::stod(duration)));
     const long avg = StructureAverageBytes(row.at("structure"));
     if (avg > 0)
         EXPECT_EQ(reader.BitRate(), avg * 8);
@@ -220,10 +224,10 @@ TEST(WmFfmpegReader, MoreThanTwoChannelsAreMixedDownToStereo) {
     const auto ours = ReadAll(reader);
     // FFmpeg's own down-mix of the same file is the reference.
     std::vector<std::uint8_t> raw;
-    ASSERT_EQ(runProgram("ffmpeg", {"-nostdin", "-v", "error", "-i", six, "-ac", "2", "-f",
-                                    "s16le", "-"},
-                         &raw),
-              0);
+    ASSERT_EQ(
+        runProgram("ffmpeg", {"-nostdin", "-v", "error", "-i", six, "-ac", "2", "-f", "s16le", "-"},
+                   &raw),
+        0);
     EXPECT_EQ(ours, asInt16(raw));
     double energy = 0;
     for (auto s : ours) energy += double(s) * s;
