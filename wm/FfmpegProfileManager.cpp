@@ -41,9 +41,10 @@ MediaTypeBlock OpenWithFormat(const WmaCandidateFormat& f) {
     ctx->bit_rate = f.bitRate;
     if (avcodec_open2(ctx.get(), codec, nullptr) < 0) return {};
 
-    const auto extra = static_cast<std::uint32_t>(ctx->extradata_size > 0 ? ctx->extradata_size : 0);
-    MediaTypeBlock block =
-        AllocateMediaTypeBlock(static_cast<std::uint32_t>(kMediaTypeHeaderSize) + kWaveFormatExSize + extra);
+    const auto extra =
+        static_cast<std::uint32_t>(ctx->extradata_size > 0 ? ctx->extradata_size : 0);
+    MediaTypeBlock block = AllocateMediaTypeBlock(static_cast<std::uint32_t>(kMediaTypeHeaderSize) +
+                                                  kWaveFormatExSize + extra);
     if (!block) return {};
     WAVEFORMATEX format{};
     format.wFormatTag = WAVE_FORMAT_WMAUDIO2;

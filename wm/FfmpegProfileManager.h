@@ -30,9 +30,9 @@ public:
     WmResult GetCodecInfoCount(const WmGuid& majorType, std::uint32_t* count) override;
     WmResult GetCodecFormatCount(const WmGuid& majorType, std::uint32_t codec,
                                  std::uint32_t* count) override;
-    WmResult GetCodecFormatDesc(const WmGuid& majorType, std::uint32_t codec,
-                                std::uint32_t format, WmStreamConfigPtr* config,
-                                char16_t* description, std::uint32_t* descriptionLength) override;
+    WmResult GetCodecFormatDesc(const WmGuid& majorType, std::uint32_t codec, std::uint32_t format,
+                                WmStreamConfigPtr* config, char16_t* description,
+                                std::uint32_t* descriptionLength) override;
     WmResult CreateEmptyProfile(WMT_VERSION version, WmProfilePtr* profile) override;
 
 private:

@@ -18,8 +18,8 @@ constexpr int kMaxPacketsBeforeFirstFrame = 256;
 constexpr int kMaxConsecutiveErrors = 64;
 
 bool IsAsf(const AVInputFormat* format) {
-    return format && (std::strcmp(format->name, "asf") == 0 ||
-                      std::strcmp(format->name, "asf_o") == 0);
+    return format &&
+           (std::strcmp(format->name, "asf") == 0 || std::strcmp(format->name, "asf_o") == 0);
 }
 
 WmResult PutValue(WMT_ATTR_DATATYPE valueType, const std::uint8_t* bytes, std::size_t size,
@@ -41,9 +41,11 @@ WmResult PutValue(WMT_ATTR_DATATYPE valueType, const std::uint8_t* bytes, std::s
 
 }  // namespace
 
-FfmpegSyncReader::FfmpegSyncReader() = default;
+FfmpegSyncReader::FfmpegSyncReader() : pool_(WmSampleBufferPool::Create()) {}
 
-FfmpegSyncReader::~FfmpegSyncReader() { av_channel_layout_uninit(&resamplerLayout_); }
+FfmpegSyncReader::~FfmpegSyncReader() {
+    av_channel_layout_uninit(&resamplerLayout_);
+}
 
 WmResult FfmpegSyncReader::Close() {
     resampler_.reset();
@@ -90,7 +92,8 @@ WmResult FfmpegSyncReader::Open(const std::u16string& path) {
     decoder_.reset(codec ? avcodec_alloc_context3(codec) : nullptr);
     packet_.reset(av_packet_alloc());
     frame_.reset(av_frame_alloc());
-    if (!decoder_ || !packet_ || !frame_ || avcodec_parameters_to_context(decoder_.get(), par) < 0 ||
+    if (!decoder_ || !packet_ || !frame_ ||
+        avcodec_parameters_to_context(decoder_.get(), par) < 0 ||
         avcodec_open2(decoder_.get(), codec, nullptr) < 0 || decoder_->sample_rate <= 0 ||
         decoder_->ch_layout.nb_channels <= 0) {
         Close();
@@ -180,18 +183,20 @@ WmResult FfmpegSyncReader::ConvertFrame(WmSampleBufferPtr* sample) {
     }
     const int capacity = swr_get_out_samples(resampler_.get(), f->nb_samples);
     if (capacity < 0) return WM_E_FAIL;
-    auto buffer = std::make_unique<WmHeapSampleBuffer>(
-        static_cast<std::uint32_t>(capacity) * static_cast<std::uint32_t>(outChannels) * 2);
+    WmSampleBufferPtr buffer = pool_->Take(static_cast<std::uint32_t>(capacity) *
+                                           static_cast<std::uint32_t>(outChannels) * 2);
+    if (!buffer) return WM_E_OUTOFMEMORY;
     std::uint8_t* out = nullptr;
     std::uint32_t maxLength = 0;
     buffer->GetBuffer(&out);
     buffer->GetMaxLength(&maxLength);
     if (!out || maxLength == 0) return WM_E_OUTOFMEMORY;
     const int produced =
-        swr_convert(resampler_.get(), &out, capacity, const_cast<const std::uint8_t**>(f->extended_data),
-                    f->nb_samples);
+        swr_convert(resampler_.get(), &out, capacity,
+                    const_cast<const std::uint8_t**>(f->extended_data), f->nb_samples);
     if (produced < 0) return WM_E_FAIL;
-    buffer->SetLength(static_cast<std::uint32_t>(produced) * static_cast<std::uint32_t>(outChannels) * 2);
+    buffer->SetLength(static_cast<std::uint32_t>(produced) *
+                      static_cast<std::uint32_t>(outChannels) * 2);
     *sample = std::move(buffer);
     return WM_S_OK;
 }
@@ -218,7 +223,8 @@ WmResult FfmpegSyncReader::GetNextSample(std::uint16_t streamNumber, WmSampleBuf
     }
     // Times count the frames handed out, so that they run on without gaps from zero.
     if (sampleTime)
-        *sampleTime = framesOut_ * kUnitsPerSecond / static_cast<std::uint64_t>(decoder_->sample_rate);
+        *sampleTime =
+            framesOut_ * kUnitsPerSecond / static_cast<std::uint64_t>(decoder_->sample_rate);
     std::uint32_t length = 0;
     (*sample)->GetLength(&length);
     framesOut_ += length / (static_cast<std::uint32_t>(OutputChannels()) * 2);
@@ -227,7 +233,8 @@ WmResult FfmpegSyncReader::GetNextSample(std::uint16_t streamNumber, WmSampleBuf
 
 std::uint16_t FfmpegSyncReader::StreamNumberOf(unsigned index) const {
     const int id = input_->streams[index]->id;
-    return id > 0 && id <= 127 ? static_cast<std::uint16_t>(id) : static_cast<std::uint16_t>(index + 1);
+    return id > 0 && id <= 127 ? static_cast<std::uint16_t>(id)
+                               : static_cast<std::uint16_t>(index + 1);
 }
 
 WmResult FfmpegSyncReader::GetStreamCount(std::uint32_t* count) {
@@ -244,21 +251,24 @@ WmResult FfmpegSyncReader::GetStream(std::uint32_t index, std::uint16_t* streamN
     if (streamType) {
         // Only the stream this reader decodes counts as audio: it is the one samples come from.
         switch (st->codecpar->codec_type) {
-        case AVMEDIA_TYPE_AUDIO:
-            *streamType = static_cast<int>(index) == audioIndex_ ? WMMEDIATYPE_Audio
-                                                                 : WaveSubtype(0);
-            break;
-        case AVMEDIA_TYPE_VIDEO: *streamType = WMMEDIATYPE_Video; break;
-        default: *streamType = WMMEDIATYPE_Script; break;
+            case AVMEDIA_TYPE_AUDIO:
+                *streamType =
+                    static_cast<int>(index) == audioIndex_ ? WMMEDIATYPE_Audio : WaveSubtype(0);
+                break;
+            case AVMEDIA_TYPE_VIDEO:
+                *streamType = WMMEDIATYPE_Video;
+                break;
+            default:
+                *streamType = WMMEDIATYPE_Script;
+                break;
         }
     }
     return WM_S_OK;
 }
 
 WmResult FfmpegSyncReader::GetAttributeByName(std::uint16_t* streamNumber,
-                                              const std::u16string& name,
-                                              WMT_ATTR_DATATYPE* type, std::uint8_t* value,
-                                              std::uint16_t* length) {
+                                              const std::u16string& name, WMT_ATTR_DATATYPE* type,
+                                              std::uint8_t* value, std::uint16_t* length) {
     if (!input_ || !length) return WM_E_UNEXPECTED;
     if (streamNumber && *streamNumber != 0) return ASF_E_NOTFOUND;
     const std::string attribute = Utf16ToUtf8(name);
@@ -270,13 +280,14 @@ WmResult FfmpegSyncReader::GetAttributeByName(std::uint16_t* streamNumber,
         return PutValue(WMT_TYPE_QWORD, bytes, 8, type, value, length);
     }
     if (attribute == "Bitrate") {
-        std::int64_t bitRate = audioIndex_ >= 0 ? input_->streams[audioIndex_]->codecpar->bit_rate : 0;
+        std::int64_t bitRate =
+            audioIndex_ >= 0 ? input_->streams[audioIndex_]->codecpar->bit_rate : 0;
         if (bitRate <= 0) bitRate = input_->bit_rate;
         if (bitRate <= 0) return ASF_E_NOTFOUND;
         const auto v = static_cast<std::uint32_t>(std::min<std::int64_t>(bitRate, 0xFFFFFFFF));
-        const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                                       static_cast<std::uint8_t>(v >> 16),
-                                       static_cast<std::uint8_t>(v >> 24)};
+        const std::uint8_t bytes[4] = {
+            static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+            static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
         return PutValue(WMT_TYPE_DWORD, bytes, 4, type, value, length);
     }
     for (const std::string& key : MetadataKeysForAttribute(attribute)) {

@@ -8,6 +8,7 @@
 
 #include "wm/FfmpegOwners.h"
 #include "wm/WmRuntime.h"
+#include "wm/WmSampleBufferPool.h"
 
 namespace tonvexa {
 
@@ -38,6 +39,7 @@ private:
     std::uint16_t StreamNumberOf(unsigned index) const;
     int OutputChannels() const;
 
+    std::shared_ptr<WmSampleBufferPool> pool_;
     ffmpeg::InputFormat input_;
     ffmpeg::CodecContext decoder_;
     ffmpeg::Packet packet_;

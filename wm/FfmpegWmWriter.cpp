@@ -69,8 +69,7 @@ WmResult FfmpegWmWriter::SetInputMediaType(std::uint32_t input, const WM_MEDIA_T
     if (!(type.majortype == WMMEDIATYPE_Audio) || !(type.subtype == WMMEDIASUBTYPE_PCM) ||
         !format || format->wFormatTag != WAVE_FORMAT_PCM ||
         (format->wBitsPerSample != 8 && format->wBitsPerSample != 16) || format->nChannels < 1 ||
-        format->nChannels > 2 || format->nSamplesPerSec == 0 ||
-        format->nSamplesPerSec > 768000)
+        format->nChannels > 2 || format->nSamplesPerSec == 0 || format->nSamplesPerSec > 768000)
         return WM_E_INVALIDARG;
     inputRate_ = static_cast<int>(format->nSamplesPerSec);
     inputChannels_ = format->nChannels;
@@ -85,24 +84,27 @@ WmResult FfmpegWmWriter::AddAttribute(std::uint16_t streamNumber, const std::u16
     if (streamNumber != 0 || writing_ || (!value && length)) return WM_E_INVALIDARG;
     std::string text;
     switch (type) {
-    case WMT_TYPE_STRING: text = Utf16ToUtf8(Utf16FromBytes(value, length)); break;
-    case WMT_TYPE_DWORD:
-        if (length < 4) return WM_E_INVALIDARG;
-        text = std::to_string(LeValue(value, 4));
-        break;
-    case WMT_TYPE_QWORD:
-        if (length < 8) return WM_E_INVALIDARG;
-        text = std::to_string(LeValue(value, 8));
-        break;
-    case WMT_TYPE_WORD:
-        if (length < 2) return WM_E_INVALIDARG;
-        text = std::to_string(LeValue(value, 2));
-        break;
-    case WMT_TYPE_BOOL:
-        if (length < 4) return WM_E_INVALIDARG;
-        text.assign(1, LeValue(value, 4) ? '1' : '0');
-        break;
-    default: return WM_E_INVALIDARG;  // the muxer keeps only texts
+        case WMT_TYPE_STRING:
+            text = Utf16ToUtf8(Utf16FromBytes(value, length));
+            break;
+        case WMT_TYPE_DWORD:
+            if (length < 4) return WM_E_INVALIDARG;
+            text = std::to_string(LeValue(value, 4));
+            break;
+        case WMT_TYPE_QWORD:
+            if (length < 8) return WM_E_INVALIDARG;
+            text = std::to_string(LeValue(value, 8));
+            break;
+        case WMT_TYPE_WORD:
+            if (length < 2) return WM_E_INVALIDARG;
+            text = std::to_string(LeValue(value, 2));
+            break;
+        case WMT_TYPE_BOOL:
+            if (length < 4) return WM_E_INVALIDARG;
+            text.assign(1, LeValue(value, 4) ? '1' : '0');
+            break;
+        default:
+            return WM_E_INVALIDARG;  // the muxer keeps only texts
     }
     const std::string key = MetadataKeyForWriting(Utf16ToUtf8(name));
     AVDictionary* d = metadata_.release();
@@ -122,7 +124,6 @@ WmResult FfmpegWmWriter::SetOutputFilename(const std::u16string& path) {
 void FfmpegWmWriter::Abandon() {
     const bool created = output_ && output_->pb;
     resampler_.reset();
-    fifo_.reset();
     frame_.reset();
     packet_.reset();
     encoder_.reset();
@@ -188,8 +189,7 @@ WmResult FfmpegWmWriter::BeginWriting() {
         }
     }
     const int frameSize = encoder_->frame_size > 0 ? encoder_->frame_size : 2048;
-    fifo_.reset(av_audio_fifo_alloc(AV_SAMPLE_FMT_FLTP, targetChannels_, 4 * frameSize));
-    if (swr_init(s) < 0 || !fifo_) {
+    if (swr_init(s) < 0) {
         Abandon();
         return WM_E_FAIL;
     }
@@ -214,13 +214,15 @@ WmResult FfmpegWmWriter::BeginWriting() {
     // The encoder's first frame is lost to the decoder's priming (it declares the frame as
     // initial padding, which ASF cannot carry). A frame of silence ahead of the input takes
     // that place, so that a reader's output starts with the first samples written here.
-    std::vector<float> silence(static_cast<std::size_t>(frameSize), 0.0f);
-    std::vector<void*> planes(static_cast<std::size_t>(targetChannels_), silence.data());
-    if (av_audio_fifo_write(fifo_.get(), planes.data(), frameSize) < frameSize) {
+    for (int c = 0; c < targetChannels_; ++c)
+        std::memset(frame_->data[c], 0, static_cast<std::size_t>(frameSize) * sizeof(float));
+    frame_->pts = 0;
+    if (WmFailed(SendFrame(frame_.get()))) {
         Abandon();
-        return WM_E_OUTOFMEMORY;
+        return WM_E_FAIL;
     }
-    nextPts_ = 0;
+    nextPts_ = frameSize;
+    filled_ = 0;
     writing_ = true;
     return WM_S_OK;
 }
@@ -236,23 +238,8 @@ WmResult FfmpegWmWriter::AllocateSample(std::uint32_t size, WmSampleBufferPtr* s
 }
 
 WmResult FfmpegWmWriter::Convert(const std::uint8_t* input, int frames) {
-    const int capacity = swr_get_out_samples(resampler_.get(), frames);
-    if (capacity < 0) return WM_E_FAIL;
-    planes_.resize(static_cast<std::size_t>(targetChannels_));
-    std::vector<std::uint8_t*> out(planes_.size());
-    for (std::size_t c = 0; c < planes_.size(); ++c) {
-        if (planes_[c].size() < static_cast<std::size_t>(capacity))
-            planes_[c].resize(static_cast<std::size_t>(capacity));
-        out[c] = reinterpret_cast<std::uint8_t*>(planes_[c].data());
-    }
     const std::uint8_t* in[1] = {input};
-    const int produced = swr_convert(resampler_.get(), out.data(), capacity,
-                                     input ? in : nullptr, input ? frames : 0);
-    if (produced < 0) return WM_E_FAIL;
-    if (produced > 0 &&
-        av_audio_fifo_write(fifo_.get(), reinterpret_cast<void**>(out.data()), produced) < produced)
-        return WM_E_OUTOFMEMORY;
-    return WM_S_OK;
+    return swr_convert(resampler_.get(), nullptr, 0, in, frames) < 0 ? WM_E_FAIL : WM_S_OK;
 }
 
 WmResult FfmpegWmWriter::SendFrame(AVFrame* frame) {
@@ -269,21 +256,33 @@ WmResult FfmpegWmWriter::SendFrame(AVFrame* frame) {
 
 WmResult FfmpegWmWriter::EncodeFrames(bool flush) {
     const int frameSize = frame_->nb_samples;
+    // A present but empty input takes buffered samples without flushing the resampler.
+    const std::uint8_t* none[1] = {nullptr};
+    std::uint8_t dummy = 0;
+    none[0] = &dummy;
     for (;;) {
-        const int available = av_audio_fifo_size(fifo_.get());
-        if (available < frameSize && !(flush && available > 0)) return WM_S_OK;
-        if (av_frame_make_writable(frame_.get()) < 0) return WM_E_OUTOFMEMORY;
-        const int taken = std::min(available, frameSize);
-        if (av_audio_fifo_read(fifo_.get(), reinterpret_cast<void**>(frame_->data), taken) < taken)
-            return WM_E_FAIL;
-        // The encoder takes whole frames only: the last one is completed with silence.
+        if (filled_ == 0 && av_frame_make_writable(frame_.get()) < 0) return WM_E_OUTOFMEMORY;
+        std::uint8_t* out[2] = {};
         for (int c = 0; c < targetChannels_; ++c)
-            std::memset(reinterpret_cast<float*>(frame_->data[c]) + taken, 0,
-                        static_cast<std::size_t>(frameSize - taken) * sizeof(float));
+            out[c] = frame_->data[c] + static_cast<std::size_t>(filled_) * sizeof(float);
+        const int got =
+            swr_convert(resampler_.get(), out, frameSize - filled_, flush ? nullptr : none, 0);
+        if (got < 0) return WM_E_FAIL;
+        filled_ += got;
+        if (filled_ < frameSize) {
+            if (!flush || filled_ == 0) return WM_S_OK;
+            if (got > 0) continue;
+            // The encoder takes whole frames only: the last one is completed with silence.
+            for (int c = 0; c < targetChannels_; ++c)
+                std::memset(reinterpret_cast<float*>(frame_->data[c]) + filled_, 0,
+                            static_cast<std::size_t>(frameSize - filled_) * sizeof(float));
+        }
         frame_->pts = nextPts_;
         nextPts_ += frameSize;
+        filled_ = 0;
         const WmResult r = SendFrame(frame_.get());
         if (WmFailed(r)) return r;
+        if (flush && got == 0) return WM_S_OK;
     }
 }
 
@@ -305,12 +304,10 @@ WmResult FfmpegWmWriter::WriteSample(std::uint32_t input, std::uint64_t /*sample
 
 WmResult FfmpegWmWriter::EndWriting() {
     if (!writing_) return WM_E_UNEXPECTED;
-    WmResult r = Convert(nullptr, 0);
-    if (!WmFailed(r)) r = EncodeFrames(true);
+    WmResult r = EncodeFrames(true);
     if (!WmFailed(r)) r = SendFrame(nullptr);
     if (av_write_trailer(output_.get()) < 0 && !WmFailed(r)) r = WM_E_FAIL;
     resampler_.reset();
-    fifo_.reset();
     frame_.reset();
     packet_.reset();
     encoder_.reset();

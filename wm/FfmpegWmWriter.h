@@ -32,7 +32,10 @@ public:
     WmResult EndWriting() override;
 
 private:
+    // Hands input to the converter, which keeps it until whole frames can be taken.
     WmResult Convert(const std::uint8_t* input, int frames);
+    // Takes converted audio into the frame and encodes every frame that fills up; at the end
+    // the converter is flushed and the last frame completed with silence.
     WmResult EncodeFrames(bool flush);
     WmResult SendFrame(AVFrame* frame);
     void Abandon();
@@ -51,11 +54,10 @@ private:
     ffmpeg::OutputFormat output_;
     ffmpeg::CodecContext encoder_;
     ffmpeg::Resampler resampler_;
-    ffmpeg::AudioFifo fifo_;
     ffmpeg::Frame frame_;
     ffmpeg::Packet packet_;
     AVStream* stream_ = nullptr;
-    std::vector<std::vector<float>> planes_;
+    int filled_ = 0;  // samples already in frame_
     std::int64_t nextPts_ = 0;
     bool writing_ = false;
 };

@@ -1,7 +1,7 @@
 #include "wm/WmAttributeNames.h"
 
-#include <cstring>
 #include <strings.h>
+#include <cstring>
 
 namespace tonvexa {
 

@@ -133,8 +133,8 @@ public:
     virtual WmResult SetOutputFilename(const std::u16string& path) = 0;
     virtual WmResult BeginWriting() = 0;
     virtual WmResult AllocateSample(std::uint32_t size, WmSampleBufferPtr* sample) = 0;
-    virtual WmResult WriteSample(std::uint32_t input, std::uint64_t sampleTime,
-                                 std::uint32_t flags, WmSampleBuffer& sample) = 0;
+    virtual WmResult WriteSample(std::uint32_t input, std::uint64_t sampleTime, std::uint32_t flags,
+                                 WmSampleBuffer& sample) = 0;
     virtual WmResult EndWriting() = 0;
 };
 using WmWriterPtr = std::unique_ptr<WmWriter>;

@@ -18,8 +18,8 @@ MediaTypeBlock AllocateMediaTypeBlock(std::uint32_t size) {
     std::memset(memory, 0, total);
     auto* type = new (memory) WM_MEDIA_TYPE{};
     type->cbFormat = static_cast<std::uint32_t>(total - kMediaTypeHeaderSize);
-    type->pbFormat = type->cbFormat ? static_cast<std::uint8_t*>(memory) + kMediaTypeHeaderSize
-                                    : nullptr;
+    type->pbFormat =
+        type->cbFormat ? static_cast<std::uint8_t*>(memory) + kMediaTypeHeaderSize : nullptr;
     return MediaTypeBlock(type);
 }
 

@@ -26,7 +26,9 @@ inline constexpr WmResult NS_E_INVALID_INPUT_FORMAT = static_cast<WmResult>(0xC0
 // The content is protected or cannot be decoded.
 inline constexpr WmResult NS_E_DRM_UNSUPPORTED = static_cast<WmResult>(0xC00D2711u);
 
-inline constexpr bool WmFailed(WmResult r) { return r < 0; }
+inline constexpr bool WmFailed(WmResult r) {
+    return r < 0;
+}
 
 struct WmGuid {
     std::uint32_t data1 = 0;

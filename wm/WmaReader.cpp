@@ -35,7 +35,8 @@ std::int32_t LeadingInteger(const std::string& text) {
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
     if (negative) value = -value;
     return static_cast<std::int32_t>(std::clamp<long long>(value, INT_MIN, INT_MAX));
@@ -49,7 +50,9 @@ WmaReader::~WmaReader() = default;
 
 WAVEFORMATEX WmaReader::SourceFormat() const {
     WAVEFORMATEX format{};
-    std::memcpy(&format, sourceFormat_.data(), std::min<std::size_t>(sizeof format, sourceFormat_.size()));
+    if (!sourceFormat_.empty())
+        std::memcpy(&format, sourceFormat_.data(),
+                    std::min<std::size_t>(sizeof format, sourceFormat_.size()));
     return format;
 }
 
@@ -132,13 +135,15 @@ bool WmaReader::ReadAttributes() {
     if (f == Fetch::Failed) return false;
     duration_ = 0;
     if (f == Fetch::Found && value.size() >= 8) {
-        const std::uint64_t units = Le32(value.data()) | static_cast<std::uint64_t>(Le32(value.data() + 4)) << 32;
+        const std::uint64_t units =
+            Le32(value.data()) | static_cast<std::uint64_t>(Le32(value.data() + 4)) << 32;
         duration_ = static_cast<std::uint32_t>(units / kUnitsPerSecond);
     }
 
     f = FetchAttribute(u"Bitrate", &type, &value);
     if (f == Fetch::Failed) return false;
-    bitRate_ = f == Fetch::Found && value.size() >= 4 ? static_cast<std::int32_t>(Le32(value.data())) : 0;
+    bitRate_ =
+        f == Fetch::Found && value.size() >= 4 ? static_cast<std::int32_t>(Le32(value.data())) : 0;
     return true;
 }
 
@@ -155,6 +160,7 @@ bool WmaReader::FindAudioOutput() {
                 sourceFormat_.assign(type->pbFormat, type->pbFormat + type->cbFormat);
             else
                 sourceFormat_.clear();
+            channels_ = SourceFormat().nChannels;
             return true;
         }
     }
@@ -162,15 +168,18 @@ bool WmaReader::FindAudioOutput() {
 }
 
 int WmaReader::CopyFrames(std::int16_t* first, std::int16_t* second, int offset, int count) {
-    const auto* values = reinterpret_cast<const std::int16_t*>(buffer_.get()) + readPosition_;
-    if (Channels() == 2) {
+    const std::int16_t* __restrict values =
+        reinterpret_cast<const std::int16_t*>(buffer_.get()) + readPosition_;
+    std::int16_t* __restrict a = first + offset;
+    if (channels_ == 2) {
+        std::int16_t* __restrict b = second + offset;
         for (int i = 0; i < count; ++i) {
-            first[offset + i] = values[2 * i];
-            second[offset + i] = values[2 * i + 1];
+            a[i] = values[2 * i];
+            b[i] = values[2 * i + 1];
         }
         readPosition_ += 2 * static_cast<std::uint32_t>(count);
     } else {
-        std::memcpy(first + offset, values, static_cast<std::size_t>(count) * 2);
+        std::memcpy(a, values, static_cast<std::size_t>(count) * 2);
         readPosition_ += static_cast<std::uint32_t>(count);
     }
     undelivered_ -= static_cast<std::uint32_t>(count);
@@ -181,11 +190,12 @@ int WmaReader::ReadFrames(std::int16_t* first, std::int16_t* second, bool& endOf
     int wanted = kWmaReadBlockFrames;
     int delivered = 0;
     if (undelivered_ > 0) {
-        delivered = CopyFrames(first, second, 0, std::min<int>(wanted, static_cast<int>(undelivered_)));
+        delivered =
+            CopyFrames(first, second, 0, std::min<int>(wanted, static_cast<int>(undelivered_)));
         wanted = kWmaReadBlockFrames - delivered;
         if (wanted == 0) return delivered;
     }
-    const std::uint32_t frameBytes = static_cast<std::uint32_t>(std::max(1, Channels())) * 2;
+    const std::uint32_t frameBytes = static_cast<std::uint32_t>(std::max(1, channels_)) * 2;
     while (wanted > 0) {
         WmSampleBufferPtr sample;
         std::uint64_t time = 0;
@@ -206,7 +216,8 @@ int WmaReader::ReadFrames(std::int16_t* first, std::int16_t* second, bool& endOf
         if (length) std::memcpy(buffer_.get(), data, length);
         readPosition_ = 0;
         undelivered_ = length / frameBytes;
-        delivered += CopyFrames(first, second, delivered, std::min<int>(wanted, static_cast<int>(undelivered_)));
+        delivered += CopyFrames(first, second, delivered,
+                                std::min<int>(wanted, static_cast<int>(undelivered_)));
         wanted = kWmaReadBlockFrames - delivered;
     }
     return delivered;

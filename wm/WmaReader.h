@@ -83,6 +83,7 @@ private:
     std::uint32_t bufferCapacity_ = 0;
     std::uint32_t readPosition_ = 0;  // in 16-bit values
     std::uint32_t undelivered_ = 0;   // frames
+    int channels_ = 0;                // of the source format, for the copy rule
     bool opened_ = false;
 };
 

@@ -48,9 +48,13 @@ void Fill8(std::uint8_t* out, const void* first, const void* second, std::uint32
 
 WmaWriter::WmaWriter(WmRuntime& runtime) : runtime_(runtime) {}
 
-WmaWriter::~WmaWriter() { Reset(); }
+WmaWriter::~WmaWriter() {
+    Reset();
+}
 
-void WmaWriter::SetOutputFile(const std::string& path) { path_ = path; }
+void WmaWriter::SetOutputFile(const std::string& path) {
+    path_ = path;
+}
 
 void WmaWriter::SetPcmInput(int sampleRate, int bitsPerSample, int channels) {
     sampleRate_ = sampleRate;
@@ -159,17 +163,17 @@ void WmaWriter::AddAttributes() {
     addText(u"Description", description_, false);
     addText(u"WM/AlbumTitle", album_, false);
     addText(u"WM/Genre", genre_, false);
-    const std::uint8_t track[4] = {
-        static_cast<std::uint8_t>(trackNumber_), static_cast<std::uint8_t>(trackNumber_ >> 8),
-        static_cast<std::uint8_t>(trackNumber_ >> 16),
-        static_cast<std::uint8_t>(trackNumber_ >> 24)};
+    const std::uint8_t track[4] = {static_cast<std::uint8_t>(trackNumber_),
+                                   static_cast<std::uint8_t>(trackNumber_ >> 8),
+                                   static_cast<std::uint8_t>(trackNumber_ >> 16),
+                                   static_cast<std::uint8_t>(trackNumber_ >> 24)};
     (void)writer_->AddAttribute(0, u"WM/TrackNumber", &index, WMT_TYPE_DWORD, 0, track, 4);
     addText(u"WM/Year", year_, false);
 }
 
 bool WmaWriter::Begin() {
-    bool ok = !WmFailed(runtime_.CreateWriter(&writer_)) && writer_ && BuildProfile() &&
-              SetInputType();
+    bool ok =
+        !WmFailed(runtime_.CreateWriter(&writer_)) && writer_ && BuildProfile() && SetInputType();
     if (ok) {
         AddAttributes();
         ok = !WmFailed(writer_->SetOutputFilename(Utf8ToUtf16(path_))) &&

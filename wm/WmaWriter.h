@@ -62,8 +62,7 @@ private:
     bool SetInputType();
     void AddAttributes();
     bool WriteInterleaved(std::uint32_t frames, int bytesPerSample,
-                          void (*fill)(std::uint8_t*, const void*, const void*, std::uint32_t,
-                                       int),
+                          void (*fill)(std::uint8_t*, const void*, const void*, std::uint32_t, int),
                           const void* first, const void* second);
     void Reset();
 

@@ -90,7 +90,9 @@ std::string Listed(std::string text) {
 
 // Files whose container FFmpeg reads but whose audio its decoders refuse from the first
 // packet on ("Input packet size too small"): the runtime refuses them at Open.
-bool IsUndecodable(const std::string& name) { return name == "atl-classes1and6.wma"; }
+bool IsUndecodable(const std::string& name) {
+    return name == "atl-classes1and6.wma";
+}
 
 class WmCorpusFile : public testing::TestWithParam<std::string> {};
 
@@ -104,7 +106,8 @@ TEST_P(WmCorpusFile, OpensWithTheManifestsPropertiesAndDecodesLikeFfmpeg) {
     WmaReader reader(runtime);
     const auto started = std::chrono::steady_clock::now();
     const bool opened = reader.Open(corpusFile(name));
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_LT(seconds, 10.0);
     ASSERT_EQ(opened, readable) << row.at("ffprobe_status");
     if (!readable) {
@@ -115,7 +118,8 @@ TEST_P(WmCorpusFile, OpensWithTheManifestsPropertiesAndDecodesLikeFfmpeg) {
     EXPECT_EQ(reader.SampleRate(), std::stoi(row.at("sample_rate")));
     EXPECT_EQ(reader.Channels(), std::min(2, std::stoi(row.at("channels"))));
     const std::string duration = row.at("duration_s");
-    EXPECT_EQ(reader.Duration(), duration == "-" ? 0u : static_cast<std::uint32_t>(std::stod(duration)));
+    EXPECT_EQ(reader.Duration(),
+              duration == "-" ? 0u : static_cast<std::uint32_t>(std::stod(duration)));
     const long avg = StructureAverageBytes(row.at("structure"));
     if (avg > 0)
         EXPECT_EQ(reader.BitRate(), avg * 8);
@@ -220,10 +224,10 @@ TEST(WmFfmpegReader, MoreThanTwoChannelsAreMixedDownToStereo) {
     const auto ours = ReadAll(reader);
     // FFmpeg's own down-mix of the same file is the reference.
     std::vector<std::uint8_t> raw;
-    ASSERT_EQ(runProgram("ffmpeg", {"-nostdin", "-v", "error", "-i", six, "-ac", "2", "-f",
-                                    "s16le", "-"},
-                         &raw),
-              0);
+    ASSERT_EQ(
+        runProgram("ffmpeg", {"-nostdin", "-v", "error", "-i", six, "-ac", "2", "-f", "s16le", "-"},
+                   &raw),
+        0);
     EXPECT_EQ(ours, asInt16(raw));
     double energy = 0;
     for (auto s : ours) energy += double(s) * s;
@@ -243,4 +247,30 @@ TEST(WmFfmpegReader, FilesThatAreNotWindowsMediaAreRefused) {
     bytes.resize(300);
     writeFile(dir.file("cut.wma"), bytes);
     EXPECT_FALSE(reader.Open(dir.file("cut.wma")));
+}
+
+TEST(WmFfmpegReader, StreamItsDecoderCannotTakeFailsAtOpen) {
+    TempDir dir;
+    const std::string good = dir.file("good.wma");
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=f=440:d=0.5", "-ac", "2", "-c:a", "wmav2",
+                        "-b:a", "128k", good}));
+    // Relabel the stream as WMA Professional (tag 0x0162): its decoder refuses the codec data,
+    // as a runtime refuses content it cannot decode.
+    auto bytes = readFile(good);
+    const std::vector<std::uint8_t> format = {0x61, 0x01, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00};
+    auto at = std::search(bytes.begin(), bytes.end(), format.begin(), format.end());
+    ASSERT_NE(at, bytes.end());
+    *at = 0x62;
+    const std::string relabelled = dir.file("relabelled.wma");
+    writeFile(relabelled, bytes);
+    FfmpegWmRuntime runtime;
+    WmaReader reader(runtime);
+    EXPECT_FALSE(reader.Open(relabelled));
+    EXPECT_TRUE(reader.SourceFormatBlock().empty());
+    bool end = false;
+    std::vector<std::int16_t> a(kWmaReadBlockFrames), b(kWmaReadBlockFrames);
+    EXPECT_EQ(reader.ReadFrames(a.data(), b.data(), end), 0);
+    EXPECT_TRUE(end);
+    WmaReader plain(runtime);
+    EXPECT_TRUE(plain.Open(good));
 }

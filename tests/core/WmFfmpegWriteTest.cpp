@@ -55,7 +55,8 @@ double Correlation(const std::vector<double>& x, const std::vector<double>& y, s
     double xy = 0, xx = 0, yy = 0;
     for (std::size_t i = from; i < from + count; ++i) {
         const long j = static_cast<long>(i) + lag;
-        const double b = j >= 0 && static_cast<std::size_t>(j) < y.size() ? y[static_cast<std::size_t>(j)] : 0.0;
+        const double b =
+            j >= 0 && static_cast<std::size_t>(j) < y.size() ? y[static_cast<std::size_t>(j)] : 0.0;
         xy += x[i] * b;
         xx += x[i] * x[i];
         yy += b * b;
@@ -65,7 +66,8 @@ double Correlation(const std::vector<double>& x, const std::vector<double>& y, s
 
 std::vector<double> Channel(const std::vector<std::int16_t>& interleaved, int channels, int c) {
     std::vector<double> v;
-    for (std::size_t i = static_cast<std::size_t>(c); i < interleaved.size(); i += static_cast<std::size_t>(channels))
+    for (std::size_t i = static_cast<std::size_t>(c); i < interleaved.size();
+         i += static_cast<std::size_t>(channels))
         v.push_back(interleaved[i]);
     return v;
 }
@@ -107,7 +109,9 @@ bool ContainsUtf16(const std::vector<std::uint8_t>& bytes, const std::u16string&
     return std::search(bytes.begin(), bytes.end(), needle.begin(), needle.end()) != bytes.end();
 }
 
-int FrameSize(std::uint32_t rate) { return rate <= 16000 ? 512 : rate <= 22050 ? 1024 : 2048; }
+int FrameSize(std::uint32_t rate) {
+    return rate <= 16000 ? 512 : rate <= 22050 ? 1024 : 2048;
+}
 
 const WmaFormatList& OfferedFormats() {
     static FfmpegWmRuntime runtime;
@@ -136,8 +140,9 @@ TEST(WmFfmpegFormats, EveryCandidateIsOfferedOnceInOrder) {
         EXPECT_GE(list[i].bitRate, 24000u);
         if (i > 0) {
             const auto& p = list[i - 1];
-            const bool ordered = p.sampleRate() < list[i].sampleRate() ||
-                                 (p.sampleRate() == list[i].sampleRate() && p.bitRate <= list[i].bitRate);
+            const bool ordered =
+                p.sampleRate() < list[i].sampleRate() ||
+                (p.sampleRate() == list[i].sampleRate() && p.bitRate <= list[i].bitRate);
             EXPECT_TRUE(ordered) << i;
         }
     }
@@ -158,7 +163,8 @@ TEST(WmFfmpegFormats, DescriptionsInTheUsualStyle) {
         char16_t text[1024];
         std::uint32_t length = 1024;
         WmStreamConfigPtr config;
-        ASSERT_EQ(manager.GetCodecFormatDesc(WMMEDIATYPE_Audio, 0, i, &config, text, &length), WM_S_OK);
+        ASSERT_EQ(manager.GetCodecFormatDesc(WMMEDIATYPE_Audio, 0, i, &config, text, &length),
+                  WM_S_OK);
         descriptions.push_back(Utf16ToUtf8(text));
     }
     EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), "128 kbps, 44 kHz, stereo CBR"),
@@ -170,7 +176,8 @@ TEST(WmFfmpegFormats, DescriptionsInTheUsualStyle) {
     // Too small a buffer is refused with the length it needs.
     char16_t small[4];
     std::uint32_t length = 4;
-    EXPECT_TRUE(WmFailed(manager.GetCodecFormatDesc(WMMEDIATYPE_Audio, 0, 0, nullptr, small, &length)));
+    EXPECT_TRUE(
+        WmFailed(manager.GetCodecFormatDesc(WMMEDIATYPE_Audio, 0, 0, nullptr, small, &length)));
     EXPECT_GT(length, 4u);
 }
 
@@ -260,7 +267,9 @@ TEST_P(WmWrittenFormat, ReadsBackWithItsFormatTagsLengthAndAudio) {
         const auto head = static_cast<std::size_t>(frameSize);
         EXPECT_GT(Correlation(in, out, 0, head, 0), headMin) << "channel " << c;
         EXPECT_LT(std::abs(Correlation(in, out, 0, all, frameSize)), 0.5);
-        EXPECT_LT(std::abs(Correlation(in, out, static_cast<std::size_t>(frameSize), all - head, -frameSize)), 0.5);
+        EXPECT_LT(std::abs(Correlation(in, out, static_cast<std::size_t>(frameSize), all - head,
+                                       -frameSize)),
+                  0.5);
         const double level = Rms(out, 0, all) / Rms(in, 0, all);
         EXPECT_GT(level, 0.8);
         EXPECT_LT(level, 1.2);
@@ -295,8 +304,8 @@ TEST(WmFfmpegWriter, EightBitMonoInputIsConvertedToTheCodecsFormat) {
     const int frames = inRate;  // one second
     std::vector<std::uint8_t> pcm(static_cast<std::size_t>(frames));
     for (int i = 0; i < frames; ++i)
-        pcm[static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(std::lround(128 + 100 * std::sin(2 * M_PI * 300.0 * i / inRate)));
+        pcm[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
+            std::lround(128 + 100 * std::sin(2 * M_PI * 300.0 * i / inRate)));
     TempDir dir;
     const std::string path = dir.file("eight.wma");
     FfmpegWmRuntime runtime;
@@ -418,8 +427,9 @@ TEST(WmFfmpegWriter, StereoInputToAMonoFormatKeepsTheLevel) {
     writer.SetTargetFormat(type, bitRate);
     ASSERT_TRUE(writer.Begin());
     for (int done = 0; done < frames; done += 1152)
-        ASSERT_TRUE(writer.WriteFrames16(left.data() + done, right.data() + done,
-                                         static_cast<std::uint32_t>(std::min(1152, frames - done))));
+        ASSERT_TRUE(
+            writer.WriteFrames16(left.data() + done, right.data() + done,
+                                 static_cast<std::uint32_t>(std::min(1152, frames - done))));
     writer.End();
     const auto decoded = ffmpegDecode(path, "s16le");
     ASSERT_TRUE(decoded);

@@ -15,11 +15,10 @@
 
 namespace tonvexa::test {
 
-inline MediaTypeBlock MakeAudioType(const WmGuid& subtype, std::uint16_t tag,
-                                    std::uint32_t rate, std::uint16_t channels,
-                                    std::vector<std::uint8_t> extra = {}) {
-    MediaTypeBlock block = AllocateMediaTypeBlock(static_cast<std::uint32_t>(
-        kMediaTypeHeaderSize + kWaveFormatExSize + extra.size()));
+inline MediaTypeBlock MakeAudioType(const WmGuid& subtype, std::uint16_t tag, std::uint32_t rate,
+                                    std::uint16_t channels, std::vector<std::uint8_t> extra = {}) {
+    MediaTypeBlock block = AllocateMediaTypeBlock(
+        static_cast<std::uint32_t>(kMediaTypeHeaderSize + kWaveFormatExSize + extra.size()));
     block->majortype = WMMEDIATYPE_Audio;
     block->subtype = subtype;
     block->formattype = WMFORMAT_WaveFormatEx;
@@ -31,7 +30,8 @@ inline MediaTypeBlock MakeAudioType(const WmGuid& subtype, std::uint16_t tag,
     f.nBlockAlign = static_cast<std::uint16_t>(channels * 2);
     f.cbSize = static_cast<std::uint16_t>(extra.size());
     std::memcpy(block->pbFormat, &f, kWaveFormatExSize);
-    if (!extra.empty()) std::memcpy(block->pbFormat + kWaveFormatExSize, extra.data(), extra.size());
+    if (!extra.empty())
+        std::memcpy(block->pbFormat + kWaveFormatExSize, extra.data(), extra.size());
     return block;
 }
 
@@ -68,9 +68,9 @@ struct ReaderScript {
         attributes[name] = {WMT_TYPE_STRING, bytes};
     }
     void setDword(const std::u16string& name, std::uint32_t v) {
-        attributes[name] = {WMT_TYPE_DWORD,
-                            {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16),
-                             std::uint8_t(v >> 24)}};
+        attributes[name] = {
+            WMT_TYPE_DWORD,
+            {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)}};
     }
     void setQword(const std::u16string& name, std::uint64_t v) {
         std::vector<std::uint8_t> b(8);
@@ -120,8 +120,7 @@ public:
                                 std::uint16_t* length) override {
         if (!stream || *stream != 0) return WM_E_INVALIDARG;
         if (!value) s_.attributeNames.push_back(name);
-        if (auto e = s_.attributeErrors.find(name); e != s_.attributeErrors.end())
-            return e->second;
+        if (auto e = s_.attributeErrors.find(name); e != s_.attributeErrors.end()) return e->second;
         auto it = s_.attributes.find(name);
         if (it == s_.attributes.end()) return ASF_E_NOTFOUND;
         *type = it->second.type;
@@ -310,8 +309,8 @@ public:
         return WM_S_OK;
     }
     WmResult AddAttribute(std::uint16_t stream, const std::u16string& name, std::uint16_t*,
-                          WMT_ATTR_DATATYPE type, std::uint16_t language,
-                          const std::uint8_t* value, std::uint32_t length) override {
+                          WMT_ATTR_DATATYPE type, std::uint16_t language, const std::uint8_t* value,
+                          std::uint32_t length) override {
         s_.attributes.push_back(
             {name, type, std::vector<std::uint8_t>(value, value + length), stream, language});
         return WM_S_OK;

@@ -43,8 +43,7 @@ TEST(BuildWmaFormatList, SortsByRateThenBitRateAcrossCodecs) {
     ScriptedRuntime rt;
     rt.formats.codecs = {
         {Wma(48000, 128000, 2), Wma(22050, 32000, 1), Wma(44100, 192000, 2)},
-        {Wma(44100, 64000, 2), Wma(8000, 24000, 2), Wma(44100, 192000, 1),
-         Wma(44100, 192000, 2)},
+        {Wma(44100, 64000, 2), Wma(8000, 24000, 2), Wma(44100, 192000, 1), Wma(44100, 192000, 2)},
     };
     WmaFormatList list;
     EXPECT_TRUE(BuildWmaFormatList(rt, list));

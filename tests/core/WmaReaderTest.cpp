@@ -84,10 +84,9 @@ TEST(WmaReader, AttributesAreFetchedInOrderAndAbsentOnesAreEmpty) {
     rt.reader.audioOnly(44100, 2);
     WmaReader reader(rt);
     ASSERT_TRUE(reader.Open("x.wma"));
-    const std::vector<std::u16string> order = {u"Title",    u"Author",        u"Description",
-                                               u"WM/AlbumTitle", u"WM/Genre", u"WM/TrackNumber",
-                                               u"WM/Year",  u"Copyright",     u"Duration",
-                                               u"Bitrate"};
+    const std::vector<std::u16string> order = {
+        u"Title",          u"Author",  u"Description", u"WM/AlbumTitle", u"WM/Genre",
+        u"WM/TrackNumber", u"WM/Year", u"Copyright",   u"Duration",      u"Bitrate"};
     EXPECT_EQ(rt.reader.attributeNames, order);
     EXPECT_EQ(reader.Title(), "");
     EXPECT_EQ(reader.Copyright(), "");
@@ -136,27 +135,35 @@ TEST_P(WmaReaderTrack, NumberFollowsTheStoredType) {
     ScriptedRuntime rt;
     rt.reader.audioOnly(44100, 2);
     switch (c.kind) {
-    case 0: rt.reader.setText(u"WM/TrackNumber", c.text); break;
-    case 1: rt.reader.setDword(u"WM/TrackNumber", c.number); break;
-    case 2: rt.reader.setQword(u"WM/TrackNumber", c.number); break;
-    default: rt.reader.attributes[u"WM/TrackNumber"] = {WMT_TYPE_BINARY, {3, 0, 0, 0}};
+        case 0:
+            rt.reader.setText(u"WM/TrackNumber", c.text);
+            break;
+        case 1:
+            rt.reader.setDword(u"WM/TrackNumber", c.number);
+            break;
+        case 2:
+            rt.reader.setQword(u"WM/TrackNumber", c.number);
+            break;
+        default:
+            rt.reader.attributes[u"WM/TrackNumber"] = {WMT_TYPE_BINARY, {3, 0, 0, 0}};
     }
     WmaReader reader(rt);
     ASSERT_TRUE(reader.Open("x.wma"));
     EXPECT_EQ(reader.TrackNumber(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, WmaReaderTrack,
-    testing::Values(TrackCase{"Text12", 0, u"12", 0, 12}, TrackCase{"Dword3", 1, u"", 3, 3},
-                    TrackCase{"Qword", 2, u"", 3, 0}, TrackCase{"Binary", 3, u"", 0, 0},
-                    TrackCase{"OfTotal", 0, u"7/12", 0, 7},
-                    TrackCase{"BlanksAndSign", 0, u"  -4x", 0, -4},
-                    TrackCase{"NoDigits", 0, u"A3", 0, 0},
-                    // Only the first 19 bytes of the text are looked at.
-                    TrackCase{"LongText", 0, u"0000000000000000000123", 0, 0},
-                    TrackCase{"Overflow", 0, u"99999999999", 0, 2147483647}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Types, WmaReaderTrack,
+                         testing::Values(TrackCase{"Text12", 0, u"12", 0, 12},
+                                         TrackCase{"Dword3", 1, u"", 3, 3},
+                                         TrackCase{"Qword", 2, u"", 3, 0},
+                                         TrackCase{"Binary", 3, u"", 0, 0},
+                                         TrackCase{"OfTotal", 0, u"7/12", 0, 7},
+                                         TrackCase{"BlanksAndSign", 0, u"  -4x", 0, -4},
+                                         TrackCase{"NoDigits", 0, u"A3", 0, 0},
+                                         // Only the first 19 bytes of the text are looked at.
+                                         TrackCase{"LongText", 0, u"0000000000000000000123", 0, 0},
+                                         TrackCase{"Overflow", 0, u"99999999999", 0, 2147483647}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(WmaReader, AttributeErrorOtherThanNotFoundFailsOpen) {
     ScriptedRuntime rt;

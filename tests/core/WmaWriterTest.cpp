@@ -74,8 +74,8 @@ TEST(WmaWriter, InputTypeIsPcmOfTheGivenFormat) {
     EXPECT_FALSE(s.inputType->bTemporalCompression);
     EXPECT_EQ(s.inputType->lSampleSize, 1u);
     EXPECT_EQ(s.inputType->pUnk, nullptr);
-    const std::vector<std::uint8_t> expected = {1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x22, 0x56,
-                                                0, 0, 1, 0, 8,    0,    0, 0};
+    const std::vector<std::uint8_t> expected = {1,    0, 1, 0, 0x22, 0x56, 0, 0, 0x22,
+                                                0x56, 0, 0, 1, 0,    8,    0, 0, 0};
     EXPECT_EQ(s.inputFormat, expected);
 }
 
@@ -102,7 +102,7 @@ TEST(WmaWriter, AttributesInOrderWithTheirLengths) {
     ASSERT_TRUE(f.writer.Begin());
     const auto& a = f.rt.writer.attributes;
     ASSERT_EQ(a.size(), 7u);
-    const std::vector<std::u16string> names = {u"Title",    u"Author",         u"Description",
+    const std::vector<std::u16string> names = {u"Title",         u"Author",   u"Description",
                                                u"WM/AlbumTitle", u"WM/Genre", u"WM/TrackNumber",
                                                u"WM/Year"};
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -171,7 +171,8 @@ TEST(WmaWriter, MonoAndEightBitBlocks) {
     ASSERT_TRUE(f.writer.Begin());
     const std::uint8_t a[3] = {1, 2, 3}, b[3] = {200, 201, 202};
     EXPECT_TRUE(f.writer.WriteFrames8(a, b, 3));
-    EXPECT_EQ(f.rt.writer.written.back().bytes, (std::vector<std::uint8_t>{1, 200, 2, 201, 3, 202}));
+    EXPECT_EQ(f.rt.writer.written.back().bytes,
+              (std::vector<std::uint8_t>{1, 200, 2, 201, 3, 202}));
     EXPECT_EQ(f.writer.NextSampleTime(), 3750u);
 
     Fixture m;
@@ -179,7 +180,8 @@ TEST(WmaWriter, MonoAndEightBitBlocks) {
     ASSERT_TRUE(m.writer.Begin());
     const std::int16_t mono[2] = {0x1234, -2};
     EXPECT_TRUE(m.writer.WriteFrames16(mono, nullptr, 2));
-    EXPECT_EQ(m.rt.writer.written.back().bytes, (std::vector<std::uint8_t>{0x34, 0x12, 0xFE, 0xFF}));
+    EXPECT_EQ(m.rt.writer.written.back().bytes,
+              (std::vector<std::uint8_t>{0x34, 0x12, 0xFE, 0xFF}));
 }
 
 TEST(WmaWriter, FailedAllocationWritesNothingAndKeepsTheTime) {
