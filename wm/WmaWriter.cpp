@@ -224,7 +224,7 @@ bool WmaWriter::WriteRawSample(WmSampleBuffer& buffer, std::uint64_t sampleTime)
 }
 
 bool WmaWriter::End() {
-    const bool ended = !writer_ || writer_->EndWriting() == WM_S_OK;
+    const bool ended = !writer_ || !WmFailed(writer_->EndWriting());
     Reset();
     return ended;
 }
