@@ -506,6 +506,42 @@ void ReadsToTheEndOrFailsCleanly(const std::string& path, std::size_t size) {
 
 }  // namespace
 
+// The decoder searches all the bytes it holds again on every call; megabytes without a
+// frame (a picture tag at the end, a damaged stretch) would take minutes. The reader finds
+// the next frame of the stream's kind itself and decodes on from there.
+TEST(Mp3Reader, ALongStretchWithoutFramesIsCrossedQuicklyAndDecodingGoesOn) {
+    TempDir dir;
+    const Sample first = MakeSample(dir, "first.mp3", 44100, 2, 128, 0.5, 1);
+    const Sample second = MakeSample(dir, "second.mp3", 44100, 2, 128, 0.5, 2);
+    std::vector<std::uint8_t> junk(4 * 1024 * 1024);
+    for (std::size_t i = 0; i < junk.size(); ++i) {
+        junk[i] = static_cast<std::uint8_t>((i * 37) & 0x7F);
+    }
+    const std::string path = dir.file("gap.mp3");
+    writeFile(path, Concat({first.bytes, junk, second.bytes}));
+
+    const auto start = std::chrono::steady_clock::now();
+    const auto d = DecodeFile(path);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ASSERT_TRUE(d.has_value());
+    EXPECT_TRUE(d->ended && !d->failed);
+    EXPECT_LT(seconds, 10.0);
+    const auto a = DecodeFile(first.path);
+    const auto b = DecodeFile(second.path);
+    ASSERT_TRUE(a && b);
+    // The first part whole and every frame of the second. The decoder carries its state
+    // over the gap, so the second part differs from its decoding alone in its first frame
+    // and by a rounding step after that.
+    ASSERT_EQ(d->samples.size(), a->samples.size() + b->samples.size());
+    EXPECT_TRUE(std::equal(a->samples.begin(), a->samples.end(), d->samples.begin()));
+    const std::vector<std::int16_t> tail(d->samples.end() - (b->samples.size() - 2304),
+                                         d->samples.end());
+    EXPECT_LE(
+        MaxAbsDiff(tail, std::vector<std::int16_t>(b->samples.begin() + 2304, b->samples.end())),
+        1);
+}
+
 TEST(Mp3Reader, EveryCorpusMp3OpensAndReadsOrFailsCleanly) {
     int files = 0;
     int opened = 0;
