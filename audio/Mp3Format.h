@@ -62,4 +62,39 @@ constexpr bool IsPlausibleFrameHeader(const std::uint8_t* h) {
            (h[3] & kEmphasisMask) != kEmphasisReserved;
 }
 
+// What a plausible header announces about its frame: the sample rate, the channel count
+// and the samples per channel.
+constexpr int HeaderSampleRate(const std::uint8_t* h) {
+    constexpr int kMpeg1Rates[3] = {44100, 48000, 32000};
+    const int index = (h[2] & kSampleRateMask) >> 2;
+    if (index > 2) return 0;
+    switch (h[1] & kVersionMask) {
+        case 0x18:
+            return kMpeg1Rates[index];  // MPEG-1
+        case 0x10:
+            return kMpeg1Rates[index] / 2;  // MPEG-2
+        case 0x00:
+            return kMpeg1Rates[index] / 4;  // MPEG-2.5
+        default:
+            return 0;
+    }
+}
+
+constexpr int HeaderChannels(const std::uint8_t* h) {
+    return ((h[3] & kModeMask) >> kModeShift) == kModeMono ? 1 : 2;
+}
+
+constexpr int HeaderSamplesPerFrame(const std::uint8_t* h) {
+    switch ((h[1] & kLayerMask) >> 1) {
+        case 3:
+            return 384;  // Layer I
+        case 2:
+            return 1152;  // Layer II
+        case 1:
+            return (h[1] & kVersionMask) == 0x18 ? 1152 : 576;  // Layer III
+        default:
+            return 0;
+    }
+}
+
 }  // namespace tonvexa::mp3

@@ -16,6 +16,18 @@ constexpr int kDrainAttempts = 4;
 // The decoder wants at least this much at a time until it has parsed the first header.
 constexpr std::size_t kHeaderChunk = 100;
 
+// The decoder keeps every byte it cannot place and searches all of them again on every
+// call, so a long run of bytes that are no frames (a picture tag at the end, a damaged
+// stretch, a file that is no MP3 past its first bytes) costs time growing with the square
+// of its length. No frame, with its share of the bit reservoir, needs more than a few
+// kilobytes; after this many bytes without a frame the reader finds the next frame header
+// itself, one pass over the bytes, and feeds the decoder from there.
+constexpr std::size_t kResyncAfter = 16384;
+
+// The same bound for the first header: an opening that has fed this much without the
+// decoder taking a header gives up.
+constexpr std::size_t kHeaderParseLimit = 65536;
+
 bool SeekForward(std::FILE* stream, std::int64_t offset) {
 #ifdef _WIN32
     return _fseeki64(stream, offset, SEEK_CUR) == 0;
@@ -91,6 +103,8 @@ bool Mp3Reader::ReadExactly(std::uint8_t* into, std::size_t count) {
 
 bool Mp3Reader::ParseStart() {
     std::uint8_t w[8];
+    std::size_t fed = 0;
+    pendingBytes_ = 0;
     for (;;) {
         properties_ = Mp3StreamProperties{};
         std::int64_t skipped = 0;
@@ -132,9 +146,11 @@ bool Mp3Reader::ParseStart() {
         int delay = 0;
         int padding = 0;
         if (decoder_.Decode(w, sizeof w, properties_, &delay, &padding) == -1) return false;
+        fed += sizeof w;
         while (!properties_.headerParsed) {
             std::uint8_t chunk[kHeaderChunk];
-            if (!ReadExactly(chunk, sizeof chunk)) return false;
+            if (fed > kHeaderParseLimit || !ReadExactly(chunk, sizeof chunk)) return false;
+            fed += sizeof chunk;
             if (decoder_.Decode(chunk, sizeof chunk, properties_, &delay, &padding) == -1) {
                 return false;
             }
@@ -179,6 +195,28 @@ bool Mp3Reader::Deliver(int samples, int frameChannels, std::int16_t* left, std:
         std::memcpy(right, frameChannels == 2 ? decoder_.Right() : decoder_.Left(), bytes);
     }
     frames = samples;
+    pendingBytes_ = 0;
+    return true;
+}
+
+bool Mp3Reader::SkipToMatchingHeader() {
+    // A header of the stream's own kind, as the decoder itself insists on once it has
+    // decoded a frame: same sample rate, channel count and frame length.
+    std::uint8_t w[4];
+    if (!ReadExactly(w, sizeof w)) return false;
+    for (;;) {
+        if (mp3::IsPlausibleFrameHeader(w) && mp3::HeaderSampleRate(w) == properties_.sampleRate &&
+            mp3::HeaderChannels(w) == properties_.channels &&
+            mp3::HeaderSamplesPerFrame(w) == properties_.frameSize) {
+            break;
+        }
+        std::memmove(w, w + 1, 3);
+        if (!ReadExactly(w + 3, 1)) return false;
+    }
+    // The stream goes on at the header. The bit reservoir bytes before it are not handed
+    // over: they may hold headers of another stream, which the decoder would take up.
+    if (!SeekForward(stream_, -static_cast<std::int64_t>(sizeof w))) return false;
+    pendingBytes_ = 0;
     return true;
 }
 
@@ -198,8 +236,10 @@ bool Mp3Reader::Read(std::int16_t* left, std::int16_t* right, int& frames, bool&
     if (n < 0) return false;
 
     for (;;) {
+        if (pendingBytes_ > kResyncAfter && !SkipToMatchingHeader()) break;
         const std::size_t got = std::fread(feed_.get(), 1, feedSize_, stream_);
         if (got == 0) break;
+        pendingBytes_ += got;
         n = decoder_.Decode(feed_.get(), got, frame);
         if (n > 0) return Deliver(n, frame.channels, left, right, frames);
         if (n < 0) return false;

@@ -79,6 +79,7 @@ private:
     };
 
     bool ParseStart();
+    bool SkipToMatchingHeader();
     bool ReadExactly(std::uint8_t* into, std::size_t count);
     bool Deliver(int samples, int frameChannels, std::int16_t* left, std::int16_t* right,
                  int& frames);
@@ -91,6 +92,8 @@ private:
     std::FILE* stream_ = nullptr;
     bool borrowed_ = false;
     bool parsed_ = false;
+    // Bytes given to the decoder since it last delivered a frame.
+    std::size_t pendingBytes_ = 0;
     HipDecoder decoder_;
     std::unique_ptr<std::uint8_t[]> feed_;
 };
