@@ -29,7 +29,7 @@ void putText(Id3v1Block& block, std::size_t at, std::size_t width, std::string_v
     // Stop at an embedded zero: the record's texts end there too.
     const auto end = text.find('\0');
     if (end != std::string_view::npos) text = text.substr(0, end);
-    std::memcpy(block.data() + at, text.data(), std::min(width, text.size()));
+    if (!text.empty()) std::memcpy(block.data() + at, text.data(), std::min(width, text.size()));
 }
 
 }  // namespace
