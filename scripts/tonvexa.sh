@@ -13,7 +13,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
-  libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg)
+  libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon)
 
 install_missing() {
   local missing=()

@@ -70,6 +70,7 @@ Id3Tag Id3Tag::fromBytes(const Bytes& b) {
 
 bool Id3Tag::assignBytes(std::span<const std::uint8_t> bytes) {
     if (bytes.size() > kStoredSize) return false;
+    if (bytes.empty()) return true;
     Bytes merged = toBytes();
     std::memcpy(merged.data(), bytes.data(), bytes.size());
     *this = fromBytes(merged);

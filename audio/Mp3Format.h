@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The on-disk layout of MPEG audio files as the MP3 reader and writer see it: the frame
+// header's fields, the leading tags that are skipped before the first frame, and the
+// 128-byte ID3v1 block at the end.
+namespace tonvexa::mp3 {
+
+// Samples per channel of the largest MPEG audio frame (Layer II and MPEG-1 Layer III);
+// every block a reader hands out fits into arrays of this many samples.
+inline constexpr int kMaxFrameSamples = 1152;
+
+// The ID3v1 block: the last 128 bytes of a file, starting with "TAG".
+inline constexpr std::size_t kId3v1BlockSize = 128;
+inline constexpr char kId3v1Magic[3] = {'T', 'A', 'G'};
+
+// ID3v2 header: "ID3", version (2 bytes), flags, a 28-bit synchsafe size of the tag body
+// (the 10 header bytes not included) in bytes 6 to 9.
+inline constexpr std::size_t kId3v2HeaderSize = 10;
+inline constexpr char kId3v2Magic[3] = {'I', 'D', '3'};
+inline constexpr std::size_t kId3v2SizeOffset = 6;
+
+// The "AiD" header some players put before the audio: "AiD", the byte 1, then a 16-bit
+// little-endian length of the whole header, these 6 bytes included.
+inline constexpr char kAidMagic[3] = {'A', 'i', 'D'};
+inline constexpr std::uint8_t kAidVersion = 1;
+inline constexpr std::size_t kAidFixedBytes = 6;
+
+// Frame header fields, byte by byte (bytes 0 to 3 of the 4-byte header).
+inline constexpr std::uint8_t kSyncByte = 0xFF;
+inline constexpr std::uint8_t kSyncMask = 0xE0;     // byte 1: the last 3 sync bits
+inline constexpr std::uint8_t kVersionMask = 0x18;  // byte 1: MPEG version
+inline constexpr std::uint8_t kVersionReserved = 0x08;
+inline constexpr std::uint8_t kLayerMask = 0x06;       // byte 1: layer, 0 reserved
+inline constexpr std::uint8_t kBitRateMask = 0xF0;     // byte 2: bit-rate index
+inline constexpr std::uint8_t kBitRateBad = 0xF0;      // index 15
+inline constexpr std::uint8_t kBitRateFree = 0x00;     // index 0: free format
+inline constexpr std::uint8_t kSampleRateMask = 0x0C;  // byte 2: sample-rate index
+inline constexpr std::uint8_t kSampleRateReserved = 0x0C;
+inline constexpr std::uint8_t kEmphasisMask = 0x03;  // byte 3: emphasis
+inline constexpr std::uint8_t kEmphasisReserved = 0x02;
+inline constexpr std::uint8_t kModeMask = 0xC0;  // byte 3: channel mode
+inline constexpr int kModeShift = 6;
+
+// Channel modes as the frame header and LAME's MPEG_mode number them.
+inline constexpr int kModeStereo = 0;
+inline constexpr int kModeJointStereo = 1;
+inline constexpr int kModeDualChannel = 2;
+inline constexpr int kModeMono = 3;
+inline constexpr int kModeNotSet = 4;  // the encoder chooses
+
+// True when four bytes can start a frame: the sync bits are set and no field holds a
+// reserved or forbidden value. The decoder checks the frame itself; this only keeps the
+// search from stopping at every 0xFF byte.
+constexpr bool IsPlausibleFrameHeader(const std::uint8_t* h) {
+    return h[0] == kSyncByte && (h[1] & kSyncMask) == kSyncMask &&
+           (h[1] & kVersionMask) != kVersionReserved && (h[1] & kLayerMask) != 0 &&
+           (h[2] & kBitRateMask) != kBitRateBad &&
+           (h[2] & kSampleRateMask) != kSampleRateReserved &&
+           (h[3] & kEmphasisMask) != kEmphasisReserved;
+}
+
+}  // namespace tonvexa::mp3

@@ -1,0 +1,212 @@
+#include "engine/FolderScan.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QString>
+#include <QUrl>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string_view>
+#include <system_error>
+
+#include "engine/AudioFormat.h"
+#include "engine/PathUtil.h"
+
+namespace tonvexa {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kScanExtensions = {".wma", ".wmv", ".asf", ".mp3", ".wav"};
+constexpr int kMaxShortcutHops = 16;
+
+void collect(std::vector<std::string>& folders, const fs::path& folder,
+             std::set<fs::path>& visited) {
+    std::error_code ec;
+    fs::path real = fs::canonical(folder, ec);
+    if (ec) real = folder;
+    if (!visited.insert(real).second) return;
+    folders.push_back(folder.string());
+    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
+    if (ec) return;
+    for (const auto& entry : it) {
+        std::error_code typeError;
+        if (entry.is_directory(typeError)) collect(folders, entry.path(), visited);
+    }
+}
+
+// Windows shell link (.lnk) reading, after the published Shell Link binary format.
+namespace lnk {
+constexpr std::size_t kHeaderSize = 0x4C;
+constexpr std::uint8_t kLinkClsid[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                         0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
+constexpr std::uint32_t kHasLinkTargetIdList = 0x1;
+constexpr std::uint32_t kHasLinkInfo = 0x2;
+constexpr std::uint32_t kVolumeIdAndLocalBasePath = 0x1;
+constexpr std::size_t kMaxFileSize = 1 << 20;
+}  // namespace lnk
+
+std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
+           std::uint32_t{b[at + 3]} << 24;
+}
+
+// A zero-terminated 8-bit string inside [from, end); nothing if it is not terminated.
+std::optional<std::string> cString(const std::vector<std::uint8_t>& b, std::size_t from,
+                                   std::size_t end) {
+    for (std::size_t i = from; i < end; ++i)
+        if (b[i] == 0) return std::string(b.begin() + from, b.begin() + i);
+    return std::nullopt;
+}
+
+std::optional<std::string> unicodeString(const std::vector<std::uint8_t>& b, std::size_t from,
+                                         std::size_t end) {
+    std::u16string s;
+    for (std::size_t i = from; i + 1 < end; i += 2) {
+        const char16_t c = static_cast<char16_t>(b[i] | (b[i + 1] << 8));
+        if (c == 0) return QString::fromStdU16String(s).toStdString();
+        s.push_back(c);
+    }
+    return std::nullopt;
+}
+
+// The 8-bit strings of a link are in the writer's code page; take valid UTF-8 as it is and
+// anything else as Latin-1.
+std::string codePageToUtf8(const std::string& s) {
+    const QByteArray bytes = QByteArray::fromStdString(s);
+    const QString utf8 = QString::fromUtf8(bytes);
+    if (utf8.toUtf8() == bytes) return s;
+    return QString::fromLatin1(bytes).toStdString();
+}
+
+std::optional<std::string> resolveLnk(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> b;
+    b.resize(lnk::kMaxFileSize);
+    in.read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(b.size()));
+    b.resize(static_cast<std::size_t>(in.gcount()));
+    if (b.size() < lnk::kHeaderSize || le32(b, 0) != lnk::kHeaderSize) return std::nullopt;
+    if (!std::equal(std::begin(lnk::kLinkClsid), std::end(lnk::kLinkClsid), b.begin() + 4))
+        return std::nullopt;
+    const std::uint32_t flags = le32(b, 0x14);
+    std::size_t at = lnk::kHeaderSize;
+    if (flags & lnk::kHasLinkTargetIdList) {
+        if (at + 2 > b.size()) return std::nullopt;
+        at += 2 + (b[at] | (b[at + 1] << 8));
+    }
+    if (!(flags & lnk::kHasLinkInfo) || at + 28 > b.size()) return std::nullopt;
+    const std::size_t infoSize = le32(b, at);
+    if (infoSize < 28 || at + infoSize > b.size()) return std::nullopt;
+    const std::size_t infoEnd = at + infoSize;
+    const std::uint32_t headerSize = le32(b, at + 4);
+    const std::uint32_t infoFlags = le32(b, at + 8);
+    if (!(infoFlags & lnk::kVolumeIdAndLocalBasePath)) return std::nullopt;
+    const std::size_t baseOffset = le32(b, at + 16);
+    const std::size_t suffixOffset = le32(b, at + 24);
+    if (headerSize >= 0x24 && at + 36 <= infoEnd) {
+        const std::size_t baseUnicode = le32(b, at + 28);
+        const std::size_t suffixUnicode = le32(b, at + 32);
+        if (baseUnicode && baseUnicode < infoSize) {
+            auto base = unicodeString(b, at + baseUnicode, infoEnd);
+            std::optional<std::string> suffix = std::string();
+            if (suffixUnicode && suffixUnicode < infoSize)
+                suffix = unicodeString(b, at + suffixUnicode, infoEnd);
+            if (base && suffix && !base->empty()) return *base + *suffix;
+        }
+    }
+    if (baseOffset == 0 || baseOffset >= infoSize) return std::nullopt;
+    auto base = cString(b, at + baseOffset, infoEnd);
+    std::optional<std::string> suffix = std::string();
+    if (suffixOffset && suffixOffset < infoSize) suffix = cString(b, at + suffixOffset, infoEnd);
+    if (!base || !suffix || base->empty()) return std::nullopt;
+    return codePageToUtf8(*base + *suffix);
+}
+
+std::optional<std::string> resolveDesktopLink(const std::string& path) {
+    if (!QFile::exists(QString::fromStdString(path))) return std::nullopt;
+    QSettings file(QString::fromStdString(path), QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("Desktop Entry"));
+    if (file.value(QStringLiteral("Type")).toString() != QStringLiteral("Link"))
+        return std::nullopt;
+    const QUrl url(file.value(QStringLiteral("URL")).toString());
+    if (!url.isValid() || !url.isLocalFile()) return std::nullopt;
+    const std::string target = url.toLocalFile().toStdString();
+    if (target.empty()) return std::nullopt;
+    return target;
+}
+
+bool isShortcut(const std::string& path) {
+    const std::string ext = FileExtension(path);
+    return EqualsNoCase(ext, ".lnk") || EqualsNoCase(ext, ".desktop");
+}
+
+}  // namespace
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(fs::path(path), ec);
+}
+
+bool HasSupportedExtension(const std::string& path) {
+    return FormatCodeOfPath(path) != FormatNone;
+}
+
+void CollectFolders(std::vector<std::string>& folders, const std::string& folder) {
+    std::set<fs::path> visited;
+    collect(folders, fs::path(folder), visited);
+}
+
+void ScanFolder(std::vector<std::string>& paths, const std::string& folder) {
+    std::vector<std::string> folders;
+    CollectFolders(folders, folder);
+    for (const auto& f : folders) {
+        std::vector<fs::path> entries;
+        std::error_code ec;
+        for (fs::directory_iterator it(f, fs::directory_options::skip_permission_denied, ec), end;
+             !ec && it != end; it.increment(ec)) {
+            std::error_code typeError;
+            if (!it->is_directory(typeError)) entries.push_back(it->path());
+        }
+        for (const auto ext : kScanExtensions)
+            for (const auto& e : entries)
+                if (EqualsNoCase(FileExtension(e.string()), ext)) paths.push_back(e.string());
+        for (const auto& e : entries) {
+            if (!isShortcut(e.string())) continue;
+            if (auto target = ResolveShortcut(e.string()); target && HasSupportedExtension(*target))
+                paths.push_back(*target);
+        }
+    }
+}
+
+std::optional<std::string> ResolveShortcut(const std::string& shortcutPath) {
+    const std::string ext = FileExtension(shortcutPath);
+    if (EqualsNoCase(ext, ".lnk")) return resolveLnk(shortcutPath);
+    if (EqualsNoCase(ext, ".desktop")) return resolveDesktopLink(shortcutPath);
+    return std::nullopt;
+}
+
+void CollectDroppedPaths(std::vector<std::string>& paths, const std::string& item) {
+    std::string path = item;
+    for (int hop = 0; hop <= kMaxShortcutHops; ++hop) {
+        if (IsFolder(path)) {
+            ScanFolder(paths, path);
+            return;
+        }
+        if (HasSupportedExtension(path)) {
+            paths.push_back(path);
+            return;
+        }
+        if (!isShortcut(path)) return;
+        auto target = ResolveShortcut(path);
+        if (!target) return;
+        path = *target;
+    }
+}
+
+}  // namespace tonvexa

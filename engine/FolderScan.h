@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tonvexa {
+
+// True when the path exists and is a folder (links followed).
+bool IsFolder(const std::string& path);
+
+// Appends the folder and all its subfolders, in pre-order, each folder's subfolders in the
+// file system's enumeration order. Folders reached through links are followed, but a folder
+// already collected (by its real path) is not entered again, so a link cycle ends.
+void CollectFolders(std::vector<std::string>& folders, const std::string& folder);
+
+// Appends the supported files of a folder tree: per folder, all .wma files, then .wmv, .asf,
+// .mp3, .wav (extensions compared without regard to case), then the targets of the folder's
+// shortcuts whose target has one of those extensions (one level only).
+void ScanFolder(std::vector<std::string>& paths, const std::string& folder);
+
+// The target of a shortcut: a Windows shell link (.lnk, its LinkInfo local base path) or a
+// freedesktop link file (.desktop with Type=Link and a file: URL). Nothing when the file is
+// not a readable shortcut.
+std::optional<std::string> ResolveShortcut(const std::string& shortcutPath);
+
+// Turns dropped or named paths into the files to add: a folder is scanned, a supported file
+// is taken, a shortcut is followed (shortcut to shortcut too, with a bound, so a cycle ends)
+// and the rules applied again to its target; anything else is skipped.
+void CollectDroppedPaths(std::vector<std::string>& paths, const std::string& item);
+
+// True for the five extensions the file list accepts.
+bool HasSupportedExtension(const std::string& path);
+
+}  // namespace tonvexa

@@ -1,0 +1,172 @@
+#include "engine/OutputNaming.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include "engine/OutputNameReservations.h"
+#include "engine/PathUtil.h"
+
+namespace tonvexa {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kFallbackFolderName[] = "TONVEX";
+
+std::string withSeparator(std::string folder) {
+    if (folder.empty() || !IsPathSeparator(folder.back())) folder += kPreferredSeparator;
+    return folder;
+}
+
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(fs::path(path), ec);
+}
+
+bool makeOneFolder(const std::string& path) {
+    std::error_code ec;
+    return fs::create_directory(fs::path(path), ec) && !ec;
+}
+
+// The path without the extension of its last component (dot included).
+std::string withoutExtension(const std::string& path) {
+    return path.substr(0, path.size() - FileExtension(path).size());
+}
+
+// Creates the file only if nothing of that name exists, so that a file appearing between the
+// name check and the probe is never truncated, then removes it again.
+bool probeCreate(const std::string& path) {
+#ifdef _WIN32
+    std::FILE* f = std::fopen(path.c_str(), "wbx");
+    if (f == nullptr) return false;
+    std::fclose(f);
+#else
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    ::close(fd);
+#endif
+    std::error_code ec;
+    fs::remove(fs::path(path), ec);
+    return true;
+}
+
+// The source's folder path as it is recreated below the specified folder: doubled
+// separators collapsed, drive colons removed, and no leading separator, so that
+// /music/pop/1.mp3 mirrors to music/pop/.
+std::string mirroredFolder(const std::string& source) {
+    const std::string name = FileNamePart(source);
+    const std::string folder = source.substr(0, source.size() - name.size());
+    std::string mirror;
+    mirror.reserve(folder.size());
+    for (char c : folder) {
+        if (c == ':') continue;
+        if (IsPathSeparator(c)) {
+            if (mirror.empty() || IsPathSeparator(mirror.back())) continue;
+            mirror += kPreferredSeparator;
+            continue;
+        }
+        mirror += c;
+    }
+    return mirror;
+}
+
+// A name is taken by anything of that name on disk, and by a name another running job holds.
+void makeFreeName(std::string& destination, const std::string& basePath, AudioFormatCode target,
+                  const OutputNameReservations* reservations) {
+    const std::string_view extension = TargetExtension(target);
+    auto taken = [&](const std::string& name) {
+        return FileExists(name) || (reservations && reservations->isReserved(name));
+    };
+    destination = basePath + std::string(extension);
+    for (long long n = 1; taken(destination); ++n)
+        destination = basePath + "_" + std::to_string(n) + std::string(extension);
+}
+
+bool tryFallback(const std::string& folderOfFallback, const std::string& shortName,
+                 AudioFormatCode target, std::string& destination,
+                 const OutputNameReservations* reservations) {
+    const std::string folder =
+        withSeparator(folderOfFallback) + kFallbackFolderName + kPreferredSeparator;
+    (void)makeOneFolder(folder);  // it usually exists already
+    makeFreeName(destination, folder + shortName, target, reservations);
+    return probeCreate(destination);
+}
+
+}  // namespace
+
+void MakeOutputName(std::string& destination, const std::string& basePath, AudioFormatCode target) {
+    makeFreeName(destination, basePath, target, nullptr);
+}
+
+bool EnsureFolder(const std::string& path, bool create) {
+    if (isFolder(path)) return true;
+    return create && CreateFolderTree(path);
+}
+
+bool CreateFolderTree(const std::string& path) {
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (!IsPathSeparator(path[i])) continue;
+        const std::string prefix = path.substr(0, i);
+        // The root, or the empty component of a doubled separator.
+        if (prefix.empty() || IsPathSeparator(prefix.back())) continue;
+#ifdef _WIN32
+        if (prefix.size() == 2 && prefix[1] == ':') continue;  // a drive
+#endif
+        if (FileExists(prefix)) {
+            if (!isFolder(prefix)) return false;
+        } else if (!makeOneFolder(prefix)) {
+            return false;
+        }
+    }
+    if (path.empty() || IsPathSeparator(path.back())) return !path.empty();
+    if (!FileExists(path)) return makeOneFolder(path);
+    return isFolder(path);
+}
+
+bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target, std::string& errorText,
+                       const OutputPlaces& places) {
+    const std::string& source = entry.sourcePath;
+    std::string base;
+    if (places.destOutputFolderOpt == kOutputSpecifiedFolder &&
+        !places.destSpecifiedFolder.empty() && EnsureFolder(places.destSpecifiedFolder, true)) {
+        const std::string name = FileNamePart(source);
+        std::string folder = withSeparator(places.destSpecifiedFolder);
+        if (places.createDirs) {
+            folder += mirroredFolder(source);
+            if (!EnsureFolder(folder, true)) {
+                errorText = "Failed to create folder \"" + folder + "\"";
+                return false;
+            }
+        }
+        base = folder + withoutExtension(name);
+    } else {
+        base = withoutExtension(source);
+    }
+
+    makeFreeName(entry.destinationPath, base, target, places.reservations);
+    if (probeCreate(entry.destinationPath)) return true;
+
+    const std::string shortName = FileNamePart(base);
+    if (places.documentsFolder) {
+        // The documents folder itself may not exist yet on a fresh account.
+        (void)CreateFolderTree(withSeparator(*places.documentsFolder));
+        if (tryFallback(*places.documentsFolder, shortName, target, entry.destinationPath,
+                        places.reservations))
+            return true;
+    }
+    if (places.programFolder &&
+        tryFallback(*places.programFolder, shortName, target, entry.destinationPath,
+                    places.reservations))
+        return true;
+
+    errorText = "Failed to create destination file";
+    return false;
+}
+
+}  // namespace tonvexa

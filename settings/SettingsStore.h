@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QSettings>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "settings/AppSettings.h"
+
+namespace tonvexa {
+
+// The persistent home of AppSettings: the user's "Brakkfield/Tonvexa" settings, group
+// "Options" (on Linux an INI file under the user's config folder, which QSettings replaces
+// atomically). Each value is read by the kind of its field, so a hand-edited or damaged file
+// can only leave fields as they were, never put garbage into them.
+class SettingsStore {
+public:
+    // Bits of SaveSettings' parts.
+    static constexpr int SaveFolder = 4;
+    static constexpr int SaveOptions = 8;
+
+    // The user's own store.
+    SettingsStore();
+    // An INI file anywhere (tests, and the command-line converter's options file).
+    explicit SettingsStore(const std::string& iniPath);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // Reads every stored option into settings; a value that is missing or unreadable keeps
+    // its field. Always true.
+    bool LoadSettings(AppSettings& settings);
+    // Writes the parts asked for (SaveFolder, SaveOptions) and flushes them. 0 when parts is
+    // 0 (nothing is touched), else 1 whatever the store did; status() tells what it did.
+    int SaveSettings(const AppSettings& settings, int parts);
+
+    // The first-run marker beside the options; nothing when it is not stored as a number.
+    std::optional<std::int32_t> ReadFirstRun() const;
+    void WriteFirstRun(std::int32_t value);
+
+    // The outcome of the last access (QSettings::AccessError when the file could not be
+    // written).
+    QSettings::Status status() const;
+    // Where the values live (a file path, or a registry path on Windows).
+    std::string location() const;
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace tonvexa

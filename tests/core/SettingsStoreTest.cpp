@@ -1,0 +1,341 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include <sys/resource.h>
+
+#include "settings/SettingsStore.h"
+#include "support/TestSupport.h"
+
+using namespace tonvexa;
+using tonvexa::test::TempDir;
+
+namespace {
+
+// Every stored field away from its default.
+AppSettings changedSettings() {
+    AppSettings s;
+    s.Folder = "/home/user/Music/Ärger";
+    s.AutoDestMP3EncodingParam = 0;
+    s.MP3BitRate = 192;
+    s.MP3SampleRate = 32000;
+    s.MP3ChannelMode = 3;
+    s.AutoDestWMAEncodingParam = 0;
+    s.WMABitRate = 64000;
+    s.WMASampleRate = 22050;
+    s.WMAChannels = 1;
+    s.AmplifyWMA = 1;
+    s.AmplifyWMACoeff = 250;
+    s.WMAID3TagOpt = kTagAddConfigured;
+    s.WMAID3Tag.nameAsFileName = 0;
+    setFieldText(s.WMAID3Tag.title, "A title");
+    setFieldText(s.WMAID3Tag.artist, "Some \xE9lan");  // ISO-8859-1 e acute
+    s.WMAID3Tag.genre = 17;
+    s.AutoDestWAVEncodingParam = 0;
+    s.WAVSampleRate = 8000;
+    s.WAVChannelNum = 1;
+    s.WAVBitsPerSample = 8;
+    s.DestOutputFolderOpt = kOutputSpecifiedFolder;
+    s.DestSpecifiedFolder = "/srv/out, with comma";
+    s.CreateDirs = 1;
+    s.ID3TagOpt = kTagKeepSource;
+    setFieldText(s.ID3Tag.album, "Album");
+    setFieldText(s.ID3Tag.year, "1999");
+    s.ID3Tag.hasTrack = 1;
+    s.ID3Tag.track = 7;
+    s.AmplifyMp3 = 1;
+    s.AmplifyMp3Coeff = 10;
+    s.AmplifyWav = 1;
+    s.AmplifyWavCoeff = 3000;
+    s.BrowseOutputFolder = 0;
+    return s;
+}
+
+std::string iniText(const std::string& body) {
+    return "[Options]\n" + body;
+}
+
+}  // namespace
+
+TEST(SettingsStore, NothingStoredKeepsTheDefaults) {
+    TempDir dir;
+    SettingsStore store(dir.file("none.ini"));
+    AppSettings s;
+    EXPECT_TRUE(store.LoadSettings(s));
+    EXPECT_EQ(s, AppSettings{});
+    EXPECT_EQ(s.ID3Tag.nameAsFileName, 1);
+    EXPECT_EQ(s.ID3Tag.genre, 255);
+    EXPECT_EQ(s.CreateDirs, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.ini")));
+}
+
+TEST(SettingsStore, ChecksRunOnlyWhenOptionsAreStored) {
+    TempDir dir;
+    AppSettings s;
+    s.MP3ChannelMode = 2;
+    {
+        SettingsStore empty(dir.file("empty.ini"));
+        ASSERT_TRUE(empty.LoadSettings(s));
+    }
+    EXPECT_EQ(s.MP3ChannelMode, 2);
+
+    test::writeFile(dir.file("some.ini"), iniText("MP3BitRate=160\n"));
+    SettingsStore some(dir.file("some.ini"));
+    ASSERT_TRUE(some.LoadSettings(s));
+    EXPECT_EQ(s.MP3BitRate, 160);
+    EXPECT_EQ(s.MP3ChannelMode, 1);  // the check ran on what the field held
+}
+
+struct LoadCheckCase {
+    const char* stored;
+    std::int32_t AppSettings::*field;
+    std::int32_t expected;
+};
+
+class SettingsStoreLoadCheck : public testing::TestWithParam<LoadCheckCase> {};
+
+TEST_P(SettingsStoreLoadCheck, StoredValueLoadsAsChecked) {
+    TempDir dir;
+    test::writeFile(dir.file("o.ini"), iniText(std::string(GetParam().stored) + "\n"));
+    SettingsStore store(dir.file("o.ini"));
+    AppSettings s;
+    ASSERT_TRUE(store.LoadSettings(s));
+    EXPECT_EQ(s.*(GetParam().field), GetParam().expected) << GetParam().stored;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, SettingsStoreLoadCheck,
+    testing::Values(LoadCheckCase{"MP3ChannelMode=2", &AppSettings::MP3ChannelMode, 1},
+                    LoadCheckCase{"MP3ChannelMode=0", &AppSettings::MP3ChannelMode, 0},
+                    LoadCheckCase{"MP3ChannelMode=3", &AppSettings::MP3ChannelMode, 3},
+                    LoadCheckCase{"MP3ChannelMode=-1", &AppSettings::MP3ChannelMode, 1},
+                    LoadCheckCase{"WAVChannelNum=0", &AppSettings::WAVChannelNum, 2},
+                    LoadCheckCase{"WAVChannelNum=1", &AppSettings::WAVChannelNum, 1},
+                    LoadCheckCase{"WMAChannels=3", &AppSettings::WMAChannels, 2},
+                    LoadCheckCase{"WMAChannels=1", &AppSettings::WMAChannels, 1},
+                    LoadCheckCase{"AmplifyWMACoeff=5", &AppSettings::AmplifyWMACoeff, 10},
+                    LoadCheckCase{"AmplifyWMACoeff=5000", &AppSettings::AmplifyWMACoeff, 3000},
+                    LoadCheckCase{"AmplifyWMACoeff=10", &AppSettings::AmplifyWMACoeff, 10},
+                    LoadCheckCase{"AmplifyMp3Coeff=-7", &AppSettings::AmplifyMp3Coeff, 10},
+                    LoadCheckCase{"AmplifyWavCoeff=3001", &AppSettings::AmplifyWavCoeff, 3000},
+                    // Loaded without any check.
+                    LoadCheckCase{"WAVBitsPerSample=12", &AppSettings::WAVBitsPerSample, 12},
+                    LoadCheckCase{"MP3SampleRate=1", &AppSettings::MP3SampleRate, 1},
+                    LoadCheckCase{"WMABitRate=-5", &AppSettings::WMABitRate, -5},
+                    LoadCheckCase{"MP3BitRate=0", &AppSettings::MP3BitRate, 0},
+                    LoadCheckCase{"DestOutputFolderOpt=5", &AppSettings::DestOutputFolderOpt, 5}));
+
+TEST(SettingsStore, EveryFieldRoundTrips) {
+    TempDir dir;
+    const AppSettings saved = changedSettings();
+    {
+        SettingsStore store(dir.file("o.ini"));
+        EXPECT_EQ(store.SaveSettings(saved, SettingsStore::SaveFolder | SettingsStore::SaveOptions),
+                  1);
+        EXPECT_EQ(store.status(), QSettings::NoError);
+    }
+    SettingsStore again(dir.file("o.ini"));
+    AppSettings loaded;
+    ASSERT_TRUE(again.LoadSettings(loaded));
+    EXPECT_EQ(loaded, saved);
+    EXPECT_EQ(loaded.Folder, saved.Folder);
+    EXPECT_EQ(loaded.DestSpecifiedFolder, saved.DestSpecifiedFolder);
+}
+
+TEST(SettingsStore, TagsComeBackByteForByte) {
+    TempDir dir;
+    AppSettings saved;
+    // Every byte value, including zeros inside the text fields and high bytes.
+    Id3Tag::Bytes bytes{};
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    saved.ID3Tag = Id3Tag::fromBytes(bytes);
+    bytes[5] = 0;
+    bytes[151] = 0xFF;
+    saved.WMAID3Tag = Id3Tag::fromBytes(bytes);
+    {
+        SettingsStore store(dir.file("o.ini"));
+        ASSERT_EQ(store.SaveSettings(saved, SettingsStore::SaveOptions), 1);
+    }
+    QSettings raw(QString::fromStdString(dir.file("o.ini")), QSettings::IniFormat);
+    EXPECT_EQ(raw.value(QStringLiteral("Options/ID3Tag")).toByteArray().size(), 152);
+
+    SettingsStore again(dir.file("o.ini"));
+    AppSettings loaded;
+    ASSERT_TRUE(again.LoadSettings(loaded));
+    EXPECT_EQ(loaded.ID3Tag.toBytes(), saved.ID3Tag.toBytes());
+    EXPECT_EQ(loaded.WMAID3Tag.toBytes(), bytes);
+}
+
+TEST(SettingsStore, PartsDecideWhatIsWritten) {
+    TempDir dir;
+    const AppSettings changed = changedSettings();
+    {
+        SettingsStore store(dir.file("o.ini"));
+        EXPECT_EQ(store.SaveSettings(changed, 0), 0);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("o.ini")));
+    {
+        SettingsStore store(dir.file("o.ini"));
+        EXPECT_EQ(store.SaveSettings(changed, SettingsStore::SaveFolder), 1);
+    }
+    SettingsStore again(dir.file("o.ini"));
+    AppSettings loaded;
+    ASSERT_TRUE(again.LoadSettings(loaded));
+    AppSettings expected;
+    expected.Folder = changed.Folder;
+    EXPECT_EQ(loaded, expected);
+
+    // lastOptionsPage is never stored.
+    AppSettings withPage = changed;
+    withPage.lastOptionsPage = 3;
+    ASSERT_EQ(again.SaveSettings(withPage, SettingsStore::SaveOptions), 1);
+    SettingsStore third(dir.file("o.ini"));
+    AppSettings reloaded;
+    ASSERT_TRUE(third.LoadSettings(reloaded));
+    EXPECT_EQ(reloaded.lastOptionsPage, 0);
+}
+
+TEST(SettingsStore, GarbageKeepsTheAffectedFields) {
+    TempDir dir;
+    const std::string longText(300, 'x');
+    const std::string justFits(259, 'y');
+    const std::string tooLongTag(153, 't');
+    test::writeFile(dir.file("o.ini"), iniText("MP3BitRate=abc\n"
+                                               "MP3SampleRate=48000x\n"
+                                               "WMABitRate=99999999999\n"
+                                               "WMASampleRate=@ByteArray(48000)\n"
+                                               "WAVSampleRate=\n"
+                                               "WAVBitsPerSample=8\n"
+                                               "CreateDirs=-5\n"
+                                               "AmplifyMp3Coeff=250\n"
+                                               "Folder=" +
+                                               longText +
+                                               "\n"
+                                               "DestSpecifiedFolder=" +
+                                               justFits +
+                                               "\n"
+                                               "ID3Tag=@ByteArray(" +
+                                               tooLongTag +
+                                               ")\n"
+                                               "WMAID3Tag=@ByteArray(ABCDEFGHIJ)\n"
+                                               "ID3TagOpt=0\n"
+                                               "WMAChannels=1, 2\n"
+                                               "AutoDestWAVEncodingParam=@Variant(garbage)\n"
+                                               "not an ini line at all\n"
+                                               "BrowseOutputFolder=0\n"));
+    AppSettings s;
+    s.Folder = "kept folder";
+    setFieldText(s.WMAID3Tag.title, "Previous title");
+    const AppSettings before = s;
+
+    SettingsStore store(dir.file("o.ini"));
+    ASSERT_TRUE(store.LoadSettings(s));
+
+    EXPECT_EQ(s.MP3BitRate, before.MP3BitRate);
+    EXPECT_EQ(s.MP3SampleRate, before.MP3SampleRate);
+    EXPECT_EQ(s.WMABitRate, before.WMABitRate);
+    EXPECT_EQ(s.WMASampleRate, before.WMASampleRate);
+    EXPECT_EQ(s.WAVSampleRate, before.WAVSampleRate);
+    EXPECT_EQ(s.WMAChannels, before.WMAChannels);
+    EXPECT_EQ(s.AutoDestWAVEncodingParam, before.AutoDestWAVEncodingParam);
+    EXPECT_EQ(s.Folder, "kept folder");
+    EXPECT_EQ(s.ID3Tag, before.ID3Tag);
+
+    EXPECT_EQ(s.WAVBitsPerSample, 8);
+    EXPECT_EQ(s.CreateDirs, -5);
+    EXPECT_EQ(s.AmplifyMp3Coeff, 250);
+    EXPECT_EQ(s.DestSpecifiedFolder, justFits);
+    EXPECT_EQ(s.ID3TagOpt, 0);
+    EXPECT_EQ(s.BrowseOutputFolder, 0);
+
+    // A ten-byte tag replaces its own ten bytes and nothing more.
+    Id3Tag::Bytes expected = before.WMAID3Tag.toBytes();
+    const std::string ten = "ABCDEFGHIJ";
+    std::copy(ten.begin(), ten.end(), expected.begin());
+    EXPECT_EQ(s.WMAID3Tag.toBytes(), expected);
+    EXPECT_EQ(fieldText(s.WMAID3Tag.title), "EFGHIJus title");
+}
+
+TEST(SettingsStore, FirstRunLivesBesideTheOptions) {
+    TempDir dir;
+    {
+        SettingsStore store(dir.file("o.ini"));
+        EXPECT_FALSE(store.ReadFirstRun().has_value());
+        store.WriteFirstRun(1);
+    }
+    SettingsStore again(dir.file("o.ini"));
+    EXPECT_EQ(again.ReadFirstRun(), 1);
+    QSettings raw(QString::fromStdString(dir.file("o.ini")), QSettings::IniFormat);
+    EXPECT_EQ(raw.value(QStringLiteral("Options/FirstRun")).toInt(), 1);
+}
+
+namespace {
+
+// Limits the size of any file this process writes, for the length of a scope; a write past
+// the limit fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    bool active() const { return active_; }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = SIG_DFL;
+    bool active_ = false;
+};
+
+}  // namespace
+
+TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.file("o.ini");
+    AppSettings first;
+    first.MP3BitRate = 320;
+    {
+        SettingsStore store(path);
+        ASSERT_EQ(store.SaveSettings(first, SettingsStore::SaveOptions), 1);
+        ASSERT_EQ(store.status(), QSettings::NoError);
+    }
+    const auto oldContent = test::readFile(path);
+    ASSERT_GT(oldContent.size(), 200u);
+
+    SettingsStore store(path);
+    const AppSettings second = changedSettings();
+    {
+        FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.active());
+        EXPECT_EQ(
+            store.SaveSettings(second, SettingsStore::SaveFolder | SettingsStore::SaveOptions), 1);
+    }
+    EXPECT_EQ(store.status(), QSettings::AccessError);
+    EXPECT_EQ(test::readFile(path), oldContent);
+    // No half-written companion file is left beside it.
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        (void)e;
+        ++files;
+    }
+    EXPECT_EQ(files, 1);
+
+    // Read the file as it is on disk (stores of one process share what they hold of a file,
+    // so a copy is read, not the original).
+    const std::string copy = dir.file("copy.ini");
+    std::filesystem::copy_file(path, copy);
+    SettingsStore reader(copy);
+    AppSettings loaded;
+    ASSERT_TRUE(reader.LoadSettings(loaded));
+    EXPECT_EQ(loaded, first);
+}

@@ -1,0 +1,11 @@
+#include "ui/PumpMessages.h"
+
+#include <QCoreApplication>
+
+namespace tonvexa {
+
+void PumpMessages() {
+    QCoreApplication::processEvents();
+}
+
+}  // namespace tonvexa
