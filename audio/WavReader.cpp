@@ -9,6 +9,7 @@
 #include <gsm/gsm.h>
 
 #include "audio/G711.h"
+#include "audio/Mp3Reader.h"
 
 namespace tonvexa {
 
@@ -74,6 +75,8 @@ bool WavReader::Open(const std::string& path) {
 
 void WavReader::Close() {
     if (!file_) return;
+    // The MP3 reader borrows the stream, so it goes first.
+    mp3Reader_.reset();
     file_.reset();
     ResetDecoding();
     msAdpcmDecoder_.reset();
@@ -171,8 +174,15 @@ bool WavReader::ParseHeader() {
             frames = FrameCount(data * (1.0 / wav::kGsmBlockAlign) * wav::kGsmSamplesPerBlock);
             break;
         case wav::kFormatMpegLayer3:
-            // The MP3 decoding of WAV files is not available in this build.
-            return false;
+            // The MP3 reader works on this stream from the data on, and its stream decides
+            // the channels and the rate.
+            if (!mp3Reader_ || !mp3Reader_->OpenOnStream(file_.get(), path_)) return false;
+            frames = FrameCount(static_cast<double>(mp3Reader_->TotalFrames()));
+            outputBits_ = 16;
+            outputChannels_ = mp3Reader_->Channels();
+            format_.channels = static_cast<std::uint16_t>(mp3Reader_->Channels());
+            format_.samplesPerSec = static_cast<std::uint32_t>(mp3Reader_->SampleRate());
+            break;
         default:
             if (format_.bitsPerSample != 0 && format_.channels != 0)
                 frames = FrameCount(data / (format_.bitsPerSample * 0.125) / format_.channels);
@@ -198,6 +208,7 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
     // A later "fmt " chunk replaces an earlier one entirely.
     msAdpcmDecoder_.reset();
     imaAdpcmDecoder_.reset();
+    mp3Reader_.reset();
 
     if (format_.formatTag == wav::kFormatExtensible) {
         if (chunkSize < wav::kExtensibleBodySize) return false;
@@ -263,6 +274,7 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
             return Skip(std::int64_t{chunkSize} - wav::kGsmMinimumFormatSize);
         }
         case wav::kFormatMpegLayer3:
+            mp3Reader_ = std::make_unique<Mp3Reader>();
             outputBits_ = 16;
             outputChannels_ = format_.channels;
             return Skip(rest);
@@ -370,6 +382,13 @@ bool WavReader::PrepareDecoding() {
             compressedStereo_ = c != 1;
             BlockReader = &WavReader::ReadGsm;
             break;
+        case wav::kFormatMpegLayer3:
+            // The MP3 reader keeps its own buffers.
+            if (!mp3Reader_) return false;
+            blockBytes_ = format_.blockAlign;
+            blockFrames_ = outputChannels_ * kMaxBlockFrames;
+            BlockReader = &WavReader::ReadMp3;
+            return true;
         default:
             return false;
     }
@@ -576,6 +595,11 @@ bool WavReader::ReadGsm(void* left, void* right, int& framesOut, bool& endFlag) 
         return gsm_decode(gsmDecoder_.get(), block + wav::kGsmSecondFrameOffset,
                           out + wav::kGsmFrameSamples) >= 0;
     });
+}
+
+bool WavReader::ReadMp3(void* left, void* right, int& framesOut, bool& endFlag) {
+    return mp3Reader_->Read(static_cast<std::int16_t*>(left), static_cast<std::int16_t*>(right),
+                            framesOut, endFlag);
 }
 
 }  // namespace tonvexa

@@ -161,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BaseFile{"ima_adpcm_stereo", {"-c:a", "adpcm_ima_wav"}},
                       BaseFile{"ms_adpcm_mono", {"-ac", "1", "-c:a", "adpcm_ms"}},
                       BaseFile{"ms_adpcm_stereo", {"-c:a", "adpcm_ms"}},
-                      BaseFile{"gsm", {"-ac", "1", "-c:a", "gsm_ms"}}),
+                      BaseFile{"gsm", {"-ac", "1", "-c:a", "gsm_ms"}},
+                      BaseFile{"mpeg_layer3", {"-c:a", "libmp3lame", "-b:a", "32k"}}),
     [](const ::testing::TestParamInfo<BaseFile>& param) { return std::string(param.param.name); });
 
 }  // namespace
