@@ -26,11 +26,13 @@ struct ImaChannelState {
 // because that is what every IMA encoder assumes when it picks its codes.
 inline std::int16_t ImaExpandNibble(ImaChannelState& state, unsigned code) {
     const std::int32_t step = adpcm::kImaStepSize[static_cast<unsigned>(state.stepIndex)];
-    std::int32_t difference = step >> 3;
-    if (code & 1) difference += step >> 2;
-    if (code & 2) difference += step >> 1;
-    if (code & 4) difference += step;
-    if (code & 8) difference = -difference;
+    // Masks rather than branches: the codes of real audio are close to random, and a
+    // mispredicted branch per bit would cost more than the arithmetic.
+    const auto bit = [code](unsigned n) { return -static_cast<std::int32_t>((code >> n) & 1); };
+    std::int32_t difference =
+        (step >> 3) + ((step >> 2) & bit(0)) + ((step >> 1) & bit(1)) + (step & bit(2));
+    const std::int32_t negative = bit(3);
+    difference = (difference ^ negative) - negative;
     state.sample = std::clamp(state.sample + difference, -32768, 32767);
     state.stepIndex =
         std::clamp(state.stepIndex + adpcm::kImaIndexAdjust[code & 15], 0, adpcm::kImaMaxStepIndex);

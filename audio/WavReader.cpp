@@ -518,23 +518,28 @@ bool WavReader::ReadFloat64(void* left, void* right, int& framesOut, bool& endFl
 }
 
 bool WavReader::ReadCompanded(void* left, void* right, int& framesOut, bool& endFlag) {
-    const LawExpanderFn expand = LawExpander;
+    // The expanders are table look-ups; indexing the table here saves a call per sample.
+    const std::int16_t* table =
+        LawExpander == &ExpandALaw ? g711::kALawTable.data() : g711::kMuLawTable.data();
     return ReadUncompressed(left, right, framesOut, endFlag, 1,
-                            [expand](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] =
-                                    static_cast<std::int16_t>(expand(*p));
+                            [table](const std::uint8_t* p, void* out, int i) {
+                                static_cast<std::int16_t*>(out)[i] = table[*p];
                             });
 }
 
 void WavReader::DeliverDecoded(std::int16_t* left, std::int16_t* right, int want, int& produced) {
     const std::int16_t* decoded = decodedBuffer_.data();
     if (compressedStereo_) {
-        while (produced < want && blockPosition_ + 2 <= blockFrames_) {
-            left[produced] = decoded[blockPosition_];
-            right[produced] = decoded[blockPosition_ + 1];
-            ++produced;
-            blockPosition_ += 2;
+        const int n = std::min(want - produced, (blockFrames_ - blockPosition_) / 2);
+        const std::int16_t* in = decoded + blockPosition_;
+        std::int16_t* l = left + produced;
+        std::int16_t* r = right + produced;
+        for (int i = 0; i < n; ++i) {
+            l[i] = in[2 * i];
+            r[i] = in[2 * i + 1];
         }
+        produced += n;
+        blockPosition_ += 2 * n;
     } else {
         const int n = std::min(want - produced, blockFrames_ - blockPosition_);
         std::memcpy(left + produced, decoded + blockPosition_, sizeof(std::int16_t) * n);
