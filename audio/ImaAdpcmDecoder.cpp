@@ -36,7 +36,8 @@ bool ImaAdpcmDecoder::DecodeBlock(const std::uint8_t* block, std::int16_t* out) 
     // Groups of 4 bytes alternate between the channels; each holds its channel's next 8
     // codes, low nibble first. In stereo both channels are decoded side by side, so that
     // the processor can overlap their two chains of dependent steps.
-    const unsigned groups = (blockAlign - wav::kImaChannelHeaderSize * c) / (wav::kImaGroupBytes * c);
+    const unsigned groups =
+        (blockAlign - wav::kImaChannelHeaderSize * c) / (wav::kImaGroupBytes * c);
     const std::uint8_t* p = block + wav::kImaChannelHeaderSize * c;
     std::int16_t* o = out + c;  // frame 1
     if (c == 2) {

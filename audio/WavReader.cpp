@@ -15,7 +15,9 @@ namespace tonvexa {
 
 namespace {
 
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t Le16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 std::uint32_t Le32(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
@@ -55,13 +57,19 @@ constexpr int kMaxUncompressedChannels = 8;
 
 }  // namespace
 
-void WavReader::FileCloser::operator()(std::FILE* file) const { std::fclose(file); }
+void WavReader::FileCloser::operator()(std::FILE* file) const {
+    std::fclose(file);
+}
 
-void WavReader::GsmDestroyer::operator()(gsm_state* handle) const { gsm_destroy(handle); }
+void WavReader::GsmDestroyer::operator()(gsm_state* handle) const {
+    gsm_destroy(handle);
+}
 
 WavReader::WavReader() = default;
 
-WavReader::~WavReader() { Close(); }
+WavReader::~WavReader() {
+    Close();
+}
 
 bool WavReader::Open(const std::string& path) {
     Close();
@@ -412,8 +420,8 @@ bool WavReader::ReadUncompressed(void* left, void* right, int& framesOut, bool& 
                                  std::size_t sampleBytes, Convert convert) {
     const int c = format_.channels;
     const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
-    const std::size_t samples =
-        std::fread(blockBuffer_.data(), sampleBytes, static_cast<std::size_t>(want) * c, file_.get());
+    const std::size_t samples = std::fread(blockBuffer_.data(), sampleBytes,
+                                           static_cast<std::size_t>(want) * c, file_.get());
     if (samples == 0) {
         framesOut = 0;
         endFlag = true;
@@ -450,10 +458,9 @@ bool WavReader::ReadPcm8(void* left, void* right, int& framesOut, bool& endFlag)
         if (framesLeft_ <= 0) endFlag = true;
         return true;
     }
-    return ReadUncompressed(left, right, framesOut, endFlag, 1,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::uint8_t*>(out)[i] = *p;
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 1,
+        [](const std::uint8_t* p, void* out, int i) { static_cast<std::uint8_t*>(out)[i] = *p; });
 }
 
 bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag) {
@@ -475,28 +482,26 @@ bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag
         if (framesLeft_ <= 0) endFlag = true;
         return true;
     }
-    return ReadUncompressed(left, right, framesOut, endFlag, 2,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] =
-                                    static_cast<std::int16_t>(Le16(p));
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 2, [](const std::uint8_t* p, void* out, int i) {
+            static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(Le16(p));
+        });
 }
 
 bool WavReader::ReadPcm24(void* left, void* right, int& framesOut, bool& endFlag) {
     // The low byte is dropped without rounding.
-    return ReadUncompressed(left, right, framesOut, endFlag, 3,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] =
-                                    static_cast<std::int16_t>(Le16(p + 1));
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 3, [](const std::uint8_t* p, void* out, int i) {
+            static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(Le16(p + 1));
+        });
 }
 
 bool WavReader::ReadPcm32(void* left, void* right, int& framesOut, bool& endFlag) {
-    return ReadUncompressed(left, right, framesOut, endFlag, 4,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(
-                                    static_cast<std::int32_t>(Le32(p)) >> 16);
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 4, [](const std::uint8_t* p, void* out, int i) {
+            static_cast<std::int16_t*>(out)[i] =
+                static_cast<std::int16_t>(static_cast<std::int32_t>(Le32(p)) >> 16);
+        });
 }
 
 bool WavReader::ReadFloat32(void* left, void* right, int& framesOut, bool& endFlag) {
@@ -508,13 +513,11 @@ bool WavReader::ReadFloat32(void* left, void* right, int& framesOut, bool& endFl
 }
 
 bool WavReader::ReadFloat64(void* left, void* right, int& framesOut, bool& endFlag) {
-    return ReadUncompressed(left, right, framesOut, endFlag, 8,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                const std::uint64_t bits =
-                                    std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32);
-                                static_cast<std::int16_t*>(out)[i] =
-                                    FloatToPcm16(std::bit_cast<double>(bits));
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 8, [](const std::uint8_t* p, void* out, int i) {
+            const std::uint64_t bits = std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32);
+            static_cast<std::int16_t*>(out)[i] = FloatToPcm16(std::bit_cast<double>(bits));
+        });
 }
 
 bool WavReader::ReadCompanded(void* left, void* right, int& framesOut, bool& endFlag) {

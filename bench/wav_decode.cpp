@@ -86,8 +86,8 @@ Result DecodeWithFfmpeg(const std::string& path) {
     std::unique_ptr<SwrContext, SwrFree> swr;
     if (convert) {
         SwrContext* s = nullptr;
-        swr_alloc_set_opts2(&s, &ctx->ch_layout, AV_SAMPLE_FMT_S16P, ctx->sample_rate, &ctx->ch_layout,
-                            native, ctx->sample_rate, 0, nullptr);
+        swr_alloc_set_opts2(&s, &ctx->ch_layout, AV_SAMPLE_FMT_S16P, ctx->sample_rate,
+                            &ctx->ch_layout, native, ctx->sample_rate, 0, nullptr);
         swr.reset(s);
         if (!swr || swr_init(swr.get()) < 0) return r;
     }
@@ -101,12 +101,14 @@ Result DecodeWithFfmpeg(const std::string& path) {
         while (avcodec_receive_frame(ctx.get(), frame.get()) == 0) {
             if (convert)
                 swr_convert(swr.get(), planePointers.data(), 1 << 16,
-                            const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples);
+                            const_cast<const std::uint8_t**>(frame->extended_data),
+                            frame->nb_samples);
             r.frames += frame->nb_samples;
         }
     };
     while (av_read_frame(format.get(), packet.get()) >= 0) {
-        if (packet->stream_index == index && avcodec_send_packet(ctx.get(), packet.get()) >= 0) drain();
+        if (packet->stream_index == index && avcodec_send_packet(ctx.get(), packet.get()) >= 0)
+            drain();
         av_packet_unref(packet.get());
     }
     avcodec_send_packet(ctx.get(), nullptr);
@@ -159,13 +161,14 @@ int main(int argc, char** argv) {
         {"MP3 in WAV stereo", "-ac 2 -c:a libmp3lame -b:a 128k", 44100},
     };
 
-    std::printf("%-20s %14s %9s %14s %9s %7s\n", "format", "ours frames/s", "x real", "FFmpeg frames/s",
-                "x real", "ratio");
+    std::printf("%-20s %14s %9s %14s %9s %7s\n", "format", "ours frames/s", "x real",
+                "FFmpeg frames/s", "x real", "ratio");
     int status = 0;
     for (const Case& c : cases) {
         const std::string path = (dir / "input.wav").string();
         const std::string command =
-            "ffmpeg -nostdin -v error -y -f lavfi -i \"aevalsrc=0.6*sin(2*PI*440*t)+0.3*(random(0)-0.5)|"
+            "ffmpeg -nostdin -v error -y -f lavfi -i "
+            "\"aevalsrc=0.6*sin(2*PI*440*t)+0.3*(random(0)-0.5)|"
             "0.5*sin(2*PI*1000*t)+0.3*(random(1)-0.5):s=" +
             std::to_string(c.rate) + ":d=" + std::to_string(seconds) + "\" " + c.args + " " + path;
         if (std::system(command.c_str()) != 0) {

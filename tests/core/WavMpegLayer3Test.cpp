@@ -95,8 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Corpus, WavMpegLayer3Corpus, ::testing::ValuesIn(Corpus
 TEST(WavMpegLayer3, FfmpegWrittenFileDecodesOneMpegFramePerReadToTheEnd) {
     TempDir dir;
     const std::string path = dir.file("mp3.wav");
-    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "aevalsrc=0.5*sin(2*PI*440*t)|0.3*sin(2*PI*660*t):s=22050:d=1",
-                        "-c:a", "libmp3lame", "-b:a", "64k", "-f", "wav", path}));
+    ASSERT_TRUE(
+        ffmpeg({"-f", "lavfi", "-i", "aevalsrc=0.5*sin(2*PI*440*t)|0.3*sin(2*PI*660*t):s=22050:d=1",
+                "-c:a", "libmp3lame", "-b:a", "64k", "-f", "wav", path}));
     WavReader reader;
     ASSERT_TRUE(reader.Open(path));
     EXPECT_EQ(reader.format().samplesPerSec, 22050u);
