@@ -42,7 +42,11 @@ inline constexpr std::array<std::int16_t, 256> kMuLawTable = MakeTable<MuLawToLi
 }  // namespace g711
 
 // The expanders the WAV reader calls per byte.
-inline std::int32_t ExpandALaw(std::uint8_t code) { return g711::kALawTable[code]; }
-inline std::int32_t ExpandMuLaw(std::uint8_t code) { return g711::kMuLawTable[code]; }
+inline std::int32_t ExpandALaw(std::uint8_t code) {
+    return g711::kALawTable[code];
+}
+inline std::int32_t ExpandMuLaw(std::uint8_t code) {
+    return g711::kMuLawTable[code];
+}
 
 }  // namespace tonvexa

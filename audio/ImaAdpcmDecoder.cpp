@@ -34,22 +34,32 @@ bool ImaAdpcmDecoder::DecodeBlock(const std::uint8_t* block, std::int16_t* out) 
     }
 
     // Groups of 4 bytes alternate between the channels; each holds its channel's next 8
-    // codes, low nibble first.
+    // codes, low nibble first. In stereo both channels are decoded side by side, so that
+    // the processor can overlap their two chains of dependent steps.
+    const unsigned groups =
+        (blockAlign - wav::kImaChannelHeaderSize * c) / (wav::kImaGroupBytes * c);
     const std::uint8_t* p = block + wav::kImaChannelHeaderSize * c;
-    const std::uint8_t* end = block + blockAlign;
-    std::int16_t* frameBase = out + c;  // frame 1
-    while (p < end) {
-        for (unsigned ch = 0; ch < c; ++ch) {
-            ImaChannelState& s = state[ch];
-            std::int16_t* o = frameBase + ch;
-            for (unsigned k = 0; k < wav::kImaGroupBytes; ++k) {
-                const unsigned byte = *p++;
-                o[0] = ImaExpandNibble(s, byte & 15);
-                o[c] = ImaExpandNibble(s, byte >> 4);
-                o += 2 * c;
+    std::int16_t* o = out + c;  // frame 1
+    if (c == 2) {
+        ImaChannelState left = state[0];
+        ImaChannelState right = state[1];
+        for (unsigned g = 0; g < groups; ++g, p += 2 * wav::kImaGroupBytes) {
+            for (unsigned k = 0; k < wav::kImaGroupBytes; ++k, o += 4) {
+                const unsigned l = p[k];
+                const unsigned r = p[k + wav::kImaGroupBytes];
+                o[0] = ImaExpandNibble(left, l & 15);
+                o[1] = ImaExpandNibble(right, r & 15);
+                o[2] = ImaExpandNibble(left, l >> 4);
+                o[3] = ImaExpandNibble(right, r >> 4);
             }
         }
-        frameBase += 8 * c;
+    } else {
+        ImaChannelState mono = state[0];
+        for (unsigned i = 0; i < groups * wav::kImaGroupBytes; ++i, o += 2) {
+            const unsigned byte = p[i];
+            o[0] = ImaExpandNibble(mono, byte & 15);
+            o[1] = ImaExpandNibble(mono, byte >> 4);
+        }
     }
     return true;
 }

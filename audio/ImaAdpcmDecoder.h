@@ -22,18 +22,17 @@ struct ImaChannelState {
     std::int32_t stepIndex = 0;
 };
 
-// Decodes one 4-bit code: the difference is built from the step's bits (not multiplied),
-// because that is what every IMA encoder assumes when it picks its codes.
+// Decodes one 4-bit code. The difference is the sum of the step's shifted parts (not a
+// product), because that is what IMA encoders assume when they pick their codes.
 inline std::int16_t ImaExpandNibble(ImaChannelState& state, unsigned code) {
-    const std::int32_t step = adpcm::kImaStepSize[static_cast<unsigned>(state.stepIndex)];
-    std::int32_t difference = step >> 3;
-    if (code & 1) difference += step >> 2;
-    if (code & 2) difference += step >> 1;
-    if (code & 4) difference += step;
-    if (code & 8) difference = -difference;
+    const auto& tables = adpcm::kImaDecodeTables;
+    const auto index = static_cast<std::size_t>(state.stepIndex);
+    std::int32_t difference = tables.difference[index][code & 7];
+    // A mask rather than a branch: the codes of real audio are close to random.
+    const std::int32_t negative = -static_cast<std::int32_t>((code >> 3) & 1);
+    difference = (difference ^ negative) - negative;
     state.sample = std::clamp(state.sample + difference, -32768, 32767);
-    state.stepIndex =
-        std::clamp(state.stepIndex + adpcm::kImaIndexAdjust[code & 15], 0, adpcm::kImaMaxStepIndex);
+    state.stepIndex = tables.nextIndex[index][code & 15];
     return static_cast<std::int16_t>(state.sample);
 }
 

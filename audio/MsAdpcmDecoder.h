@@ -36,8 +36,8 @@ struct MsChannelState {
 
 // Decodes one 4-bit code. The delta stays an unsigned 16-bit value, as the format stores it.
 inline std::int16_t MsExpandNibble(MsChannelState& state, unsigned code) {
-    const std::int32_t signedCode = code >= 8 ? static_cast<std::int32_t>(code) - 16
-                                              : static_cast<std::int32_t>(code);
+    const std::int32_t signedCode =
+        code >= 8 ? static_cast<std::int32_t>(code) - 16 : static_cast<std::int32_t>(code);
     // Samples and weights are both 16-bit, so the sum needs more than 32 bits.
     const std::int64_t weighted = std::int64_t{state.sample1} * state.coefficient1 +
                                   std::int64_t{state.sample2} * state.coefficient2;

@@ -9,12 +9,15 @@
 #include <gsm/gsm.h>
 
 #include "audio/G711.h"
+#include "audio/Mp3Reader.h"
 
 namespace tonvexa {
 
 namespace {
 
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t Le16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 std::uint32_t Le32(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
@@ -54,13 +57,19 @@ constexpr int kMaxUncompressedChannels = 8;
 
 }  // namespace
 
-void WavReader::FileCloser::operator()(std::FILE* file) const { std::fclose(file); }
+void WavReader::FileCloser::operator()(std::FILE* file) const {
+    std::fclose(file);
+}
 
-void WavReader::GsmDestroyer::operator()(gsm_state* handle) const { gsm_destroy(handle); }
+void WavReader::GsmDestroyer::operator()(gsm_state* handle) const {
+    gsm_destroy(handle);
+}
 
 WavReader::WavReader() = default;
 
-WavReader::~WavReader() { Close(); }
+WavReader::~WavReader() {
+    Close();
+}
 
 bool WavReader::Open(const std::string& path) {
     Close();
@@ -74,6 +83,8 @@ bool WavReader::Open(const std::string& path) {
 
 void WavReader::Close() {
     if (!file_) return;
+    // The MP3 reader borrows the stream, so it goes first.
+    mp3Reader_.reset();
     file_.reset();
     ResetDecoding();
     msAdpcmDecoder_.reset();
@@ -171,8 +182,15 @@ bool WavReader::ParseHeader() {
             frames = FrameCount(data * (1.0 / wav::kGsmBlockAlign) * wav::kGsmSamplesPerBlock);
             break;
         case wav::kFormatMpegLayer3:
-            // The MP3 decoding of WAV files is not available in this build.
-            return false;
+            // The MP3 reader works on this stream from the data on, and its stream decides
+            // the channels and the rate.
+            if (!mp3Reader_ || !mp3Reader_->OpenOnStream(file_.get(), path_)) return false;
+            frames = FrameCount(static_cast<double>(mp3Reader_->TotalFrames()));
+            outputBits_ = 16;
+            outputChannels_ = mp3Reader_->Channels();
+            format_.channels = static_cast<std::uint16_t>(mp3Reader_->Channels());
+            format_.samplesPerSec = static_cast<std::uint32_t>(mp3Reader_->SampleRate());
+            break;
         default:
             if (format_.bitsPerSample != 0 && format_.channels != 0)
                 frames = FrameCount(data / (format_.bitsPerSample * 0.125) / format_.channels);
@@ -198,6 +216,7 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
     // A later "fmt " chunk replaces an earlier one entirely.
     msAdpcmDecoder_.reset();
     imaAdpcmDecoder_.reset();
+    mp3Reader_.reset();
 
     if (format_.formatTag == wav::kFormatExtensible) {
         if (chunkSize < wav::kExtensibleBodySize) return false;
@@ -263,6 +282,7 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
             return Skip(std::int64_t{chunkSize} - wav::kGsmMinimumFormatSize);
         }
         case wav::kFormatMpegLayer3:
+            mp3Reader_ = std::make_unique<Mp3Reader>();
             outputBits_ = 16;
             outputChannels_ = format_.channels;
             return Skip(rest);
@@ -370,6 +390,13 @@ bool WavReader::PrepareDecoding() {
             compressedStereo_ = c != 1;
             BlockReader = &WavReader::ReadGsm;
             break;
+        case wav::kFormatMpegLayer3:
+            // The MP3 reader keeps its own buffers.
+            if (!mp3Reader_) return false;
+            blockBytes_ = format_.blockAlign;
+            blockFrames_ = outputChannels_ * kMaxBlockFrames;
+            BlockReader = &WavReader::ReadMp3;
+            return true;
         default:
             return false;
     }
@@ -393,8 +420,8 @@ bool WavReader::ReadUncompressed(void* left, void* right, int& framesOut, bool& 
                                  std::size_t sampleBytes, Convert convert) {
     const int c = format_.channels;
     const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
-    const std::size_t samples =
-        std::fread(blockBuffer_.data(), sampleBytes, static_cast<std::size_t>(want) * c, file_.get());
+    const std::size_t samples = std::fread(blockBuffer_.data(), sampleBytes,
+                                           static_cast<std::size_t>(want) * c, file_.get());
     if (samples == 0) {
         framesOut = 0;
         endFlag = true;
@@ -431,10 +458,9 @@ bool WavReader::ReadPcm8(void* left, void* right, int& framesOut, bool& endFlag)
         if (framesLeft_ <= 0) endFlag = true;
         return true;
     }
-    return ReadUncompressed(left, right, framesOut, endFlag, 1,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::uint8_t*>(out)[i] = *p;
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 1,
+        [](const std::uint8_t* p, void* out, int i) { static_cast<std::uint8_t*>(out)[i] = *p; });
 }
 
 bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag) {
@@ -456,28 +482,26 @@ bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag
         if (framesLeft_ <= 0) endFlag = true;
         return true;
     }
-    return ReadUncompressed(left, right, framesOut, endFlag, 2,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] =
-                                    static_cast<std::int16_t>(Le16(p));
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 2, [](const std::uint8_t* p, void* out, int i) {
+            static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(Le16(p));
+        });
 }
 
 bool WavReader::ReadPcm24(void* left, void* right, int& framesOut, bool& endFlag) {
     // The low byte is dropped without rounding.
-    return ReadUncompressed(left, right, framesOut, endFlag, 3,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] =
-                                    static_cast<std::int16_t>(Le16(p + 1));
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 3, [](const std::uint8_t* p, void* out, int i) {
+            static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(Le16(p + 1));
+        });
 }
 
 bool WavReader::ReadPcm32(void* left, void* right, int& framesOut, bool& endFlag) {
-    return ReadUncompressed(left, right, framesOut, endFlag, 4,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(
-                                    static_cast<std::int32_t>(Le32(p)) >> 16);
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 4, [](const std::uint8_t* p, void* out, int i) {
+            static_cast<std::int16_t*>(out)[i] =
+                static_cast<std::int16_t>(static_cast<std::int32_t>(Le32(p)) >> 16);
+        });
 }
 
 bool WavReader::ReadFloat32(void* left, void* right, int& framesOut, bool& endFlag) {
@@ -489,33 +513,36 @@ bool WavReader::ReadFloat32(void* left, void* right, int& framesOut, bool& endFl
 }
 
 bool WavReader::ReadFloat64(void* left, void* right, int& framesOut, bool& endFlag) {
-    return ReadUncompressed(left, right, framesOut, endFlag, 8,
-                            [](const std::uint8_t* p, void* out, int i) {
-                                const std::uint64_t bits =
-                                    std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32);
-                                static_cast<std::int16_t*>(out)[i] =
-                                    FloatToPcm16(std::bit_cast<double>(bits));
-                            });
+    return ReadUncompressed(
+        left, right, framesOut, endFlag, 8, [](const std::uint8_t* p, void* out, int i) {
+            const std::uint64_t bits = std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32);
+            static_cast<std::int16_t*>(out)[i] = FloatToPcm16(std::bit_cast<double>(bits));
+        });
 }
 
 bool WavReader::ReadCompanded(void* left, void* right, int& framesOut, bool& endFlag) {
-    const LawExpanderFn expand = LawExpander;
+    // The expanders are table look-ups; indexing the table here saves a call per sample.
+    const std::int16_t* table =
+        LawExpander == &ExpandALaw ? g711::kALawTable.data() : g711::kMuLawTable.data();
     return ReadUncompressed(left, right, framesOut, endFlag, 1,
-                            [expand](const std::uint8_t* p, void* out, int i) {
-                                static_cast<std::int16_t*>(out)[i] =
-                                    static_cast<std::int16_t>(expand(*p));
+                            [table](const std::uint8_t* p, void* out, int i) {
+                                static_cast<std::int16_t*>(out)[i] = table[*p];
                             });
 }
 
 void WavReader::DeliverDecoded(std::int16_t* left, std::int16_t* right, int want, int& produced) {
     const std::int16_t* decoded = decodedBuffer_.data();
     if (compressedStereo_) {
-        while (produced < want && blockPosition_ + 2 <= blockFrames_) {
-            left[produced] = decoded[blockPosition_];
-            right[produced] = decoded[blockPosition_ + 1];
-            ++produced;
-            blockPosition_ += 2;
+        const int n = std::min(want - produced, (blockFrames_ - blockPosition_) / 2);
+        const std::int16_t* in = decoded + blockPosition_;
+        std::int16_t* l = left + produced;
+        std::int16_t* r = right + produced;
+        for (int i = 0; i < n; ++i) {
+            l[i] = in[2 * i];
+            r[i] = in[2 * i + 1];
         }
+        produced += n;
+        blockPosition_ += 2 * n;
     } else {
         const int n = std::min(want - produced, blockFrames_ - blockPosition_);
         std::memcpy(left + produced, decoded + blockPosition_, sizeof(std::int16_t) * n);
@@ -576,6 +603,11 @@ bool WavReader::ReadGsm(void* left, void* right, int& framesOut, bool& endFlag) 
         return gsm_decode(gsmDecoder_.get(), block + wav::kGsmSecondFrameOffset,
                           out + wav::kGsmFrameSamples) >= 0;
     });
+}
+
+bool WavReader::ReadMp3(void* left, void* right, int& framesOut, bool& endFlag) {
+    return mp3Reader_->Read(static_cast<std::int16_t*>(left), static_cast<std::int16_t*>(right),
+                            framesOut, endFlag);
 }
 
 }  // namespace tonvexa

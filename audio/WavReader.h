@@ -14,6 +14,8 @@ struct gsm_state;
 
 namespace tonvexa {
 
+class Mp3Reader;
+
 // Reads a RIFF WAVE file and delivers its audio as planar blocks of at most 1152 sample
 // frames: unsigned 8-bit for 8-bit PCM files, signed 16-bit for every other format.
 // Formats: PCM of 8, 16, 24 and 32 bits, IEEE float of 32 and 64 bits, A-law, mu-law, IMA
@@ -49,7 +51,8 @@ public:
     // framesOut receives the frames delivered (0 to 1152); endFlag is set when the input is
     // known to be exhausted and is never cleared here. A block of 0 frames also ends the
     // input. The WAV routines return true; the MP3 routine returns false for a decoding
-    // error. Without a prepared routine: 0 frames, end flag set, false.
+    // error. Without a prepared routine: 0 frames, end flag set, false. MPEG Layer 3 data
+    // is delivered one MPEG frame (1152 or 576 frames) per call.
     [[nodiscard]] bool Read(void* left, void* right, int& framesOut, bool& endFlag);
 
     // Releases the stream, the buffers and the decoders. Harmless when nothing is open.
@@ -107,6 +110,8 @@ private:
     bool ReadImaAdpcm(void* left, void* right, int& framesOut, bool& endFlag);
     bool ReadMsAdpcm(void* left, void* right, int& framesOut, bool& endFlag);
     bool ReadGsm(void* left, void* right, int& framesOut, bool& endFlag);
+    // MPEG Layer 3: frames of the MP3 stream, to the end of the file.
+    bool ReadMp3(void* left, void* right, int& framesOut, bool& endFlag);
     template <typename DecodeBlock>
     bool ReadCompressed(void* left, void* right, int& framesOut, bool& endFlag,
                         DecodeBlock decodeBlock);
@@ -123,6 +128,7 @@ private:
     std::uint32_t dataSize_ = 0;
     std::unique_ptr<MsAdpcmDecoder> msAdpcmDecoder_;
     std::unique_ptr<ImaAdpcmDecoder> imaAdpcmDecoder_;
+    std::unique_ptr<Mp3Reader> mp3Reader_;
     int outputBits_ = 0;
     int outputChannels_ = 0;
     std::unique_ptr<gsm_state, GsmDestroyer> gsmDecoder_;

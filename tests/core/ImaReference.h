@@ -41,11 +41,13 @@ inline std::optional<std::vector<std::int16_t>> DecodeImaCodesWithFfmpeg(
     av_channel_layout_default(&ctx->ch_layout, 1);
     ctx->sample_rate = 44100;
     constexpr int kExtradata = 28;
-    ctx->extradata = static_cast<std::uint8_t*>(av_mallocz(kExtradata + AV_INPUT_BUFFER_PADDING_SIZE));
+    ctx->extradata =
+        static_cast<std::uint8_t*>(av_mallocz(kExtradata + AV_INPUT_BUFFER_PADDING_SIZE));
     ctx->extradata_size = kExtradata;
     auto put32 = [&](int offset, std::int32_t v) {
         for (int i = 0; i < 4; ++i)
-            ctx->extradata[offset + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
+            ctx->extradata[offset + i] =
+                static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i));
     };
     // The 28-byte APM extradata keeps channel 0's predictor and step index at 16 and 20.
     put32(16, start);

@@ -66,7 +66,8 @@ TEST(ImaAdpcm, BlockSizesGiveTheirSampleCountsAndNoMore) {
     struct Case {
         unsigned channels, blockAlign, samplesPerBlock;
     };
-    for (const Case c : {Case{1, 256, 505}, Case{2, 2048, 2041}, Case{1, 1024, 2041}, Case{2, 512, 505}}) {
+    for (const Case c :
+         {Case{1, 256, 505}, Case{2, 2048, 2041}, Case{1, 1024, 2041}, Case{2, 512, 505}}) {
         ImaAdpcmDecoder decoder;
         ASSERT_TRUE(decoder.SetFormat(ImaFormat(c.channels, c.blockAlign, c.samplesPerBlock)));
         std::vector<std::uint8_t> block(c.blockAlign);
@@ -89,9 +90,9 @@ TEST(ImaAdpcm, GroupsAlternateBetweenChannelsLowNibbleFirst) {
     // Stereo, one group per channel: codes of channel 0 are 7 then 0 ..., of channel 1 are 15.
     ImaAdpcmDecoder decoder;
     ASSERT_TRUE(decoder.SetFormat(ImaFormat(2, 16, 9)));
-    const std::uint8_t block[16] = {100, 0, 0, 0, 0, 0, 0, 0,  // headers: 100 at index 0; 0 at 0
-                                    0x07, 0, 0, 0,             // channel 0: 7, 0, 0 ...
-                                    0x0F, 0, 0, 0};            // channel 1: 15, 0, 0 ...
+    const std::uint8_t block[16] = {100,  0, 0, 0, 0, 0, 0, 0,  // headers: 100 at index 0; 0 at 0
+                                    0x07, 0, 0, 0,              // channel 0: 7, 0, 0 ...
+                                    0x0F, 0, 0, 0};             // channel 1: 15, 0, 0 ...
     std::int16_t out[18];
     ASSERT_TRUE(decoder.DecodeBlock(block, out));
     EXPECT_EQ(out[0], 100);
@@ -114,11 +115,11 @@ TEST(MsAdpcm, MonoBlockStartsWithTheOlderThenTheNewerSample) {
     MsAdpcmDecoder decoder;
     ASSERT_TRUE(decoder.SetFormat(MsFormat(1, 256, 500)));
     std::vector<std::uint8_t> block(256, 0);
-    block[0] = 1;                 // predictor 512, -256
-    block[1] = 16;                // delta
-    block[3] = 10;                // sample 1 (newer) = 10
-    block[5] = 4;                 // sample 2 (older) = 4
-    block[7] = 0x10;              // codes 1, 0
+    block[0] = 1;     // predictor 512, -256
+    block[1] = 16;    // delta
+    block[3] = 10;    // sample 1 (newer) = 10
+    block[5] = 4;     // sample 2 (older) = 4
+    block[7] = 0x10;  // codes 1, 0
     std::vector<std::int16_t> out(500 + 8, kCanary);
     EXPECT_EQ(decoder.DecodeBlock(block.data(), out.data()), 1000);
     EXPECT_EQ(out[0], 4);
@@ -134,8 +135,8 @@ TEST(MsAdpcm, StereoHighNibbleIsTheLeftChannel) {
     const std::uint8_t block[16] = {0, 0, 16, 0, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x1F, 0x70};
     std::int16_t out[8];
     ASSERT_GT(decoder.DecodeBlock(block, out), 0);
-    EXPECT_EQ(out[4], 16);   // left: code 1 x delta 16
-    EXPECT_EQ(out[5], -32);  // right: code 15 (-1) x delta 32
+    EXPECT_EQ(out[4], 16);           // left: code 1 x delta 16
+    EXPECT_EQ(out[5], -32);          // right: code 15 (-1) x delta 32
     EXPECT_EQ(out[6], 16 + 7 * 16);  // delta stayed 16 after code 1 (230 x 16 / 256 < 16)
     EXPECT_EQ(out[7], -32);
 }

@@ -31,8 +31,8 @@ std::vector<std::uint8_t> ImaExtension(unsigned samplesPerBlock) {
 
 // The seven standard Microsoft ADPCM predictors.
 std::vector<std::uint8_t> MsExtension(unsigned samplesPerBlock, unsigned count = 7) {
-    static const std::int16_t pairs[7][2] = {{256, 0},   {512, -256}, {0, 0},    {192, 64},
-                                             {240, 0},   {460, -208}, {392, -232}};
+    static const std::int16_t pairs[7][2] = {{256, 0}, {512, -256}, {0, 0},     {192, 64},
+                                             {240, 0}, {460, -208}, {392, -232}};
     std::vector<std::uint8_t> e;
     PutLe16(e, 4 + 4 * count);
     PutLe16(e, samplesPerBlock);
@@ -58,8 +58,9 @@ std::vector<std::uint8_t> ExtensibleBody(unsigned channels, unsigned bits, std::
     PutLe16(ext, bits);
     PutLe32(ext, channels == 1 ? 4 : 3);
     PutLe32(ext, subFormat);
-    const std::uint8_t tail[12] = {0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
-                                   0x00, 0xAA, 0x00, 0x38, 0x9B, static_cast<std::uint8_t>(validTail ? 0x71 : 0x72)};
+    const std::uint8_t tail[12] = {
+        0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
+        0x00, 0xAA, 0x00, 0x38, 0x9B, static_cast<std::uint8_t>(validTail ? 0x71 : 0x72)};
     ext.insert(ext.end(), tail, tail + 12);
     return WavBuilder::FormatBody(0xFFFE, channels, 44100, channels * bits / 8, bits, ext);
 }
@@ -108,7 +109,8 @@ TEST_F(WavChunkWalk, SixChannelsAreDeliveredAsTheirFirstTwo) {
     std::vector<std::int16_t> samples;
     for (int f = 0; f < 10; ++f)
         for (int ch = 0; ch < 6; ++ch) samples.push_back(static_cast<std::int16_t>(f * 100 + ch));
-    const auto r = ReadAll(WavBuilder().Format(1, 6, 48000, 12, 16).Data(Pcm16Samples(samples)).Bytes());
+    const auto r =
+        ReadAll(WavBuilder().Format(1, 6, 48000, 12, 16).Data(Pcm16Samples(samples)).Bytes());
     ASSERT_TRUE(r.prepared);
     EXPECT_EQ(r.channels, 2);
     ASSERT_EQ(r.frames, 10);
@@ -131,12 +133,16 @@ TEST_F(WavChunkWalk, EightBitPcmStaysUnsignedEightBit) {
 
 TEST_F(WavChunkWalk, SampleConversionsOfTheWiderFormats) {
     // 24-bit 0x123456 keeps 0x1234; 0xFEDCBA (negative) keeps 0xFEDC.
-    auto r = ReadAll(WavBuilder().Format(1, 1, 8000, 3, 24).Data({0x56, 0x34, 0x12, 0xBA, 0xDC, 0xFE}).Bytes());
+    auto r = ReadAll(
+        WavBuilder().Format(1, 1, 8000, 3, 24).Data({0x56, 0x34, 0x12, 0xBA, 0xDC, 0xFE}).Bytes());
     ASSERT_EQ(r.samples16.size(), 2u);
     EXPECT_EQ(r.samples16[0], 0x1234);
     EXPECT_EQ(r.samples16[1], static_cast<std::int16_t>(0xFEDC));
     // 32-bit: an arithmetic shift by 16.
-    r = ReadAll(WavBuilder().Format(1, 1, 8000, 4, 32).Data({0x78, 0x56, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF}).Bytes());
+    r = ReadAll(WavBuilder()
+                    .Format(1, 1, 8000, 4, 32)
+                    .Data({0x78, 0x56, 0x34, 0x12, 0xFF, 0xFF, 0xFF, 0xFF})
+                    .Bytes());
     ASSERT_EQ(r.samples16.size(), 2u);
     EXPECT_EQ(r.samples16[0], 0x1234);
     EXPECT_EQ(r.samples16[1], -1);
@@ -207,15 +213,19 @@ TEST_F(WavChunkWalk, EighteenByteFormatChunkIsAcceptedAndItsTailSkipped) {
 TEST_F(WavChunkWalk, FactCountWinsOnlyWhenLargerAndOnlyForTheFormatsThatUseIt) {
     const std::vector<std::uint8_t> alaw(100, 0xD5);
     WavReader reader;
-    ASSERT_TRUE(reader.Open(Write(WavBuilder().Format(6, 1, 8000, 1, 8).Fact(300).Data(alaw).Bytes())));
+    ASSERT_TRUE(
+        reader.Open(Write(WavBuilder().Format(6, 1, 8000, 1, 8).Fact(300).Data(alaw).Bytes())));
     EXPECT_EQ(reader.totalFrames(), 300);
-    ASSERT_TRUE(reader.Open(Write(WavBuilder().Format(6, 1, 8000, 1, 8).Fact(30).Data(alaw).Bytes())));
+    ASSERT_TRUE(
+        reader.Open(Write(WavBuilder().Format(6, 1, 8000, 1, 8).Fact(30).Data(alaw).Bytes())));
     EXPECT_EQ(reader.totalFrames(), 100);
     // PCM and float skip "fact".
-    ASSERT_TRUE(reader.Open(Write(WavBuilder().Format(1, 1, 8000, 1, 8).Fact(300).Data(alaw).Bytes())));
+    ASSERT_TRUE(
+        reader.Open(Write(WavBuilder().Format(1, 1, 8000, 1, 8).Fact(300).Data(alaw).Bytes())));
     EXPECT_EQ(reader.totalFrames(), 100);
     // A "fact" before "fmt " is skipped: no format is known yet.
-    ASSERT_TRUE(reader.Open(Write(WavBuilder().Fact(300).Format(6, 1, 8000, 1, 8).Data(alaw).Bytes())));
+    ASSERT_TRUE(
+        reader.Open(Write(WavBuilder().Fact(300).Format(6, 1, 8000, 1, 8).Data(alaw).Bytes())));
     EXPECT_EQ(reader.totalFrames(), 100);
 }
 
@@ -233,7 +243,8 @@ TEST_F(WavChunkWalk, LargerFactCountReadsOnPastTheDataUntilTheFileEnds) {
 TEST_F(WavChunkWalk, ImaPartialLastBlockIsCountedButNeverDecoded) {
     // Mono, 256-byte blocks of 505 samples; two and a half blocks of data.
     std::vector<std::uint8_t> data(640, 0x11);
-    const auto path = Write(WavBuilder().Format(17, 1, 22050, 256, 4, ImaExtension(505)).Data(data).Bytes());
+    const auto path =
+        Write(WavBuilder().Format(17, 1, 22050, 256, 4, ImaExtension(505)).Data(data).Bytes());
     WavReader reader;
     ASSERT_TRUE(reader.Open(path));
     EXPECT_EQ(reader.totalFrames(), 1262);  // 2.5 x 505, truncated
@@ -243,7 +254,11 @@ TEST_F(WavChunkWalk, ImaPartialLastBlockIsCountedButNeverDecoded) {
 }
 
 TEST_F(WavChunkWalk, GsmDataOf6500BytesIs32000Frames) {
-    const auto path = Write(WavBuilder().Chunk("fmt ", WavBuilder::FormatBody(49, 1, 8000, 65, 0, GsmExtension())).Data(std::vector<std::uint8_t>(6500, 0)).Bytes());
+    const auto path =
+        Write(WavBuilder()
+                  .Chunk("fmt ", WavBuilder::FormatBody(49, 1, 8000, 65, 0, GsmExtension()))
+                  .Data(std::vector<std::uint8_t>(6500, 0))
+                  .Bytes());
     WavReader reader;
     ASSERT_TRUE(reader.Open(path));
     EXPECT_EQ(reader.totalFrames(), 32000);
@@ -253,7 +268,8 @@ TEST_F(WavChunkWalk, GsmDataOf6500BytesIs32000Frames) {
 }
 
 TEST_F(WavChunkWalk, GsmFormatMustBeTheTwoFramePacking) {
-    EXPECT_FALSE(Opens(WavBuilder().Format(49, 1, 8000, 65, 0, GsmExtension(321)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(49, 1, 8000, 65, 0, GsmExtension(321)).Data({}).Bytes()));
     EXPECT_FALSE(Opens(WavBuilder().Format(49, 1, 8000, 64, 0, GsmExtension()).Data({}).Bytes()));
     EXPECT_FALSE(Opens(WavBuilder().Format(49, 1, 8000, 65, 0).Data({}).Bytes()));
     EXPECT_TRUE(Opens(WavBuilder().Format(49, 1, 8000, 65, 0, GsmExtension()).Data({}).Bytes()));
@@ -268,8 +284,9 @@ TEST_F(WavChunkWalk, HeadersThatAreNotReadable) {
     auto noWave = good;
     noWave[8] = 'X';
     EXPECT_FALSE(Opens(noWave));
-    EXPECT_FALSE(Opens(WavBuilder().Data({0, 0}).Format(1, 1, 8000, 2, 16).Bytes()));  // no fmt before data
-    EXPECT_FALSE(Opens(WavBuilder().Format(1, 1, 8000, 2, 16).Bytes()));               // no data
+    EXPECT_FALSE(
+        Opens(WavBuilder().Data({0, 0}).Format(1, 1, 8000, 2, 16).Bytes()));  // no fmt before data
+    EXPECT_FALSE(Opens(WavBuilder().Format(1, 1, 8000, 2, 16).Bytes()));      // no data
     EXPECT_FALSE(Opens(WavBuilder().Format(0x50, 1, 8000, 2, 16).Data({0, 0}).Bytes()));
     EXPECT_FALSE(Opens(WavBuilder().Format(1, 1, 8000, 2, 12).Data({0, 0}).Bytes()));
     EXPECT_FALSE(Opens(WavBuilder().Format(1, 0, 8000, 2, 16).Data({0, 0}).Bytes()));
@@ -292,24 +309,28 @@ TEST_F(WavChunkWalk, FloatOfOtherWidthsOpensButIsNotPrepared) {
 }
 
 TEST_F(WavChunkWalk, ExtensibleFilesReadAsTheirSubFormat) {
-    const auto pcm24 = ReadAll(WavBuilder().Chunk("fmt ", ExtensibleBody(1, 24, 1)).Data({0x56, 0x34, 0x12}).Bytes());
+    const auto pcm24 = ReadAll(
+        WavBuilder().Chunk("fmt ", ExtensibleBody(1, 24, 1)).Data({0x56, 0x34, 0x12}).Bytes());
     ASSERT_TRUE(pcm24.prepared);
     EXPECT_EQ(pcm24.samples16, std::vector<std::int16_t>{0x1234});
 
     std::vector<std::uint8_t> floatData;
     PutLe32(floatData, std::bit_cast<std::uint32_t>(0.5f));
     PutLe32(floatData, std::bit_cast<std::uint32_t>(-1.0f));
-    const auto flt = ReadAll(WavBuilder().Chunk("fmt ", ExtensibleBody(2, 32, 3)).Data(floatData).Bytes());
+    const auto flt =
+        ReadAll(WavBuilder().Chunk("fmt ", ExtensibleBody(2, 32, 3)).Data(floatData).Bytes());
     EXPECT_EQ(flt.samples16, (std::vector<std::int16_t>{16383, -32768}));
 
     // A-law inside extensible reads "fact" like plain A-law.
     WavReader reader;
-    ASSERT_TRUE(reader.Open(Write(WavBuilder().Chunk("fmt ", ExtensibleBody(1, 8, 6)).Fact(50).Data({0xD5}).Bytes())));
+    ASSERT_TRUE(reader.Open(
+        Write(WavBuilder().Chunk("fmt ", ExtensibleBody(1, 8, 6)).Fact(50).Data({0xD5}).Bytes())));
     EXPECT_EQ(reader.format().formatTag, 6);
     EXPECT_EQ(reader.totalFrames(), 50);
 
     EXPECT_FALSE(Opens(WavBuilder().Chunk("fmt ", ExtensibleBody(1, 4, 2)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Chunk("fmt ", ExtensibleBody(1, 16, 1, false)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Chunk("fmt ", ExtensibleBody(1, 16, 1, false)).Data({}).Bytes()));
     auto shortBody = ExtensibleBody(1, 16, 1);
     shortBody.resize(24);
     EXPECT_FALSE(Opens(WavBuilder().Chunk("fmt ", shortBody).Data({}).Bytes()));
@@ -317,20 +338,30 @@ TEST_F(WavChunkWalk, ExtensibleFilesReadAsTheirSubFormat) {
 
 // Formats the decoders could not decode within their buffers are refused at open.
 TEST_F(WavChunkWalk, InconsistentAdpcmFormatsAreRefused) {
-    EXPECT_TRUE(Opens(WavBuilder().Format(17, 2, 44100, 2048, 4, ImaExtension(2041)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(17, 2, 44100, 2048, 4, ImaExtension(2042)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(17, 1, 44100, 0, 4, ImaExtension(505)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(17, 1, 44100, 256, 4, ImaExtension(0)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(17, 3, 44100, 3084, 4, ImaExtension(2049)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(17, 0, 44100, 256, 4, ImaExtension(505)).Data({}).Bytes()));
+    EXPECT_TRUE(
+        Opens(WavBuilder().Format(17, 2, 44100, 2048, 4, ImaExtension(2041)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(17, 2, 44100, 2048, 4, ImaExtension(2042)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(17, 1, 44100, 0, 4, ImaExtension(505)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(17, 1, 44100, 256, 4, ImaExtension(0)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(17, 3, 44100, 3084, 4, ImaExtension(2049)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(17, 0, 44100, 256, 4, ImaExtension(505)).Data({}).Bytes()));
     // 258 bytes would leave half a group at the end of each block.
-    EXPECT_FALSE(Opens(WavBuilder().Format(17, 1, 44100, 258, 4, ImaExtension(509)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(17, 1, 44100, 258, 4, ImaExtension(509)).Data({}).Bytes()));
 
     EXPECT_TRUE(Opens(WavBuilder().Format(2, 1, 44100, 256, 4, MsExtension(500)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(2, 1, 44100, 256, 4, MsExtension(501)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(2, 1, 44100, 256, 4, MsExtension(501)).Data({}).Bytes()));
     EXPECT_FALSE(Opens(WavBuilder().Format(2, 1, 44100, 0, 4, MsExtension(500)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(2, 3, 44100, 1536, 4, MsExtension(1012)).Data({}).Bytes()));
-    EXPECT_FALSE(Opens(WavBuilder().Format(2, 1, 44100, 256, 4, MsExtension(500, 0)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(2, 3, 44100, 1536, 4, MsExtension(1012)).Data({}).Bytes()));
+    EXPECT_FALSE(
+        Opens(WavBuilder().Format(2, 1, 44100, 256, 4, MsExtension(500, 0)).Data({}).Bytes()));
 }
 
 TEST_F(WavChunkWalk, MicrosoftPredictorBeyondTheFileCoefficientsEndsTheReading) {
@@ -340,7 +371,8 @@ TEST_F(WavChunkWalk, MicrosoftPredictorBeyondTheFileCoefficientsEndsTheReading) 
         data[b * 256 + 1] = 16;  // delta
     }
     data[256] = 7;
-    const auto r = ReadAll(WavBuilder().Format(2, 1, 44100, 256, 4, MsExtension(500)).Data(data).Bytes());
+    const auto r =
+        ReadAll(WavBuilder().Format(2, 1, 44100, 256, 4, MsExtension(500)).Data(data).Bytes());
     ASSERT_TRUE(r.prepared);
     EXPECT_EQ(r.frames, 500);
     EXPECT_TRUE(r.endFlag);
@@ -350,18 +382,22 @@ TEST_F(WavChunkWalk, CompandedFormatsNeedBitsAndChannelsAndGiveAtMostTwo) {
     EXPECT_FALSE(Opens(WavBuilder().Format(6, 1, 8000, 1, 0).Data({0}).Bytes()));
     EXPECT_FALSE(Opens(WavBuilder().Format(7, 0, 8000, 1, 8).Data({0}).Bytes()));
     EXPECT_FALSE(Opens(WavBuilder().Format(3, 1, 8000, 4, 0).Data({0}).Bytes()));
-    const auto r = ReadAll(WavBuilder().Format(7, 3, 8000, 3, 8).Data({0x80, 0x00, 0xFF, 0xFF, 0x80, 0x00}).Bytes());
+    const auto r = ReadAll(
+        WavBuilder().Format(7, 3, 8000, 3, 8).Data({0x80, 0x00, 0xFF, 0xFF, 0x80, 0x00}).Bytes());
     EXPECT_EQ(r.channels, 2);
     EXPECT_EQ(r.samples16, (std::vector<std::int16_t>{32124, -32124, 0, 32124}));
 }
 
 TEST_F(WavChunkWalk, HugeDataSizesKeepTheFrameCountInRange) {
     WavReader reader;
-    ASSERT_TRUE(reader.Open(Write(WavBuilder().Format(1, 1, 8000, 1, 8).Data({1, 2, 3}, 0xFFFFFFFF).Bytes())));
+    ASSERT_TRUE(reader.Open(
+        Write(WavBuilder().Format(1, 1, 8000, 1, 8).Data({1, 2, 3}, 0xFFFFFFFF).Bytes())));
     EXPECT_EQ(reader.totalFrames(), std::numeric_limits<std::int32_t>::max());
-    ASSERT_TRUE(reader.Open(Write(WavBuilder().Format(49, 1, 8000, 65, 0, GsmExtension()).Data({}, 0xFFFFFFFF).Bytes())));
+    ASSERT_TRUE(reader.Open(Write(
+        WavBuilder().Format(49, 1, 8000, 65, 0, GsmExtension()).Data({}, 0xFFFFFFFF).Bytes())));
     EXPECT_EQ(reader.totalFrames(), std::numeric_limits<std::int32_t>::max());
-    const auto r = ReadAll(WavBuilder().Format(1, 1, 8000, 1, 8).Data({1, 2, 3}, 0xFFFFFFFF).Bytes());
+    const auto r =
+        ReadAll(WavBuilder().Format(1, 1, 8000, 1, 8).Data({1, 2, 3}, 0xFFFFFFFF).Bytes());
     EXPECT_EQ(r.frames, 3);
 }
 
@@ -370,7 +406,8 @@ TEST_F(WavChunkWalk, CloseIsHarmlessAndOpenReplacesTheOpenFile) {
     reader.Close();
     EXPECT_FALSE(reader.isOpen());
     const auto a = Write(WavBuilder().Format(1, 1, 8000, 2, 16).Data(Pcm16Samples({1, 2})).Bytes());
-    const auto b = Write(WavBuilder().Format(6, 2, 16000, 2, 8).Data({0xD5, 0xD5, 0xD5, 0xD5, 0xD5, 0xD5}).Bytes());
+    const auto b = Write(
+        WavBuilder().Format(6, 2, 16000, 2, 8).Data({0xD5, 0xD5, 0xD5, 0xD5, 0xD5, 0xD5}).Bytes());
     ASSERT_TRUE(reader.Open(a));
     ASSERT_TRUE(reader.Open(b));
     EXPECT_EQ(reader.format().samplesPerSec, 16000u);

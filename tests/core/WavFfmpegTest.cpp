@@ -158,7 +158,8 @@ Comparison CompareWithFfmpeg(const std::string& path, const ReadResult& ours, Re
             const std::size_t perBlock =
                 ((format.blockAlign - 4u * format.channels) / (4u * format.channels) * 8 + 1) *
                 format.channels;
-            const auto exact = ImaReferenceDecode(path, format, ours.samples16.size() / perBlock + 1);
+            const auto exact =
+                ImaReferenceDecode(path, format, ours.samples16.size() / perBlock + 1);
             EXPECT_TRUE(exact.has_value());
             if (exact) {
                 EXPECT_TRUE(SamePrefix(ours.samples16, *exact));
@@ -207,7 +208,9 @@ struct EncodeCase {
     unsigned expectedTag;  // the reader's format tag (extensible files report their sub-format)
 };
 
-void PrintTo(const EncodeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EncodeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Tone and noise with different content per channel, loud enough to reach the ADPCM clamps.
 std::string SourceExpression(int channels, double amplitude) {
@@ -221,7 +224,8 @@ std::string SourceExpression(int channels, double amplitude) {
         "0.2*sin(2*PI*60*t)",
     };
     std::string expression;
-    for (int i = 0; i < channels; ++i) expression += (i ? "|" : "") + ch[static_cast<std::size_t>(i)];
+    for (int i = 0; i < channels; ++i)
+        expression += (i ? "|" : "") + ch[static_cast<std::size_t>(i)];
     return expression;
 }
 
@@ -232,10 +236,9 @@ TEST_P(WavEncodedByFfmpeg, DecodesLikeFfmpeg) {
     TempDir dir;
     const std::string path = dir.file("encoded.wav");
     const double amplitude = c.reference == Reference::Float ? 1.3 : 0.95;
-    std::vector<std::string> args{
-        "-f", "lavfi", "-i",
-        "aevalsrc=" + SourceExpression(c.channels, amplitude) + ":s=" + std::to_string(c.rate) +
-            ":d=1.5"};
+    std::vector<std::string> args{"-f", "lavfi", "-i",
+                                  "aevalsrc=" + SourceExpression(c.channels, amplitude) +
+                                      ":s=" + std::to_string(c.rate) + ":d=1.5"};
     args.insert(args.end(), c.codecArgs.begin(), c.codecArgs.end());
     args.push_back(path);
     ASSERT_TRUE(ffmpeg(args));
@@ -286,21 +289,27 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"ms_adpcm_stereo", {"-c:a", "adpcm_ms"}, 44100, 2, Reference::Pcm16, 2},
         EncodeCase{"ms_adpcm_stereo_11k", {"-c:a", "adpcm_ms"}, 11025, 2, Reference::Pcm16, 2},
         EncodeCase{"gsm_mono", {"-c:a", "gsm_ms"}, 8000, 1, Reference::Pcm16, 49}),
-    [](const ::testing::TestParamInfo<EncodeCase>& param) { return std::string(param.param.name); });
+    [](const ::testing::TestParamInfo<EncodeCase>& param) {
+        return std::string(param.param.name);
+    });
 
 // ---------------------------------------------------------------------------------------
 // The corpus: every RIFF WAVE file of a format the reader knows, chosen by its manifest row.
 
 struct CorpusCase {
     std::string file;
-    unsigned tag = 0;       // the format read (the sub-format of an extensible file)
-    std::string refusal;    // why the reader must refuse it; empty when it must read it
+    unsigned tag = 0;     // the format read (the sub-format of an extensible file)
+    std::string refusal;  // why the reader must refuse it; empty when it must read it
     bool ffmpegComparable = true;
 };
 
-void PrintTo(const CorpusCase& c, std::ostream* os) { *os << c.file; }
+void PrintTo(const CorpusCase& c, std::ostream* os) {
+    *os << c.file;
+}
 
-unsigned ParseHex(const std::string& text) { return static_cast<unsigned>(std::stoul(text, nullptr, 16)); }
+unsigned ParseHex(const std::string& text) {
+    return static_cast<unsigned>(std::stoul(text, nullptr, 16));
+}
 
 std::vector<CorpusCase> CorpusWavCases() {
     std::vector<CorpusCase> cases;
@@ -339,8 +348,7 @@ std::vector<CorpusCase> CorpusWavCases() {
 
 std::string TestName(const std::string& file) {
     std::string name;
-    for (char ch : file)
-        name += (std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
+    for (char ch : file) name += (std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
     return name;
 }
 
@@ -359,7 +367,8 @@ TEST_P(WavCorpusDecoding, DecodesLikeFfmpeg) {
     EXPECT_EQ(probe.format().formatTag, c.tag);
     const std::int64_t totalFrames = probe.totalFrames();
     int blockSlack = 0;
-    if (c.tag == 2 || c.tag == 17) blockSlack = probe.format().blockAlign * 4;  // > samples per block
+    if (c.tag == 2 || c.tag == 17)
+        blockSlack = probe.format().blockAlign * 4;  // > samples per block
     if (c.tag == 49) blockSlack = 320;
     const WavFormatRecord format = probe.format();
     probe.Close();
@@ -373,7 +382,7 @@ TEST_P(WavCorpusDecoding, DecodesLikeFfmpeg) {
         EXPECT_EQ(ours.frames, totalFrames);
         return;
     }
-    const Reference kind = c.tag == 3                      ? Reference::Float
+    const Reference kind = c.tag == 3                       ? Reference::Float
                            : c.tag == 17                    ? Reference::Ima
                            : (c.tag == 1 && ours.bits == 8) ? Reference::Pcm8
                                                             : Reference::Pcm16;
@@ -395,7 +404,8 @@ TEST(WavCorpusSelection, CoversEveryCompressedFormat) {
     std::map<unsigned, int> readable;
     for (const auto& c : CorpusWavCases())
         if (c.refusal.empty()) ++readable[c.tag];
-    for (unsigned tag : {1u, 2u, 3u, 6u, 7u, 17u, 49u}) EXPECT_GT(readable[tag], 0) << "tag " << tag;
+    for (unsigned tag : {1u, 2u, 3u, 6u, 7u, 17u, 49u})
+        EXPECT_GT(readable[tag], 0) << "tag " << tag;
 }
 
 }  // namespace

@@ -30,9 +30,11 @@ std::vector<std::string> CorpusWavFiles() {
 
 // Opens, prepares and reads; the reads must end within the file's size, and no read may
 // claim more frames than the arrays hold.
-::testing::AssertionResult ReadsToTheEndOrFailsCleanly(const std::string& path, std::size_t fileSize) {
+::testing::AssertionResult ReadsToTheEndOrFailsCleanly(const std::string& path,
+                                                       std::size_t fileSize) {
     const ReadResult r = ReadWholeFile(path, fileSize + 2);
-    if (r.frames < 0) return ::testing::AssertionFailure() << "a read reported an impossible frame count";
+    if (r.frames < 0)
+        return ::testing::AssertionFailure() << "a read reported an impossible frame count";
     if (r.prepared && !r.endedInTime) return ::testing::AssertionFailure() << "reading did not end";
     if (r.prepared && r.channels != 1 && r.channels != 2)
         return ::testing::AssertionFailure() << "delivers " << r.channels << " channels";
@@ -62,14 +64,16 @@ struct BaseFile {
     std::vector<std::string> args;
 };
 
-void PrintTo(const BaseFile& b, std::ostream* os) { *os << b.name; }
+void PrintTo(const BaseFile& b, std::ostream* os) {
+    *os << b.name;
+}
 
 class WavMutations : public ::testing::TestWithParam<BaseFile> {
 protected:
     void SetUp() override {
         const BaseFile& base = GetParam();
-        std::vector<std::string> args{"-f", "lavfi", "-i",
-                                      "aevalsrc=0.8*sin(2*PI*440*t)|0.5*(random(0)-0.5):s=8000:d=0.15"};
+        std::vector<std::string> args{
+            "-f", "lavfi", "-i", "aevalsrc=0.8*sin(2*PI*440*t)|0.5*(random(0)-0.5):s=8000:d=0.15"};
         args.insert(args.end(), base.args.begin(), base.args.end());
         const std::string path = dir_.file("base.wav");
         args.push_back(path);
@@ -80,7 +84,8 @@ protected:
         // The header runs up to the first bytes of the data chunk's body.
         for (std::size_t p = 12; p + 8 <= original_.size();) {
             const std::uint32_t size = original_[p + 4] | (original_[p + 5] << 8) |
-                                       (original_[p + 6] << 16) | (std::uint32_t{original_[p + 7]} << 24);
+                                       (original_[p + 6] << 16) |
+                                       (std::uint32_t{original_[p + 7]} << 24);
             if (std::memcmp(&original_[p], "data", 4) == 0) {
                 headerEnd_ = p + 8;
                 break;
@@ -135,7 +140,8 @@ TEST_P(WavMutations, EveryHeaderFieldSetToExtremes) {
 }
 
 TEST_P(WavMutations, TruncatedAnywhere) {
-    for (std::size_t length = 0; length < original_.size(); length += length < headerEnd_ + 16 ? 1 : 37)
+    for (std::size_t length = 0; length < original_.size();
+         length += length < headerEnd_ + 16 ? 1 : 37)
         ASSERT_TRUE(Survives({original_.begin(), original_.begin() + static_cast<long>(length)}))
             << "cut to " << length << " bytes";
 }
@@ -161,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BaseFile{"ima_adpcm_stereo", {"-c:a", "adpcm_ima_wav"}},
                       BaseFile{"ms_adpcm_mono", {"-ac", "1", "-c:a", "adpcm_ms"}},
                       BaseFile{"ms_adpcm_stereo", {"-c:a", "adpcm_ms"}},
-                      BaseFile{"gsm", {"-ac", "1", "-c:a", "gsm_ms"}}),
+                      BaseFile{"gsm", {"-ac", "1", "-c:a", "gsm_ms"}},
+                      BaseFile{"mpeg_layer3", {"-c:a", "libmp3lame", "-b:a", "32k"}}),
     [](const ::testing::TestParamInfo<BaseFile>& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -43,9 +43,8 @@ public:
     }
 
     // The 16-byte "fmt " body plus any extension bytes.
-    static std::vector<std::uint8_t> FormatBody(unsigned tag, unsigned channels,
-                                                std::uint32_t rate, unsigned blockAlign,
-                                                unsigned bits,
+    static std::vector<std::uint8_t> FormatBody(unsigned tag, unsigned channels, std::uint32_t rate,
+                                                unsigned blockAlign, unsigned bits,
                                                 const std::vector<std::uint8_t>& extension = {}) {
         std::vector<std::uint8_t> body;
         PutLe16(body, tag);
