@@ -19,18 +19,6 @@ namespace tonvexa {
 
 namespace {
 
-WmaSourceTags sourceTags(const WmaReader& reader) {
-    WmaSourceTags t;
-    t.title = reader.Title();
-    t.author = reader.Author();
-    t.album = reader.Album();
-    t.year = reader.Year();
-    t.description = reader.Description();
-    t.genre = reader.Genre();
-    t.trackNumber = reader.TrackNumber();
-    return t;
-}
-
 std::uint64_t wmaLength(const WmaReader& reader) {
     return static_cast<std::uint64_t>(reader.SampleRate()) * reader.Duration();
 }
@@ -53,7 +41,7 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
     if (s.ID3TagOpt == kTagAddConfigured)
         writer.SetTagBlock(Id3v1FromConfigured(s.ID3Tag, source));
     else if (s.ID3TagOpt == kTagKeepSource)
-        writer.SetTagBlock(Id3v1FromWmaSource(sourceTags(reader)));
+        writer.SetTagBlock(Id3v1FromWmaSource(SourceTagsOf(reader)));
 
     const int channels = reader.Channels();
     const int rate = reader.SampleRate();

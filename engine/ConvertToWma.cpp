@@ -183,15 +183,7 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
     if (s.WMAID3TagOpt == kTagAddConfigured) {
         writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
     } else if (s.WMAID3TagOpt == kTagKeepSource) {
-        WmaSourceTags t;
-        t.title = reader.Title();
-        t.author = reader.Author();
-        t.album = reader.Album();
-        t.year = reader.Year();
-        t.description = reader.Description();
-        t.genre = reader.Genre();
-        t.trackNumber = reader.TrackNumber();
-        writer.SetTags(WmaTagsFromWmaSource(t));
+        writer.SetTags(WmaTagsFromWmaSource(SourceTagsOf(reader)));
     }
 
     const int rate = reader.SampleRate();

@@ -19,6 +19,18 @@ std::optional<std::string> utf8Field(const char (&field)[N]) {
 
 }  // namespace
 
+WmaSourceTags SourceTagsOf(const WmaReader& reader) {
+    WmaSourceTags t;
+    t.title = reader.Title();
+    t.author = reader.Author();
+    t.album = reader.Album();
+    t.year = reader.Year();
+    t.description = reader.Description();
+    t.genre = reader.Genre();
+    t.trackNumber = reader.TrackNumber();
+    return t;
+}
+
 std::string ConfiguredTitle(const Id3Tag& tag, const std::string& sourcePath) {
     std::string title;
     if (tag.nameAsFileName != 0) {

@@ -6,6 +6,7 @@
 
 #include "audio/Id3v1.h"
 #include "settings/Id3Tag.h"
+#include "wm/WmaReader.h"
 #include "wm/WmaWriter.h"
 
 namespace tonvexa {
@@ -23,6 +24,7 @@ struct WmaSourceTags {
     std::string title, author, album, year, description, genre;
     std::int32_t trackNumber = 0;
 };
+WmaSourceTags SourceTagsOf(const WmaReader& reader);
 
 // ID3v1 blocks for MP3 output: the configured tag, or one from the source's attributes.
 Id3v1Block Id3v1FromConfigured(const Id3Tag& tag, const std::string& sourcePath);
