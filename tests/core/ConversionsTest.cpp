@@ -396,7 +396,8 @@ TEST_P(WavSourceFormats, ToWma) {
 INSTANTIATE_TEST_SUITE_P(Formats, WavSourceFormats,
                          testing::Values("pcm_u8", "pcm_s16le", "pcm_s24le", "pcm_s32le",
                                          "pcm_f32le", "pcm_f64le", "pcm_alaw", "pcm_mulaw",
-                                         "adpcm_ima_wav", "adpcm_ms", "gsm_ms"));
+                                         "adpcm_ima_wav", "adpcm_ms", "gsm_ms",
+                                         "libmp3lame"));
 
 // An 8-bit WAV goes to the writer as 8-bit PCM and scales around the 128 midpoint.
 TEST_F(Conversions, EightBitWavScalesAroundTheMidpoint) {
@@ -514,4 +515,41 @@ TEST_F(Conversions, CorpusWindowsMediaFilesConvertToEveryTarget) {
         ++converted;
     }
     EXPECT_GE(converted, 3);
+}
+
+// MP3 files of other programs (ID3v2, Xing and LAME headers, MPEG-2 rates) become Windows
+// Media files of their rate and channels and about their length.
+TEST_F(Conversions, CorpusMp3FilesConvertToWindowsMedia) {
+    int converted = 0;
+    for (const auto& row : test::corpusManifest()) {
+        const std::string& file = row.at("file");
+        if (row.at("container") != "mp3" || row.at("ffprobe_status") != "ok") continue;
+        const std::string& duration = row.at("duration_s");
+        if (duration == "-" || std::stod(duration) < 1.0 || std::stod(duration) > 20.0) continue;
+        const int rate = std::stoi(row.at("sample_rate"));
+        // The formats on offer start at 8000 Hz; MPEG 2.5 has lower rates.
+        if (rate < 8000) continue;
+        const std::string dst = dir.file(file + ".wma");
+        RecordingProgress progress;
+        ASSERT_EQ(ConvertMp3ToWma(env(), test::corpusFile(file), dst, progress), 1) << file;
+        const auto info = test::probeMedia(dst);
+        ASSERT_TRUE(info) << file;
+        EXPECT_EQ(info->codec, "wmav2");
+        // The rate is the one of the offered format nearest to the request (24000 Hz has
+        // none of its own).
+        const int channels = std::stoi(row.at("channels"));
+        const WM_MEDIA_TYPE* type = nullptr;
+        std::uint32_t bitRate = 0;
+        ASSERT_TRUE(FindWmaFormat(*formats_, static_cast<std::uint32_t>(rate),
+                                  static_cast<std::uint32_t>(AutomaticWmaBitRate(channels, rate)),
+                                  static_cast<std::uint32_t>(channels), &type, &bitRate));
+        std::uint32_t formatRate = 0;
+        for (const auto& f : *formats_)
+            if (f.mediaType.get() == type) formatRate = f.sampleRate();
+        EXPECT_EQ(info->sampleRate, static_cast<int>(formatRate)) << file;
+        EXPECT_EQ(info->channels, channels) << file;
+        EXPECT_NEAR(info->durationSeconds, std::stod(duration), 0.25) << file;
+        if (++converted == 8) break;
+    }
+    EXPECT_GE(converted, 4);
 }
