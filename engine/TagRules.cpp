@@ -75,18 +75,6 @@ Id3v1Block Id3v1FromWmaSource(const WmaSourceTags& s) {
     return BuildId3v1Block(f);
 }
 
-WmaTags WmaTagsFromConfigured(const Id3Tag& tag, const std::string& sourcePath) {
-    WmaTags t;
-    t.title = present(Latin1ToUtf8(ConfiguredTitle(tag, sourcePath)));
-    t.album = utf8Field(tag.album);
-    t.author = utf8Field(tag.artist);
-    t.genre = present(std::string(GenreName(tag.genre)));
-    t.year = utf8Field(tag.year);
-    t.description = utf8Field(tag.comment);
-    t.trackNumber = tag.hasTrack != 0 ? static_cast<std::uint32_t>(tag.track) : 0;
-    return t;
-}
-
 WmaTags WmaTagsFromId3v1(const Id3Tag& parsed) {
     WmaTags t;
     t.title = utf8Field(parsed.title);
@@ -96,6 +84,13 @@ WmaTags WmaTagsFromId3v1(const Id3Tag& parsed) {
     t.year = utf8Field(parsed.year);
     t.description = utf8Field(parsed.comment);
     t.trackNumber = parsed.hasTrack != 0 ? static_cast<std::uint32_t>(parsed.track) : 0;
+    return t;
+}
+
+// The configured record reads like a parsed block, but for its title rule.
+WmaTags WmaTagsFromConfigured(const Id3Tag& tag, const std::string& sourcePath) {
+    WmaTags t = WmaTagsFromId3v1(tag);
+    t.title = present(Latin1ToUtf8(ConfiguredTitle(tag, sourcePath)));
     return t;
 }
 

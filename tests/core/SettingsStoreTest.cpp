@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 
 #include "settings/SettingsStore.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;
@@ -272,32 +273,6 @@ TEST(SettingsStore, FirstRunLivesBesideTheOptions) {
     EXPECT_EQ(raw.value(QStringLiteral("Options/FirstRun")).toInt(), 1);
 }
 
-namespace {
-
-// Limits the size of any file this process writes, for the length of a scope; a write past
-// the limit fails with EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    bool active() const { return active_; }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = SIG_DFL;
-    bool active_ = false;
-};
-
-}  // namespace
 
 TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
     TempDir dir;
@@ -315,7 +290,7 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
     SettingsStore store(path);
     const AppSettings second = changedSettings();
     {
-        FileSizeLimit limit(64);
+        test::FileSizeLimit limit(64);
         ASSERT_TRUE(limit.active());
         EXPECT_EQ(
             store.SaveSettings(second, SettingsStore::SaveFolder | SettingsStore::SaveOptions), 1);

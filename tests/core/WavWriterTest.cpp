@@ -16,6 +16,7 @@ extern "C" {
 
 #include "audio/WavHeader.h"
 #include "audio/WavWriter.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;
@@ -229,28 +230,6 @@ TEST(WavWriter, DestroyedUnclosedStillLeavesCorrectSizes) {
     EXPECT_EQ(decoded->bytes.size(), 333u);
 }
 
-// Lowers the process's file size limit for the length of a test, with the signal that would
-// otherwise end the process ignored, so that writes past the limit fail as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    bool active() const { return active_; }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = SIG_DFL;
-    bool active_ = false;
-};
 
 TEST(WavWriter, ShortWriteIsAFailure) {
     TempDir dir;
@@ -259,7 +238,7 @@ TEST(WavWriter, ShortWriteIsAFailure) {
     const auto block = Ramp16(2 * 400, -4000, 11);  // 400 stereo frames, 1600 bytes
     bool firstOk = false, secondOk = true, thirdOk = true, closed = false;
     {
-        FileSizeLimit fsize(limit);
+        test::FileSizeLimit fsize(limit);
         ASSERT_TRUE(fsize.active());
         WavWriter w;
         ASSERT_TRUE(w.Open(path, 1, 16, 44100));
