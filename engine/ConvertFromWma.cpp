@@ -65,29 +65,22 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
     const VolumeScaling volume(s.AmplifyMp3, s.AmplifyMp3Coeff);
     FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
-    bool end = false;
-    bool failed = false;
-    for (;;) {
-        const int n = reader.ReadFrames(first.data(), second.data(), end);
-        if (n <= 0) {
-            end = true;
-            break;
-        }
-        // A cancel that comes with the last block still lets that block through: the input
-        // is complete then, and nothing of it may be lost.
-        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
-        if (volume.active) AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
-        if (!writer.Encode(first.data(), second.data(), n)) {
-            failed = true;
-            break;
-        }
-        if (end) break;
-    }
+    const BlockLoopResult loop = RunBlockLoop(
+        fileProgress,
+        [&](int& n, bool& end) {
+            n = reader.ReadFrames(first.data(), second.data(), end);
+            return true;
+        },
+        [&](int n) {
+            if (volume.active)
+                AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+            return writer.Encode(first.data(), second.data(), n);
+        });
     // The writer's close flushes the encoder and appends the tag; if that fails the file is
     // not what it should be.
     const bool closed = writer.Close();
     reader.Close();
-    const bool complete = end && !failed && closed;
+    const bool complete = loop.complete() && closed;
     fileProgress.finish(complete);
     if (!complete) DeleteIncompleteOutput(source, destination);
     return complete ? 1 : 0;
@@ -112,8 +105,8 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
         }
     } else {
         output = PcmFormat{s.WAVChannelNum, s.WAVSampleRate, s.WAVBitsPerSample};
-        resampling = !(s.WAVSampleRate == rate && s.WAVBitsPerSample == 16 &&
-                       s.WAVChannelNum == channels);
+        resampling =
+            !(s.WAVSampleRate == rate && s.WAVBitsPerSample == 16 && s.WAVChannelNum == channels);
         if (!writer.Open(destination, s.WAVChannelNum == 2,
                          static_cast<std::uint16_t>(s.WAVBitsPerSample), s.WAVSampleRate)) {
             (void)writer.Close();
@@ -142,46 +135,35 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
 
     FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
-    bool end = false;
-    bool failed = false;
-    for (;;) {
-        const int n = reader.ReadFrames(first.data(), second.data(), end);
-        if (n <= 0) {
-            end = true;
-            break;
-        }
-        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
-        bool written = false;
-        if (resampling) {
-            std::int32_t m = 0;
-            if (resampler.Process(first.data(), second.data(), n, out1.data(),
-                                  out2.empty() ? nullptr : out2.data(), m)) {
-                if (output.bitsPerSample == 16) {
-                    auto* o1 = reinterpret_cast<std::int16_t*>(out1.data());
-                    auto* o2 = reinterpret_cast<std::int16_t*>(out2.empty() ? nullptr : out2.data());
-                    if (volume.active) AmplifyPcm16(o1, o2, m, output.channels, volume.factor);
-                    written = writer.WritePcm16(o1, o2, m);
-                } else {
-                    std::uint8_t* o2 = out2.empty() ? nullptr : out2.data();
-                    if (volume.active)
-                        AmplifyPcm8(out1.data(), o2, m, output.channels, volume.factor);
-                    written = writer.WritePcm8(out1.data(), o2, m);
-                }
+    const BlockLoopResult loop = RunBlockLoop(
+        fileProgress,
+        [&](int& n, bool& end) {
+            n = reader.ReadFrames(first.data(), second.data(), end);
+            return true;
+        },
+        [&](int n) {
+            if (!resampling) {
+                if (volume.active)
+                    AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+                return writer.WritePcm16(first.data(), second.data(), n);
             }
-        } else {
-            if (volume.active)
-                AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
-            written = writer.WritePcm16(first.data(), second.data(), n);
-        }
-        if (!written) {
-            failed = true;
-            break;
-        }
-        if (end) break;
-    }
+            std::int32_t m = 0;
+            if (!resampler.Process(first.data(), second.data(), n, out1.data(),
+                                   out2.empty() ? nullptr : out2.data(), m))
+                return false;
+            if (output.bitsPerSample == 16) {
+                auto* o1 = reinterpret_cast<std::int16_t*>(out1.data());
+                auto* o2 = reinterpret_cast<std::int16_t*>(out2.empty() ? nullptr : out2.data());
+                if (volume.active) AmplifyPcm16(o1, o2, m, output.channels, volume.factor);
+                return writer.WritePcm16(o1, o2, m);
+            }
+            std::uint8_t* o2 = out2.empty() ? nullptr : out2.data();
+            if (volume.active) AmplifyPcm8(out1.data(), o2, m, output.channels, volume.factor);
+            return writer.WritePcm8(out1.data(), o2, m);
+        });
     const bool closed = writer.Close();
     reader.Close();
-    const bool complete = end && !failed && closed;
+    const bool complete = loop.complete() && closed;
     fileProgress.finish(complete);
     if (!complete) DeleteIncompleteOutput(source, destination);
     return complete ? 1 : 0;

@@ -51,10 +51,10 @@ bool beginWriting(const ConversionEnvironment& env, WmaWriter& writer, const Wma
 
 // Ends the file and decides the result: complete only when the whole input was read, every
 // write succeeded and the file was finished properly.
-int finishConversion(WmaWriter& writer, FileProgress& fileProgress, bool end, bool failed,
+int finishConversion(WmaWriter& writer, FileProgress& fileProgress, const BlockLoopResult& loop,
                      const std::string& source, const std::string& destination) {
     const bool ended = writer.End();
-    const bool complete = end && !failed && ended;
+    const bool complete = loop.complete() && ended;
     fileProgress.finish(complete);
     if (!complete) DeleteIncompleteOutput(source, destination);
     return complete ? 1 : 0;
@@ -81,8 +81,8 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
     const int bits = reader.outputBits();
     const int channels = reader.outputChannels();
     writer.SetPcmInput(rate, bits, channels);
-    const WmaRequest request = s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate)
-                                                               : configuredRequest(s);
+    const WmaRequest request =
+        s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate) : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
     const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
@@ -90,39 +90,24 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
                               static_cast<std::uint64_t>(std::max(reader.totalFrames(), 0)));
     // Room for one block of 16-bit samples; 8-bit blocks use the same storage.
     std::array<std::int16_t, WavReader::kMaxBlockFrames> first{}, second{};
-    bool end = false;
-    bool failed = false;
-    for (;;) {
-        int n = 0;
-        if (!reader.Read(first.data(), second.data(), n, end)) {
-            // An undecodable block ends the input; it is complete only if the end was seen.
-            break;
-        }
-        if (n <= 0) {
-            end = true;
-            break;
-        }
-        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
-        bool written;
-        if (bits == 16) {
-            if (volume.active)
-                AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
-            written = writer.WriteFrames16(first.data(), second.data(),
-                                           static_cast<std::uint32_t>(n));
-        } else {
+    const BlockLoopResult loop = RunBlockLoop(
+        fileProgress,
+        // An undecodable block ends the input; it is complete only if the end was seen.
+        [&](int& n, bool& end) { return reader.Read(first.data(), second.data(), n, end); },
+        [&](int n) {
+            const auto frames = static_cast<std::uint32_t>(n);
+            if (bits == 16) {
+                if (volume.active)
+                    AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+                return writer.WriteFrames16(first.data(), second.data(), frames);
+            }
             auto* f8 = reinterpret_cast<std::uint8_t*>(first.data());
             auto* s8 = reinterpret_cast<std::uint8_t*>(second.data());
             if (volume.active) AmplifyPcm8(f8, s8, n, channels, volume.factor);
-            written = writer.WriteFrames8(f8, s8, static_cast<std::uint32_t>(n));
-        }
-        if (!written) {
-            failed = true;
-            break;
-        }
-        if (end) break;
-    }
+            return writer.WriteFrames8(f8, s8, frames);
+        });
     reader.Close();
-    return finishConversion(writer, fileProgress, end, failed, source, destination);
+    return finishConversion(writer, fileProgress, loop, source, destination);
 }
 
 int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
@@ -143,8 +128,8 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
     const int rate = reader.SampleRate();
     const int channels = reader.Channels();
     writer.SetPcmInput(rate, 16, channels);
-    const WmaRequest request = s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate)
-                                                               : configuredRequest(s);
+    const WmaRequest request =
+        s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate) : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
     const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
@@ -152,25 +137,17 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
         reader.TotalFrames() == Mp3Reader::kUnknownLength ? 0 : reader.TotalFrames();
     FileProgress fileProgress(progress, FileNamePart(source), length);
     std::array<std::int16_t, 1152> first{}, second{};
-    bool end = false;
-    bool failed = false;
-    for (;;) {
-        int n = 0;
-        if (!reader.Read(first.data(), second.data(), n, end)) break;  // a decoding error
-        if (n <= 0) {
-            end = true;
-            break;
-        }
-        if (!fileProgress.afterBlock(static_cast<std::uint32_t>(n)) && !end) break;
-        if (volume.active) AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
-        if (!writer.WriteFrames16(first.data(), second.data(), static_cast<std::uint32_t>(n))) {
-            failed = true;
-            break;
-        }
-        if (end) break;
-    }
+    const BlockLoopResult loop = RunBlockLoop(
+        fileProgress,
+        // A decoding error ends the input; it is complete only if the end was seen.
+        [&](int& n, bool& end) { return reader.Read(first.data(), second.data(), n, end); },
+        [&](int n) {
+            if (volume.active)
+                AmplifyPcm16(first.data(), second.data(), n, channels, volume.factor);
+            return writer.WriteFrames16(first.data(), second.data(), static_cast<std::uint32_t>(n));
+        });
     reader.Close();
-    return finishConversion(writer, fileProgress, end, failed, source, destination);
+    return finishConversion(writer, fileProgress, loop, source, destination);
 }
 
 int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
@@ -189,46 +166,40 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
     const int rate = reader.SampleRate();
     const int channels = reader.Channels();
     writer.SetPcmInput(rate, 16, channels);
-    const WmaRequest request =
-        s.AutoDestWMAEncodingParam != 0
-            ? WmaRequest{static_cast<std::uint32_t>(rate),
-                         static_cast<std::uint32_t>(reader.BitRate()),
-                         static_cast<std::uint32_t>(channels)}
-            : configuredRequest(s);
+    const WmaRequest request = s.AutoDestWMAEncodingParam != 0
+                                   ? WmaRequest{static_cast<std::uint32_t>(rate),
+                                                static_cast<std::uint32_t>(reader.BitRate()),
+                                                static_cast<std::uint32_t>(channels)}
+                                   : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
     const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
     FileProgress fileProgress(progress, FileNamePart(source),
                               static_cast<std::uint64_t>(rate) * reader.Duration());
-    bool end = false;
-    bool failed = false;
-    while (!end) {
-        WmSampleBufferPtr buffer;
-        std::uint64_t time = 0;
-        const std::uint32_t frames = reader.ReadRawSample(&buffer, &time, end);
-        if (frames == 0 || !buffer) {
-            end = true;
-            break;
-        }
-        if (!fileProgress.afterBlock(frames) && !end) break;
-        std::uint8_t* bytes = nullptr;
-        std::uint32_t length = 0;
-        if (buffer->GetBufferAndLength(&bytes, &length) != WM_S_OK) {
-            failed = true;
-            break;
-        }
-        if (volume.active)
-            AmplifyPcm16(reinterpret_cast<std::int16_t*>(bytes), nullptr,
-                         static_cast<std::int32_t>(length / 2), 1, volume.factor);
-        // A sample the writer refuses would leave a hole in the output: the file is then
-        // not a complete conversion.
-        if (!writer.WriteRawSample(*buffer, time)) {
-            failed = true;
-            break;
-        }
-    }
+    WmSampleBufferPtr buffer;
+    std::uint64_t time = 0;
+    const BlockLoopResult loop = RunBlockLoop(
+        fileProgress,
+        [&](int& n, bool& end) {
+            buffer.reset();
+            n = static_cast<int>(reader.ReadRawSample(&buffer, &time, end));
+            if (!buffer) n = 0;
+            return true;
+        },
+        [&](int) {
+            std::uint8_t* bytes = nullptr;
+            std::uint32_t length = 0;
+            if (buffer->GetBufferAndLength(&bytes, &length) != WM_S_OK) return false;
+            // Interleaved channels are scaled alike, as one channel of all the samples.
+            if (volume.active)
+                AmplifyPcm16(reinterpret_cast<std::int16_t*>(bytes), nullptr,
+                             static_cast<std::int32_t>(length / 2), 1, volume.factor);
+            // A sample the writer refuses would leave a hole in the output: the file is then
+            // not a complete conversion.
+            return writer.WriteRawSample(*buffer, time);
+        });
     reader.Close();
-    return finishConversion(writer, fileProgress, end, failed, source, destination);
+    return finishConversion(writer, fileProgress, loop, source, destination);
 }
 
 void RegisterConversions(ConversionTable& table, const ConversionEnvironment& env) {
