@@ -11,7 +11,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
+  qt6-qpa-plugins fonts-dejavu-core xdg-utils
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon)
 

@@ -1,0 +1,45 @@
+#include "ui/Dialogs.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tonvexa {
+
+void QtDialogs::showMessage(QWidget* owner, const QString& text, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                    QString::fromLatin1(kProgramCaption), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+QStringList QtDialogs::openFiles(QWidget* owner, const QStringList& filters) {
+    const QString filter = filters.join(QStringLiteral(";;"));
+    return QFileDialog::getOpenFileNames(owner, QString(), QString(), filter);
+}
+
+QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(owner, title, start, QFileDialog::ShowDirsOnly);
+}
+
+int QtDialogs::exec(QDialog& dialog) {
+    return dialog.exec();
+}
+
+std::optional<QString> BrowseForFolder(Dialogs& dialogs, QWidget* owner, const QString& title,
+                                       const QString& initialFolder) {
+    QString start = initialFolder;
+    // The stored folders end with a separator; the picker wants the folder itself (but the
+    // root stays the root).
+    while (start.size() > 1 && (start.endsWith(QLatin1Char('/')) ||
+                                start.endsWith(QDir::separator()))) {
+        start.chop(1);
+    }
+    const QString chosen = dialogs.chooseFolder(owner, title, start);
+    if (chosen.isEmpty()) return std::nullopt;
+    QString folder = QDir::toNativeSeparators(QDir::cleanPath(chosen));
+    if (!folder.endsWith(QDir::separator())) folder += QDir::separator();
+    return folder;
+}
+
+}  // namespace tonvexa
