@@ -29,6 +29,7 @@
 #include "engine/OutputPlaces.h"
 #include "engine/PathUtil.h"
 #include "settings/SettingsStore.h"
+#include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
 #include "wm/WmaFormatList.h"
 
@@ -284,6 +285,7 @@ int convert(const Arguments& a, WmRuntime& runtime) {
 
 int main(int argc, char** argv) {
     using namespace tonvexa;
+    QuietFfmpegLog();
     QCoreApplication app(argc, argv);
     Arguments args;
     bool help = false, version = false;

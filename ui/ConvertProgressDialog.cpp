@@ -51,28 +51,15 @@ void ConvertProgressDialog::pumpMessages() {
 }
 
 void ConvertProgressDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        ProgressDialogFrame::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    // The window system moves the window where it can; elsewhere it follows the pointer.
-    if (QWindow* window = windowHandle(); window != nullptr && window->startSystemMove()) return;
-    dragging_ = true;
-    dragOffset_ = pos() - event->globalPosition().toPoint();
+    if (!dragger_.press(event)) ProgressDialogFrame::mousePressEvent(event);
 }
 
 void ConvertProgressDialog::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() + dragOffset_);
-        event->accept();
-        return;
-    }
-    ProgressDialogFrame::mouseMoveEvent(event);
+    if (!dragger_.move(event)) ProgressDialogFrame::mouseMoveEvent(event);
 }
 
 void ConvertProgressDialog::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) dragging_ = false;
+    dragger_.release(event);
     ProgressDialogFrame::mouseReleaseEvent(event);
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/ConvertProgress.h"
 #include "ui/ProgressDialogFrame.h"
+#include "ui/WindowDragger.h"
 
 namespace tonvexa {
 
@@ -40,9 +41,7 @@ private:
     QLabel* fileText_;
     QProgressBar* fileBar_;
     QProgressBar* batchBar_;
-    // Where the window's corner sits relative to the pointer, while dragging by hand.
-    QPoint dragOffset_;
-    bool dragging_ = false;
+    WindowDragger dragger_{this};
 };
 
 }  // namespace tonvexa

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include <map>
+#include <vector>
+
+#include "ui/CommandIds.h"
+
+class QAction;
+class QWidget;
+
+namespace tonvexa {
+
+// One action per command id, with the text its menu item shows, its icon and its shortcut.
+// Buttons, menu items and shortcuts all trigger these actions; `triggered` reports the id.
+class CommandSet : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CommandSet(QObject* parent = nullptr);
+
+    // The action of a command; every id of CommandId has one.
+    QAction* action(int id) const;
+    std::vector<int> ids() const;
+    // Makes the shortcuts (Ctrl+O, Del, F1) work anywhere in the window.
+    void addShortcutsTo(QWidget* window) const;
+
+Q_SIGNALS:
+    void triggered(int id);
+
+private:
+    QAction* add(int id, const QString& text, const QKeySequence& shortcut = {});
+
+    std::map<int, QAction*> actions_;
+};
+
+}  // namespace tonvexa

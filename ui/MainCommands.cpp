@@ -1,0 +1,183 @@
+#include "ui/MainCommands.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QUrl>
+
+#include "engine/BatchDriver.h"
+#include "engine/DesktopServices.h"
+#include "engine/OutputPlaces.h"
+#include "settings/AppSettings.h"
+#include "settings/SettingsStore.h"
+#include "ui/CommandIds.h"
+#include "ui/Dialogs.h"
+#include "ui/FileAdder.h"
+#include "ui/FileListModel.h"
+#include "ui/ProgramInfo.h"
+#include "ui/SortableListCtrl.h"
+#include "ui/UrlOpener.h"
+#include "ui/WindowBatchHost.h"
+
+namespace tonvexa {
+
+namespace {
+
+// The wait cursor for the length of a scope.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Marks the commands busy for the length of a scope.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
+const QStringList& OpenFileFilters() {
+    static const QStringList filters = {
+        QStringLiteral("All Support Formats (*.wma *.wmv *.asf *.mp3 *.wav)"),
+        QStringLiteral("Windows Media Audio Files (*.wma)"),
+        QStringLiteral("Windows Media Video Files (*.wmv)"),
+        QStringLiteral("Advanced Systems Format (*.asf)"),
+        QStringLiteral("MP3 Files (*.mp3)"),
+        QStringLiteral("WAV Files (*.wav)"),
+        QStringLiteral("All Files (*)"),
+    };
+    return filters;
+}
+
+}  // namespace
+
+MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {}
+
+bool MainCommands::run(int id) {
+    if (busy_) return true;
+    switch (id) {
+        case IdConvertAllMp3: ConvertAll(FormatMp3); return true;
+        case IdConvertAllWma: ConvertAll(FormatWma); return true;
+        case IdConvertAllWav: ConvertAll(FormatWav); return true;
+        case IdConvertSelectedMp3: ConvertSelected(FormatMp3); return true;
+        case IdConvertSelectedWma: ConvertSelected(FormatWma); return true;
+        case IdConvertSelectedWav: ConvertSelected(FormatWav); return true;
+        case IdAddFiles: AddFiles(); return true;
+        case IdAddFolder: AddFolder(); return true;
+        case IdRemove: Remove(); return true;
+        case IdRemoveAll: RemoveAll(); return true;
+        case IdPlaySource: openPath(firstSelectedPath(false)); return true;
+        case IdPlayDestination: openPath(firstSelectedPath(true)); return true;
+        case IdBrowseSourceFolder:
+        case IdBrowseDestinationFolder: {
+            const std::string path = firstSelectedPath(id == IdBrowseDestinationFolder);
+            if (!path.empty()) {
+                WaitCursor wait;
+                p_.desktop.ShowInExplorer(path);
+            }
+            return true;
+        }
+        case IdHomepage: openAddress(kHomePage); return true;
+        case IdCheckLatestVersion: openAddress(kUpdatePage); return true;
+        case IdFeedback: openAddress(kSupportMail); return true;
+        case IdTellAFriend: openAddress(kTellAFriendMail); return true;
+        default: return false;
+    }
+}
+
+void MainCommands::showMessage(const char* text) {
+    p_.dialogs.showMessage(p_.window, QString::fromUtf8(text), MessageIcon::Information);
+}
+
+void MainCommands::ConvertAll(AudioFormatCode target) {
+    BusyScope busy(busy_);
+    WindowBatchHost host(p_.window, p_.list, p_.dialogs, p_.lock);
+    const OutputPlaces places = OutputPlacesFrom(p_.settings);
+    const BatchContext context{host, p_.desktop, p_.table, p_.settings, places};
+    tonvexa::ConvertAll(p_.list.fileModel()->entries(), target, context);
+}
+
+void MainCommands::ConvertSelected(AudioFormatCode target) {
+    BusyScope busy(busy_);
+    WindowBatchHost host(p_.window, p_.list, p_.dialogs, p_.lock);
+    const OutputPlaces places = OutputPlacesFrom(p_.settings);
+    const BatchContext context{host, p_.desktop, p_.table, p_.settings, places};
+    const std::vector<FileEntry*> entries = p_.list.fileModel()->entries();
+    std::vector<bool> selected(entries.size(), false);
+    for (int row : p_.list.selectedRowsInOrder()) selected[static_cast<std::size_t>(row)] = true;
+    tonvexa::ConvertSelected(entries, selected, target, context);
+}
+
+void MainCommands::AddFiles() {
+    // The open-file dialog comes first, without a wait cursor over it.
+    const QStringList chosen = p_.dialogs.openFiles(p_.window, OpenFileFilters());
+    if (chosen.isEmpty()) return;
+    BusyScope busy(busy_);
+    WaitCursor wait;
+    std::vector<std::string> paths;
+    for (const QString& path : chosen) paths.push_back(path.toStdString());
+    p_.adder.AddFilesToList(paths);
+}
+
+void MainCommands::AddFolder() {
+    const std::optional<QString> folder =
+        BrowseForFolder(p_.dialogs, p_.window, QStringLiteral("Please choose a folder:"),
+                        QString::fromStdString(p_.settings.Folder));
+    if (!folder) return;
+    BusyScope busy(busy_);
+    WaitCursor wait;
+    p_.settings.Folder = folder->toStdString();
+    p_.store.SaveSettings(p_.settings, SettingsStore::SaveFolder);
+    p_.adder.AddFolderTree(p_.settings.Folder);
+}
+
+void MainCommands::AddDropped(const std::vector<std::string>& items) {
+    if (busy_ || items.empty()) return;
+    BusyScope busy(busy_);
+    p_.adder.AddDroppedItems(items);
+}
+
+void MainCommands::Remove() {
+    const std::vector<int> rows = p_.list.selectedRowsInOrder();
+    if (rows.empty()) {
+        showMessage(kMessageNoSelection);
+        return;
+    }
+    p_.list.fileModel()->removeRowsAt(rows);
+}
+
+void MainCommands::RemoveAll() {
+    if (p_.list.fileModel()->rowCount() == 0) {
+        showMessage(kMessageEmptyList);
+        return;
+    }
+    p_.list.fileModel()->clear();
+}
+
+std::string MainCommands::firstSelectedPath(bool destination) const {
+    const std::vector<int> rows = p_.list.selectedRowsInOrder();
+    if (rows.empty()) return {};
+    const FileEntry* entry = p_.list.fileModel()->entry(rows.front());
+    if (entry == nullptr) return {};
+    return destination ? entry->destinationPath : entry->sourcePath;
+}
+
+void MainCommands::openPath(const std::string& path) {
+    if (path.empty()) return;
+    WaitCursor wait;
+    (void)p_.opener.open(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void MainCommands::openAddress(const char* address) {
+    WaitCursor wait;
+    (void)p_.opener.open(QUrl(QString::fromUtf8(address), QUrl::TolerantMode));
+}
+
+}  // namespace tonvexa

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+#include "engine/AudioFormat.h"
+
+class QWidget;
+
+namespace tonvexa {
+
+struct AppSettings;
+class ConversionTable;
+class DesktopServices;
+class Dialogs;
+class FileAdder;
+class SettingsStore;
+class SortableListCtrl;
+class UrlOpener;
+
+// The file and web commands of the main window: converting, adding and removing files,
+// playing and showing them, and the web addresses. Commands that belong to the window itself
+// (its menus, help, About, minimising and closing) stay with the window.
+class MainCommands : public QObject {
+    Q_OBJECT
+
+public:
+    struct Parts {
+        QWidget* window;
+        SortableListCtrl& list;
+        Dialogs& dialogs;
+        UrlOpener& opener;
+        DesktopServices& desktop;
+        AppSettings& settings;
+        SettingsStore& store;
+        FileAdder& adder;
+        const ConversionTable& table;
+        // Disables or re-enables the window's controls during long work.
+        std::function<void(bool enabled)> lock;
+    };
+
+    explicit MainCommands(Parts parts, QObject* parent = nullptr);
+
+    // Runs a command; false when the id is not one of these commands.
+    bool run(int id);
+    // True while a batch or an adding operation runs; commands are refused meanwhile.
+    bool busy() const { return busy_; }
+
+    void ConvertAll(AudioFormatCode target);
+    void ConvertSelected(AudioFormatCode target);
+    void AddFiles();
+    void AddFolder();
+    void Remove();
+    void RemoveAll();
+    void AddDropped(const std::vector<std::string>& items);
+
+private:
+    // The first selected row's entry path (source or destination); empty when none.
+    std::string firstSelectedPath(bool destination) const;
+    void openPath(const std::string& path);
+    void openAddress(const char* address);
+    void showMessage(const char* text);
+
+    Parts p_;
+    bool busy_ = false;
+};
+
+}  // namespace tonvexa

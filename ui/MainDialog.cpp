@@ -1,0 +1,377 @@
+#include "ui/MainDialog.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+
+#include "engine/MediaProbe.h"
+#include "settings/SettingsStore.h"
+#include "ui/AboutDialog.h"
+#include "ui/Artwork.h"
+#include "ui/CommandIds.h"
+#include "ui/Commands.h"
+#include "ui/Dialogs.h"
+#include "ui/DialogUnits.h"
+#include "ui/FileAdder.h"
+#include "ui/FileListModel.h"
+#include "ui/HelpWindow.h"
+#include "ui/ImageButton.h"
+#include "ui/MainCommands.h"
+#include "ui/PopupMenus.h"
+#include "ui/ProgramInfo.h"
+#include "ui/SortableListCtrl.h"
+
+namespace tonvexa {
+
+namespace {
+
+struct CommandButton {
+    int id;
+    const char* text;
+    const char* tip;
+    int y;
+};
+
+// The seven command buttons down the left panel.
+constexpr CommandButton kCommandButtons[] = {
+    {IdAddFiles, "&Add Files", "Add WMA/WMV/ASF/MP3/WAV files", 72},
+    {IdAddFolder, "Add &Folder", "Add WMA/WMV/ASF/MP3/WAV files from a folder", 112},
+    {IdRemoveAll, "Remove A&ll", "Remove all files from list", 154},
+    {IdConvertAllMp3, "Convert to M&P3", "Convert all files to MP3 format", 197},
+    {IdConvertAllWma, "Convert to W&MA", "Convert all files to WMA format", 239},
+    {IdConvertAllWav, "Convert to &WAV", "Convert all files to WAV format", 281},
+    {IdOptions, "&Options", "Options", 323},
+};
+constexpr int kCommandButtonX = 11;
+
+struct TitleButton {
+    int id;
+    Art icon;
+    const char* tip;
+    int x;
+};
+
+constexpr TitleButton kTitleButtons[] = {
+    {IdHelpButton, Art::HelpIcon, "Help", 624},
+    {IdMinimize, Art::MinimizeIcon, "Minimize", 647},
+    {IdClose, Art::CloseIcon, "Close", 669},
+};
+constexpr int kTitleButtonY = 11;
+constexpr int kTitleButtonSize = 21;
+
+const QRect kListRect(137, 63, 552, 465);
+const QRect kHomeLinkRect(9, 507, 113, 20);
+
+const QColor kButtonText(0x35, 0x35, 0x35);
+
+QFont ButtonFont(bool underline) {
+    QFont font = DialogFont();
+    font.setPixelSize(11);
+    font.setBold(true);
+    font.setUnderline(underline);
+    return font;
+}
+
+}  // namespace
+
+MainDialog::MainDialog(const MainServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowSystemMenuHint),
+      services_(services),
+      environment_{settings_, wmaFormats_, services.runtime} {
+    services_.store.LoadSettings(settings_);
+    setObjectName(QStringLiteral("MainDialog"));
+    setWindowTitle(QStringLiteral("Tonvexa"));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(kWidth, kHeight);
+    setFont(DialogFont());
+    setAcceptDrops(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    face_ = new QWidget(this);
+    face_->setObjectName(QStringLiteral("face"));
+    face_->setGeometry(0, 0, kWidth, kHeight);
+
+    commands_ = std::make_unique<CommandSet>();
+    model_ = new FileListModel(this);
+    list_ = new SortableListCtrl(model_, face_);
+    list_->setObjectName(QString::number(1007));
+    list_->setGeometry(kListRect);
+
+    createButtons();
+    applyArtwork();
+
+    menus_ = std::make_unique<PopupMenus>(*commands_, [this] {
+        ListState state;
+        state.rowCount = model_->rowCount();
+        const std::vector<int> selected = list_->selectedRowsInOrder();
+        state.selectedCount = static_cast<int>(selected.size());
+        if (selected.size() == 1) {
+            const FileEntry* entry = model_->entry(selected.front());
+            state.selectedHasDestination = entry != nullptr && !entry->destinationPath.empty();
+        }
+        return state;
+    });
+
+    const auto lock = [this](bool enabled) { setControlsEnabled(enabled); };
+    adder_ = std::make_unique<FileAdder>(
+        *model_, [this](const std::string& path) { return ProbeFile(path, services_.runtime); },
+        this, services_.dialogs, lock);
+    RegisterConversions(table_, environment_);
+    fileCommands_ = std::make_unique<MainCommands>(MainCommands::Parts{
+        this, *list_, services_.dialogs, services_.opener, services_.desktop, settings_,
+        services_.store, *adder_, table_, lock});
+
+    connect(commands_.get(), &CommandSet::triggered, this, &MainDialog::runCommand);
+    commands_->addShortcutsTo(this);
+    connect(list_, &SortableListCtrl::contextMenuWanted, this, &MainDialog::ShowContextMenu);
+    connect(list_, &SortableListCtrl::rowDoubleClicked, this,
+            [this](int) { runCommand(IdPlaySource); });
+
+    // Tab goes down the command buttons, into the list, then along the links and the
+    // title-bar buttons.
+    QWidget* previous = nullptr;
+    for (int id : {IdAddFiles, IdAddFolder, IdRemoveAll, IdConvertAllMp3, IdConvertAllWma,
+                   IdConvertAllWav, IdOptions, 1007, IdHomepage, IdHelpButton, IdMinimize,
+                   IdClose}) {
+        QWidget* next = id == 1007 ? static_cast<QWidget*>(list_) : button(id);
+        if (previous != nullptr) setTabOrder(previous, next);
+        previous = next;
+    }
+    list_->setFocus();
+
+    BuildWmaFormatList(services_.runtime, wmaFormats_);
+}
+
+MainDialog::~MainDialog() {
+    if (help_) delete help_.data();
+    // The commands hold references to the list and the adder; they go first.
+    fileCommands_.reset();
+    adder_.reset();
+    menus_.reset();
+}
+
+void MainDialog::createButtons() {
+    for (const CommandButton& b : kCommandButtons) {
+        auto* button = new ImageButton(face_);
+        button->setObjectName(QString::number(b.id));
+        button->setText(QString::fromLatin1(b.text));
+        button->setToolTip(QString::fromLatin1(b.tip));
+        button->move(kCommandButtonX, b.y);
+        button->resize(107, 27);
+        button->SetFont(ButtonFont(false), false);
+        button->SetTextColours(kButtonText, kButtonText, false);
+        button->SetTextOffset(0, -1, false);
+        button->SetBorder(false, false);
+        button->SetDrawFocus(true, false);
+        buttons_[b.id] = button;
+    }
+    for (const TitleButton& b : kTitleButtons) {
+        auto* button = new ImageButton(face_);
+        button->setObjectName(QString::number(b.id));
+        button->setToolTip(QString::fromLatin1(b.tip));
+        button->setAccessibleName(QString::fromLatin1(b.tip));
+        button->setGeometry(b.x, kTitleButtonY, kTitleButtonSize, kTitleButtonSize);
+        button->SetDrawText(false, false);
+        button->SetDrawFocus(true, false);
+        buttons_[b.id] = button;
+    }
+    auto* home = new ImageButton(face_);
+    home->setObjectName(QString::number(IdHomepage));
+    home->setText(QString::fromLatin1(kHomeHost));
+    home->setToolTip(QStringLiteral("Visit Tonvexa Homepage"));
+    home->setGeometry(kHomeLinkRect);
+    home->SetFont(ButtonFont(true), false);
+    // Blue, and red while the pointer is over it.
+    home->SetTextColours(QColor(0, 0, 255), QColor(255, 0, 0), false);
+    home->SetBorder(false, false);
+    home->SetPressedOffset(false, false);
+    home->SetDrawFocus(true, false);
+    buttons_[IdHomepage] = home;
+
+    for (const auto& [id, button] : buttons_) {
+        const int command = id;
+        connect(button, &QAbstractButton::clicked, this, [this, command] { runCommand(command); });
+    }
+}
+
+void MainDialog::applyArtwork() {
+    const qreal ratio = devicePixelRatioF();
+    background_ = ArtworkPixmap(Art::Background, ratio);
+    const QCursor pointer = PointerCursor(ratio);
+    const QPixmap normal = ArtworkPixmap(Art::ButtonNormal, ratio);
+    const QPixmap hot = ArtworkPixmap(Art::ButtonHot, ratio);
+    for (const CommandButton& b : kCommandButtons) {
+        ImageButton* button = buttons_.at(b.id);
+        button->SetBackgroundImage(&background_, false);
+        button->SetBitmaps(normal, hot, true, false);
+        button->SetCursor(pointer);
+        button->update();
+    }
+    for (const TitleButton& b : kTitleButtons) {
+        ImageButton* button = buttons_.at(b.id);
+        const QPixmap icon = ArtworkPixmap(b.icon, ratio);
+        button->SetBackgroundImage(&background_, false);
+        button->SetIcon(icon, icon, false, false);
+        button->SetCursor(pointer);
+        button->update();
+    }
+    ImageButton* home = buttons_.at(IdHomepage);
+    home->SetBackgroundImage(&background_, false);
+    home->SetCursor(pointer);
+    home->update();
+    update();
+}
+
+ImageButton* MainDialog::button(int id) const {
+    const auto found = buttons_.find(id);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+bool MainDialog::controlsEnabled() const {
+    return face_->isEnabled();
+}
+
+void MainDialog::setControlsEnabled(bool enabled) {
+    face_->setEnabled(enabled);
+    for (int id : commands_->ids()) commands_->action(id)->setEnabled(enabled);
+}
+
+void MainDialog::runCommand(int id) {
+    if (!controlsEnabled() || fileCommands_->busy()) return;
+    switch (id) {
+        case IdHelpButton: {
+            ImageButton* help = button(IdHelpButton);
+            menus_->helpMenu()->popup(help->mapToGlobal(QPoint(0, help->height())));
+            return;
+        }
+        case IdMinimize:
+            showMinimized();
+            return;
+        case IdClose:
+            close();
+            return;
+        case IdHelpTopics:
+            ShowHelpTopics();
+            return;
+        case IdAbout:
+            ShowAbout();
+            return;
+        case IdOptions:
+            if (options_) options_();
+            return;
+        default:
+            fileCommands_->run(id);
+    }
+}
+
+void MainDialog::ShowContextMenu(const QPoint& globalPos) {
+    if (!controlsEnabled()) return;
+    menus_->contextMenu()->popup(globalPos);
+}
+
+void MainDialog::ShowAbout() {
+    AboutDialog about(services_.opener, services_.dialogs, this);
+    services_.dialogs.exec(about);
+}
+
+void MainDialog::ShowHelpTopics() {
+    if (help_) {
+        help_->bringToFront();
+        return;
+    }
+    openHelp(false);
+}
+
+void MainDialog::openHelp(bool maximised) {
+    help_ = new HelpWindow();
+    help_->setAttribute(Qt::WA_DeleteOnClose);
+    help_->setUrlOpener(&services_.opener);
+    if (maximised) {
+        help_->showMaximized();
+    } else {
+        help_->show();
+    }
+}
+
+void MainDialog::firstRunCheck() {
+    const std::optional<std::int32_t> stored = services_.store.ReadFirstRun();
+    const bool firstRun = !stored || *stored != 0;
+    if (!firstRun) return;
+    services_.store.WriteFirstRun(0);
+    openHelp(true);
+}
+
+void MainDialog::paintEvent(QPaintEvent* /*event*/) {
+    // Moving to a screen of another scale renders the artwork afresh, so it stays sharp.
+    if (!qFuzzyCompare(background_.devicePixelRatio(), devicePixelRatioF())) applyArtwork();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, background_);
+}
+
+void MainDialog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    // The help opens once the window stands, so that it comes up in front of it.
+    QTimer::singleShot(0, this, &MainDialog::firstRunCheck);
+}
+
+void MainDialog::closeEvent(QCloseEvent* event) {
+    if (fileCommands_->busy()) {
+        // A batch or an adding operation runs inside this window's commands; it ends first.
+        event->ignore();
+        return;
+    }
+    if (help_) help_->close();
+    event->accept();
+}
+
+void MainDialog::mousePressEvent(QMouseEvent* event) {
+    if (!dragger_.press(event)) QWidget::mousePressEvent(event);
+}
+
+void MainDialog::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragger_.move(event)) QWidget::mouseMoveEvent(event);
+}
+
+void MainDialog::mouseReleaseEvent(QMouseEvent* event) {
+    if (!dragger_.release(event)) QWidget::mouseReleaseEvent(event);
+}
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!controlsEnabled() || !event->mimeData()->hasUrls()) return;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void MainDialog::dropEvent(QDropEvent* event) {
+    std::vector<std::string> items;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) items.push_back(url.toLocalFile().toStdString());
+    }
+    if (items.empty()) return;
+    event->acceptProposedAction();
+    // The file manager waits for the drop to finish; the search and the adding run after it.
+    QTimer::singleShot(0, this, [this, items] {
+        if (controlsEnabled()) fileCommands_->AddDropped(items);
+    });
+}
+
+}  // namespace tonvexa
