@@ -54,7 +54,7 @@ std::vector<int> inkOf(const QImage& image, const QColor& paper = kPaper) {
     return ink;
 }
 
-// A colour as a pixel of an image holds it (palette colours may carry another colour spec,
+// A colour as a pixel of an image holds it (palette colours may be held in another colour model,
 // which QColor's comparison would tell apart).
 QColor asPixel(const QColor& colour) {
     return QColor::fromRgba(colour.rgba());
