@@ -91,6 +91,7 @@ private:
     void applyArtwork();
     void setControlsEnabled(bool enabled);
     void firstRunCheck();
+    void centreOnScreen();
     void openHelp(bool maximised);
 
     MainServices services_;
