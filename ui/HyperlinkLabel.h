@@ -13,7 +13,8 @@ class UrlOpener;
 // over it, purple once its address was opened, a hand cursor and a tooltip with the address.
 // A click (or Enter or Space when it has the keyboard focus) opens the address through the
 // URL opener; when that fails, a message names the reason. Screen readers see it as a link
-// named by its text.
+// named by its text. As in a dialog's static text, "&" in the text marks a mnemonic ("&&"
+// shows one), and the text sits at the top left unless the caller aligns it otherwise.
 class HyperlinkLabel : public QLabel {
     Q_OBJECT
 
@@ -54,19 +55,29 @@ public:
     // without a text of their own).
     static QString ReasonText(int code);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     void opened();
 
 protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Shows the address as the tooltip, refits the label and repaints it.
     void applyLook();
     void fitToText();
+    QFont underlinedFont() const;
+    // The text's size in the underlined font, plus the frame.
+    QSize fittedSize() const;
 
     QColor linkColour_ = kLinkColour;
     QColor visitedColour_ = kVisitedColour;

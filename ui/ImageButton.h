@@ -15,8 +15,8 @@ namespace tonvexa {
 // window's background image that lies under it, shows a face (a bitmap at its own size, or an
 // icon centred) that changes while the pointer is over it, draws its text in its own font and
 // colours, and shows its own cursor. It paints from its state alone, so a test can render it.
-// Its text (mnemonic included) is the accessible name; an image-only button gets its name
-// from the caller.
+// Its text, without the mnemonic marker, is the accessible name; an image-only button gets
+// its name from the caller (setAccessibleName).
 class ImageButton : public QAbstractButton {
     Q_OBJECT
 
@@ -62,11 +62,18 @@ protected:
 
 private:
     void clearImages();
-    void update(bool redraw);
+    // Repaints when asked to. Not called update(): that would hide QWidget::update() from
+    // every caller of the button.
+    void redrawIf(bool redraw);
+    bool setFaces(QPixmap& normalSlot, QPixmap& hotSlot, const QPixmap& normal, const QPixmap& hot,
+                  bool resize, bool redraw);
+    // The extra size around a face: the border and the pressed offset.
+    QSize chromeSize() const;
     const QPixmap& capturedBackground();
 
     const QPixmap* backgroundImage_ = nullptr;
     QPixmap backgroundCache_;
+    qint64 backgroundCacheKey_ = 0;  // the image the cache was cut from
     QPixmap normalBitmap_, hotBitmap_;
     QPixmap normalIcon_, hotIcon_;
     std::optional<QCursor> cursor_;
