@@ -1,0 +1,207 @@
+#include "settings/pages/COptWavPage.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <iterator>
+
+#include "settings/AppSettings.h"
+#include "settings/pages/PageControls.h"
+
+namespace tonvexa {
+
+namespace {
+
+struct WavPreset {
+    const char* label;
+    int bits;
+    int sampleRate;
+    int channelIndex;
+};
+
+constexpr WavPreset kPresets[] = {
+    {"11025 Hz, 8 bits, Mono (low quality, smaller file size)", 8, 11025, COptWavPage::Mono},
+    {"22050 Hz, 16 bits, Stereo (OK quality, small size)", 16, 22050, COptWavPage::Stereo},
+    {"32000 Hz, 16 bits, Stereo (medium quality, normal size)", 16, 32000, COptWavPage::Stereo},
+    {"44100Hz, 16 bits, Stereo (high quality, large size)", 16, 44100, COptWavPage::Stereo},
+};
+constexpr int kAutoItem = 0;
+constexpr int kCustomItem = 1 + static_cast<int>(std::size(kPresets));
+
+constexpr int kSampleRates[] = {6000,  8000,  11025, 12000, 16000, 22050,
+                                24000, 32000, 44100, 48000, 88200, 96000};
+
+}  // namespace
+
+COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
+    : OptionsPage(QStringLiteral("WAV Options"), parent) {
+    presets_ = new QComboBox(this);
+    SetControlId(presets_, 1051);
+    presets_->addItem(QStringLiteral("Auto"), kAutoItem);
+    for (int i = 0; i < static_cast<int>(std::size(kPresets)); ++i)
+        presets_->addItem(QString::fromLatin1(kPresets[i].label), i + 1);
+    presets_->addItem(QStringLiteral("Custom"), kCustomItem);
+    customIndex_ = presets_->count() - 1;
+
+    auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
+    sampleRates_ = new QComboBox(parameters);
+    SetControlId(sampleRates_, 1044);
+    for (int rate : kSampleRates) sampleRates_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
+    widths_ = new QComboBox(parameters);
+    SetControlId(widths_, 1043);
+    widths_->addItem(QStringLiteral("8 bits"), 8);
+    widths_->addItem(QStringLiteral("16 bits"), 16);
+
+    channels_ = new QButtonGroup(this);
+    auto* channelRow = new QHBoxLayout;
+    const struct {
+        int id;
+        const char* text;
+        int index;
+    } channelButtons[] = {{1060, "&Mono", Mono}, {1061, "&Stereo", Stereo}};
+    for (const auto& b : channelButtons) {
+        auto* radio = new QRadioButton(QString::fromLatin1(b.text), parameters);
+        SetControlId(radio, b.id);
+        channels_->addButton(radio, b.index);
+        channelRow->addWidget(radio);
+    }
+    channelRow->addStretch(1);
+
+    auto* grid = new QGridLayout(parameters);
+    grid->addWidget(BuddyLabel(QStringLiteral("Sample &Frequency:"), sampleRates_, parameters), 0,
+                    0);
+    grid->addWidget(sampleRates_, 0, 1);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Bits:"), widths_, parameters), 1, 0);
+    grid->addWidget(widths_, 1, 1);
+    grid->addLayout(channelRow, 2, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+
+    amplify_ = new AmplifyControls(1028, 1011, 1015, dialogs, this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* presetRow = new QHBoxLayout;
+    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_, this));
+    presetRow->addWidget(presets_, 1);
+    layout->addLayout(presetRow);
+    layout->addWidget(parameters);
+    layout->addWidget(amplify_->box());
+    layout->addStretch(1);
+
+    connect(presets_, &QComboBox::activated, this, &COptWavPage::presetChosen);
+    connect(sampleRates_, &QComboBox::activated, this,
+            [this] { parameterChosen(sampleRates_, sampleRate_); });
+    connect(widths_, &QComboBox::activated, this, [this] { parameterChosen(widths_, bits_); });
+    connect(channels_, &QButtonGroup::idClicked, this, &COptWavPage::channelClicked);
+}
+
+void COptWavPage::LoadFrom(const AppSettings& s) {
+    auto_ = s.AutoDestWAVEncodingParam != 0;
+    sampleRate_ = s.WAVSampleRate;
+    channelIndex_ = s.WAVChannelNum - 1;
+    bits_ = s.WAVBitsPerSample;
+    amplifyOn_ = s.AmplifyWav != 0;
+    coefficient_ = s.AmplifyWavCoeff;
+    reinitialize();
+}
+
+void COptWavPage::initialize() {
+    int preset = -1;
+    if (auto_) {
+        preset = kAutoItem;
+    } else {
+        for (int i = 0; i < static_cast<int>(std::size(kPresets)); ++i) {
+            const WavPreset& p = kPresets[i];
+            if (p.bits == bits_ && p.sampleRate == sampleRate_ && p.channelIndex == channelIndex_)
+                preset = i + 1;
+        }
+    }
+    presets_->setCurrentIndex(preset >= 0 ? preset : customIndex_);
+    if (!SelectItemWithData(widths_, bits_)) widths_->setCurrentIndex(0);
+    if (!SelectItemWithData(sampleRates_, sampleRate_)) sampleRates_->setCurrentIndex(0);
+    if (QAbstractButton* radio = channels_->button(channelIndex_)) {
+        radio->setChecked(true);
+    } else {
+        channels_->setExclusive(false);
+        for (QAbstractButton* b : channels_->buttons()) b->setChecked(false);
+        channels_->setExclusive(true);
+    }
+    amplify_->load(amplifyOn_, coefficient_);
+    setParametersEnabled(!auto_);
+}
+
+void COptWavPage::setParametersEnabled(bool enabled) {
+    widths_->setEnabled(enabled);
+    sampleRates_->setEnabled(enabled);
+    for (QAbstractButton* radio : channels_->buttons()) radio->setEnabled(enabled);
+}
+
+void COptWavPage::selectCustom() {
+    if (presets_->currentIndex() != customIndex_) presets_->setCurrentIndex(customIndex_);
+}
+
+void COptWavPage::readExchange() {
+    if (channels_->checkedId() >= 0) channelIndex_ = channels_->checkedId();
+    amplify_->read(amplifyOn_, coefficient_, false);
+}
+
+void COptWavPage::presetChosen(int index) {
+    const int item = presets_->itemData(index).toInt();
+    if (item == kAutoItem) {
+        setParametersEnabled(false);
+        return;
+    }
+    if (!sampleRates_->isEnabled()) setParametersEnabled(true);
+    readExchange();
+    if (item == kCustomItem) return;
+    const WavPreset& p = kPresets[item - 1];
+    SelectItemWithData(widths_, p.bits);
+    SelectItemWithData(sampleRates_, p.sampleRate);
+    bits_ = p.bits;
+    sampleRate_ = p.sampleRate;
+    channelIndex_ = p.channelIndex;
+    channels_->button(channelIndex_)->setChecked(true);
+}
+
+void COptWavPage::parameterChosen(QComboBox* list, int& value) {
+    const std::optional<int> chosen = ChosenData(list);
+    if (!chosen || *chosen == value) return;
+    selectCustom();
+    value = *chosen;
+}
+
+void COptWavPage::channelClicked() {
+    const int before = channelIndex_;
+    readExchange();
+    if (channelIndex_ != before) selectCustom();
+}
+
+bool COptWavPage::CanLeave() {
+    if (!activated()) return true;
+    if (!amplify_->read(amplifyOn_, coefficient_, true)) return false;
+    readExchange();
+    return true;
+}
+
+void COptWavPage::SaveTo(AppSettings& s) {
+    if (activated()) {
+        readExchange();
+        auto_ = presets_->currentIndex() == kAutoItem;
+        bits_ = ChosenData(widths_).value_or(bits_);
+        sampleRate_ = ChosenData(sampleRates_).value_or(sampleRate_);
+    }
+    s.AutoDestWAVEncodingParam = auto_ ? 1 : 0;
+    if (!auto_) {
+        s.WAVSampleRate = sampleRate_;
+        s.WAVChannelNum = channelIndex_ + 1;
+        s.WAVBitsPerSample = bits_;
+    }
+    s.AmplifyWav = amplifyOn_ ? 1 : 0;
+    s.AmplifyWavCoeff = coefficient_;
+}
+
+}  // namespace tonvexa
