@@ -1,7 +1,9 @@
 #include "settings/pages/COptSheet.h"
 
 #include <QDialogButtonBox>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +23,22 @@ COptSheet::COptSheet(QWidget* parent) : QDialog(parent) {
     connect(buttons_, &QDialogButtonBox::accepted, this, &COptSheet::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &COptSheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, &COptSheet::tabChosen);
+    // The tab widget steps through its tabs with Ctrl+Tab only when the key reaches it, which
+    // some controls (a drop-down list) do not let happen; these work wherever the focus is.
+    const struct {
+        QKeySequence keys;
+        int step;
+    } steps[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                 {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                 {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto& s : steps) {
+        const int step = s.step;
+        connect(new QShortcut(s.keys, this), &QShortcut::activated, this, [this, step] {
+            if (pageCount() > 0)
+                tabs_->setCurrentIndex((current_ + step + pageCount()) % pageCount());
+        });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
