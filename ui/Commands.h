@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 
 #include <map>

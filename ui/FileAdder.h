@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/FileEntry.h"
+#include "ui/LoadProgressDialog.h"
 
 class QWidget;
 
@@ -16,7 +17,6 @@ namespace tonvexa {
 
 class Dialogs;
 class FileListModel;
-class LoadProgressDialog;
 
 // Adding files to the list, whichever way they come (the open-file dialog, a folder, a drop):
 // each file is probed with the reader of its format and appended as a row, a progress dialog

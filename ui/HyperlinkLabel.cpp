@@ -241,7 +241,8 @@ void HyperlinkLabel::leaveEvent(QEvent* event) {
 }
 
 void HyperlinkLabel::mousePressEvent(QMouseEvent* event) {
-    // Taking the press makes the release come here, which is where the click is.
+    // The press is the link's: it must not reach the window behind, which may take a press on
+    // its background as the start of a move.
     if (event->button() == Qt::LeftButton) {
         event->accept();
     } else {

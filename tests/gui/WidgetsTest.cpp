@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -53,7 +54,7 @@ std::vector<int> inkOf(const QImage& image, const QColor& paper = kPaper) {
     return ink;
 }
 
-// A colour as a pixel of an image holds it (palette colours may carry another colour spec,
+// A colour as a pixel of an image holds it (palette colours may be held in another colour model,
 // which QColor's comparison would tell apart).
 QColor asPixel(const QColor& colour) {
     return QColor::fromRgba(colour.rgba());
@@ -147,49 +148,34 @@ TEST_F(ImageButtonTest, FlatBorderShowsWhileHoveredRaisedAndWhilePressedSunken) 
     const QColor shadow = asPixel(button.palette().color(QPalette::Dark));
     ASSERT_NE(light, shadow);
 
-    struct Corners {
-        QColor topLeft, topRight, bottomLeft, bottomRight, inside;
-    };
+    // Top-left, top-right, bottom-left and bottom-right pixel, and one inside.
+    using Corners = std::array<QColor, 5>;
     auto corners = [&] {
         const QImage image = renderAt(button);
         return Corners{image.pixelColor(0, 0), image.pixelColor(29, 0), image.pixelColor(0, 19),
                        image.pixelColor(29, 19), image.pixelColor(5, 5)};
     };
+    // The bottom-right colour takes the top-right and bottom-left corners.
+    auto frame = [](const QColor& topLeft, const QColor& bottomRight, const QColor& inside) {
+        return Corners{topLeft, bottomRight, bottomRight, bottomRight, inside};
+    };
 
-    Corners c = corners();
-    EXPECT_EQ(c.topLeft, kNormalFace);
-    EXPECT_EQ(c.bottomRight, kNormalFace);
-
+    EXPECT_EQ(corners(), frame(kNormalFace, kNormalFace, kNormalFace));
     hover(button, true);
-    c = corners();
-    EXPECT_EQ(c.topLeft, light);
-    EXPECT_EQ(c.topRight, shadow);
-    EXPECT_EQ(c.bottomLeft, shadow);
-    EXPECT_EQ(c.bottomRight, shadow);
-    EXPECT_EQ(c.inside, kHotFace);
-
+    EXPECT_EQ(corners(), frame(light, shadow, kHotFace));
     button.setDown(true);
-    c = corners();
-    EXPECT_EQ(c.topLeft, shadow);
-    EXPECT_EQ(c.bottomRight, light);
-
+    EXPECT_EQ(corners(), frame(shadow, light, kHotFace));
     // Pressed shows the sunken border even when the pointer has left.
     hover(button, false);
-    c = corners();
-    EXPECT_EQ(c.topLeft, shadow);
-    EXPECT_EQ(c.inside, kHotFace);
-
+    EXPECT_EQ(corners(), frame(shadow, light, kHotFace));
     button.setDown(false);
-    EXPECT_EQ(corners().topLeft, kNormalFace);
+    EXPECT_EQ(corners(), frame(kNormalFace, kNormalFace, kNormalFace));
 
     button.SetFlat(false);
-    c = corners();
-    EXPECT_EQ(c.topLeft, light);
-    EXPECT_EQ(c.bottomRight, shadow);
-
+    EXPECT_EQ(corners(), frame(light, shadow, kNormalFace));
     button.SetBorder(false);
     hover(button, true);
-    EXPECT_EQ(corners().topLeft, kHotFace);
+    EXPECT_EQ(corners(), frame(kHotFace, kHotFace, kHotFace));
 }
 
 TEST_F(ImageButtonTest, HotFaceSwapsInPlaceAndPressingShiftsItOnePixel) {
@@ -256,16 +242,6 @@ TEST_F(ImageButtonTest, TextColoursFollowHoverAndDisabling) {
     image = renderAt(button);
     EXPECT_EQ(countOf(image, grey), textPixels);
     EXPECT_EQ(countOf(image, hot), 0);
-
-    // The text offset moves the text and nothing else.
-    button.setEnabled(true);
-    hover(button, false);
-    const std::vector<int> before = inkOf(renderAt(button));
-    button.SetTextOffset(0, -1);
-    std::vector<int> after = inkOf(renderAt(button));
-    ASSERT_EQ(after.size(), before.size());
-    for (int& i : after) i += button.width();
-    EXPECT_EQ(after, before);
 }
 
 TEST_F(ImageButtonTest, ResizingToTheFaceAddsTheBorderAndThePressedOffset) {
@@ -424,8 +400,9 @@ TEST_F(HyperlinkLabelTest, UnderlineModesAndHoverColour) {
 TEST_F(HyperlinkLabelTest, AnOpenedLinkTurnsPurpleAndStays) {
     label->SetUnderline(HyperlinkLabel::UnderlineAlways);
     QSignalSpy opened(label, &HyperlinkLabel::opened);
-    hover(*label, true);
-    QTest::mouseClick(label, Qt::LeftButton);
+    // Clicked through the window, as the pointer does.
+    activate(*window);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, label->geometry().center());
     ASSERT_EQ(opener.urls.size(), 1);
     EXPECT_EQ(opener.urls[0], QUrl(QStringLiteral("https://www.tonvexa.example/")));
     EXPECT_EQ(opened.count(), 1);

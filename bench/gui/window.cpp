@@ -1,0 +1,127 @@
+// The window's first figures: the time from the program's start to its main window shown,
+// and the time to add 1,000 WAV files of a folder to the list, beside the command-line
+// converter probing the same files (which reads each file's header the same way, without a
+// window). The ratio says what the window's list and progress dialog add to the reading.
+//
+// Usage: bench_window [files, default 1000]   (needs a display; QT_QPA_PLATFORM=offscreen works)
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/DesktopServices.h"
+#include "settings/SettingsStore.h"
+#include "ui/Dialogs.h"
+#include "ui/FileListModel.h"
+#include "ui/MainCommands.h"
+#include "ui/MainDialog.h"
+#include "ui/UrlOpener.h"
+#include "wm/FfmpegLog.h"
+#include "wm/FfmpegWmRuntime.h"
+
+using namespace tonvexa;
+
+namespace {
+
+// One second of 44.1 kHz stereo silence with a plain 44-byte header.
+void WriteWav(const std::string& path) {
+    const std::uint32_t dataSize = 44100 * 4;
+    std::ofstream out(path, std::ios::binary);
+    const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + dataSize);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(2);
+    u32(44100);
+    u32(44100 * 4);
+    u16(4);
+    u16(16);
+    out.write("data", 4);
+    u32(dataSize);
+    const std::vector<char> silence(dataSize, 0);
+    out.write(silence.data(), static_cast<std::streamsize>(silence.size()));
+}
+
+class QuietDesktop : public DesktopServices {
+public:
+    void ShowInExplorer(const std::string&) override {}
+};
+
+class NoOpener : public UrlOpener {
+public:
+    int open(const QUrl&) override { return kOpenSucceeded; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    const int files = argc > 1 ? std::atoi(argv[1]) : 1000;
+    QuietFfmpegLog();
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+
+    QTemporaryDir temp;
+    const std::string folder = temp.filePath(QStringLiteral("music")).toStdString();
+    std::filesystem::create_directories(folder);
+    SettingsStore store(temp.filePath(QStringLiteral("Tonvexa.conf")).toStdString());
+    store.WriteFirstRun(0);
+    QtDialogs dialogs;
+    NoOpener opener;
+    QuietDesktop desktop;
+    FfmpegWmRuntime runtime;
+
+    const qint64 beforeWindow = sinceStart.nsecsElapsed();
+    MainDialog window(MainServices{dialogs, opener, desktop, store, runtime});
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window was never shown\n");
+        return 1;
+    }
+    const double startup = static_cast<double>(sinceStart.nsecsElapsed()) / 1e6;
+    const double windowOnly = static_cast<double>(sinceStart.nsecsElapsed() - beforeWindow) / 1e6;
+
+    for (int i = 0; i < files; ++i) WriteWav(folder + "/" + std::to_string(100000 + i) + ".wav");
+
+    QElapsedTimer adding;
+    adding.start();
+    window.fileCommands().AddDropped({folder});
+    const double addMs = static_cast<double>(adding.nsecsElapsed()) / 1e6;
+    if (window.model()->rowCount() != files) {
+        std::fprintf(stderr, "added %d of %d files\n", window.model()->rowCount(), files);
+        return 1;
+    }
+
+    const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/tonvexa-convert");
+    QProcess probe;
+    probe.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer probing;
+    probing.start();
+    probe.start(tool, {QStringLiteral("--probe"), QString::fromStdString(folder)});
+    if (!probe.waitForFinished(600000) || probe.exitCode() != 0) {
+        std::fprintf(stderr, "tonvexa-convert --probe failed\n");
+        return 1;
+    }
+    const double probeMs = static_cast<double>(probing.nsecsElapsed()) / 1e6;
+
+    std::printf("start-up to the shown main window: %.0f ms (the window itself: %.0f ms)\n", startup,
+                windowOnly);
+    std::printf("adding %d WAV files of a folder:    %.0f ms (%.2f ms a file)\n", files, addMs,
+                addMs / files);
+    std::printf("tonvexa-convert --probe, same files: %.0f ms\n", probeMs);
+    std::printf("ratio window / command line:         %.2f\n", addMs / probeMs);
+    return 0;
+}
