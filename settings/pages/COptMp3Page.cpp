@@ -21,25 +21,16 @@ namespace tonvexa {
 
 namespace {
 
-struct Mp3Preset {
-    const char* label;
-    int bitRate;
-    int sampleRate;
-    int channelIndex;
-};
-
-// The fixed presets between "Auto" and "Custom".
-constexpr Mp3Preset kPresets[] = {
-    {"11025 Hz, 16 kbps, Mono (low quality, smaller file size)", 16, 11025, COptMp3Page::Mono},
-    {"22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)", 32, 22050,
+// The fixed presets between "Auto" and "Custom": sample rate, bit rate, channels.
+constexpr EncodingPreset kPresets[] = {
+    {"11025 Hz, 16 kbps, Mono (low quality, smaller file size)", 11025, 16, COptMp3Page::Mono},
+    {"22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)", 22050, 32,
      COptMp3Page::JointStereo},
-    {"32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)", 96, 32000,
+    {"32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)", 32000, 96,
      COptMp3Page::JointStereo},
-    {"44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)", 128, 44100,
+    {"44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)", 44100, 128,
      COptMp3Page::JointStereo},
 };
-constexpr int kAutoItem = 0;
-constexpr int kCustomItem = 1 + static_cast<int>(std::size(kPresets));
 
 constexpr int kBitRates[] = {8,  16,  24,  32,  40,  48,  56,  64,  80,
                              96, 112, 128, 144, 160, 192, 224, 256, 320};
@@ -75,13 +66,7 @@ void SelectOrFirst(QComboBox* combo, int value) {
 
 COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
     : OptionsPage(QStringLiteral("MP3 Options"), parent) {
-    presets_ = new QComboBox(this);
-    SetControlId(presets_, 1050);
-    presets_->addItem(QStringLiteral("Auto"), kAutoItem);
-    for (int i = 0; i < static_cast<int>(std::size(kPresets)); ++i)
-        presets_->addItem(QString::fromLatin1(kPresets[i].label), i + 1);
-    presets_->addItem(QStringLiteral("Custom"), kCustomItem);
-    customIndex_ = presets_->count() - 1;
+    presets_ = new PresetControls(1050, kPresets, this);
 
     auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
     sampleRates_ = new QComboBox(parameters);
@@ -131,13 +116,14 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
     grid->addLayout(channelRow, 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
+    presets_->setParameters(sampleRates_, bitRates_, channels_);
     tagOption_ = new TagOptionControls(dialogs, tag_, this);
     amplify_ = new AmplifyControls(1026, 1006, 1008, dialogs, this);
 
     auto* layout = new QVBoxLayout(this);
     auto* presetRow = new QHBoxLayout;
-    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_, this));
-    presetRow->addWidget(presets_, 1);
+    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_->combo(), this));
+    presetRow->addWidget(presets_->combo(), 1);
     layout->addLayout(presetRow);
     layout->addWidget(parameters);
     layout->addWidget(lameLink_, 0, Qt::AlignLeft);
@@ -145,10 +131,11 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
     layout->addWidget(amplify_->box());
     layout->addStretch(1);
 
-    connect(presets_, &QComboBox::activated, this, &COptMp3Page::presetChosen);
+    connect(presets_, &PresetControls::chosen, this, &COptMp3Page::presetChosen);
     connect(bitRates_, &QComboBox::activated, this, &COptMp3Page::bitRateChosen);
     connect(sampleRates_, &QComboBox::activated, this, &COptMp3Page::sampleRateChosen);
-    connect(channels_, &QButtonGroup::idClicked, this, &COptMp3Page::channelClicked);
+    connect(channels_, &QButtonGroup::idClicked, this,
+            [this] { presets_->channelClicked(channelIndex_); });
 }
 
 std::int32_t COptMp3Page::ModeOfChannelIndex(int index) {
@@ -186,34 +173,12 @@ void COptMp3Page::LoadFrom(const AppSettings& s) {
 }
 
 void COptMp3Page::initialize() {
-    int preset = -1;
-    if (auto_) {
-        preset = kAutoItem;
-    } else {
-        for (int i = 0; i < static_cast<int>(std::size(kPresets)); ++i) {
-            const Mp3Preset& p = kPresets[i];
-            if (p.bitRate == bitRate_ && p.sampleRate == sampleRate_ &&
-                p.channelIndex == channelIndex_)
-                preset = i + 1;
-        }
-    }
-    presets_->setCurrentIndex(preset >= 0 ? preset : customIndex_);
+    presets_->show(auto_, sampleRate_, bitRate_, channelIndex_);
     SelectOrFirst(bitRates_, bitRate_);
     SelectOrFirst(sampleRates_, sampleRate_);
-    if (QAbstractButton* radio = channels_->button(channelIndex_)) radio->setChecked(true);
+    CheckButton(channels_, channelIndex_);
     tagOption_->load(tagOptionValue_);
     amplify_->load(amplifyOn_, coefficient_);
-    setParametersEnabled(!auto_);
-}
-
-void COptMp3Page::setParametersEnabled(bool enabled) {
-    bitRates_->setEnabled(enabled);
-    sampleRates_->setEnabled(enabled);
-    for (QAbstractButton* radio : channels_->buttons()) radio->setEnabled(enabled);
-}
-
-void COptMp3Page::selectCustom() {
-    if (presets_->currentIndex() != customIndex_) presets_->setCurrentIndex(customIndex_);
 }
 
 void COptMp3Page::readExchange() {
@@ -222,22 +187,12 @@ void COptMp3Page::readExchange() {
     amplify_->read(amplifyOn_, coefficient_, false);
 }
 
-void COptMp3Page::presetChosen(int index) {
-    const int item = presets_->itemData(index).toInt();
-    if (item == kAutoItem) {
-        setParametersEnabled(false);
-        return;
-    }
-    if (!bitRates_->isEnabled()) setParametersEnabled(true);
+void COptMp3Page::presetChosen(const EncodingPreset* preset) {
     readExchange();
-    if (item == kCustomItem) return;
-    const Mp3Preset& p = kPresets[item - 1];
-    SelectItemWithData(bitRates_, p.bitRate);
-    SelectItemWithData(sampleRates_, p.sampleRate);
-    bitRate_ = p.bitRate;
-    sampleRate_ = p.sampleRate;
-    channelIndex_ = p.channelIndex;
-    channels_->button(channelIndex_)->setChecked(true);
+    if (preset == nullptr) return;
+    bitRate_ = preset->second;
+    sampleRate_ = preset->sampleRate;
+    channelIndex_ = preset->channelIndex;
 }
 
 void COptMp3Page::bitRateChosen() {
@@ -246,7 +201,7 @@ void COptMp3Page::bitRateChosen() {
     const int chosenRate = ChosenData(sampleRates_).value_or(sampleRate_);
     const int rate = RateForBitRate(bitRate, chosenRate);
     if (rate != chosenRate) SelectItemWithData(sampleRates_, rate);
-    selectCustom();
+    presets_->selectCustom();
     sampleRate_ = rate;
     bitRate_ = bitRate;
 }
@@ -257,15 +212,9 @@ void COptMp3Page::sampleRateChosen() {
     const int chosenBitRate = ChosenData(bitRates_).value_or(bitRate_);
     const int bitRate = BitRateForRate(rate, chosenBitRate);
     if (bitRate != chosenBitRate) SelectItemWithData(bitRates_, bitRate);
-    selectCustom();
+    presets_->selectCustom();
     sampleRate_ = rate;
     bitRate_ = bitRate;
-}
-
-void COptMp3Page::channelClicked() {
-    const int before = channelIndex_;
-    readExchange();
-    if (channelIndex_ != before) selectCustom();
 }
 
 bool COptMp3Page::CanLeave() {
@@ -278,7 +227,7 @@ bool COptMp3Page::CanLeave() {
 void COptMp3Page::SaveTo(AppSettings& s) {
     if (activated()) {
         readExchange();
-        auto_ = presets_->currentIndex() == kAutoItem;
+        auto_ = presets_->automatic();
         bitRate_ = ChosenData(bitRates_).value_or(bitRate_);
         sampleRate_ = ChosenData(sampleRates_).value_or(sampleRate_);
     }

@@ -13,7 +13,9 @@ namespace tonvexa {
 class AmplifyControls;
 class Dialogs;
 class HyperlinkLabel;
+class PresetControls;
 class TagOptionControls;
+struct EncodingPreset;
 class UrlOpener;
 
 // "MP3 Options": a preset or the sample rate, bit rate and channel mode of MP3 output (kept
@@ -45,16 +47,13 @@ protected:
     void initialize() override;
 
 private:
-    void presetChosen(int index);
+    void presetChosen(const EncodingPreset* preset);
     void bitRateChosen();
     void sampleRateChosen();
-    void channelClicked();
-    void setParametersEnabled(bool enabled);
-    void selectCustom();
     // Takes the radio groups, the check box and a typed coefficient into the page's values.
     void readExchange();
 
-    QComboBox* presets_;
+    PresetControls* presets_;
     QComboBox* sampleRates_;
     QComboBox* bitRates_;
     QButtonGroup* channels_;
@@ -72,7 +71,6 @@ private:
     int bitRate_ = 128;
     int sampleRate_ = 44100;
     Id3Tag tag_;
-    int customIndex_ = 0;
 };
 
 }  // namespace tonvexa

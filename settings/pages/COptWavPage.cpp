@@ -8,8 +8,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <iterator>
-
 #include "settings/AppSettings.h"
 #include "settings/pages/PageControls.h"
 
@@ -17,21 +15,13 @@ namespace tonvexa {
 
 namespace {
 
-struct WavPreset {
-    const char* label;
-    int bits;
-    int sampleRate;
-    int channelIndex;
+// The fixed presets between "Auto" and "Custom": sample rate, sample width, channels.
+constexpr EncodingPreset kPresets[] = {
+    {"11025 Hz, 8 bits, Mono (low quality, smaller file size)", 11025, 8, COptWavPage::Mono},
+    {"22050 Hz, 16 bits, Stereo (OK quality, small size)", 22050, 16, COptWavPage::Stereo},
+    {"32000 Hz, 16 bits, Stereo (medium quality, normal size)", 32000, 16, COptWavPage::Stereo},
+    {"44100Hz, 16 bits, Stereo (high quality, large size)", 44100, 16, COptWavPage::Stereo},
 };
-
-constexpr WavPreset kPresets[] = {
-    {"11025 Hz, 8 bits, Mono (low quality, smaller file size)", 8, 11025, COptWavPage::Mono},
-    {"22050 Hz, 16 bits, Stereo (OK quality, small size)", 16, 22050, COptWavPage::Stereo},
-    {"32000 Hz, 16 bits, Stereo (medium quality, normal size)", 16, 32000, COptWavPage::Stereo},
-    {"44100Hz, 16 bits, Stereo (high quality, large size)", 16, 44100, COptWavPage::Stereo},
-};
-constexpr int kAutoItem = 0;
-constexpr int kCustomItem = 1 + static_cast<int>(std::size(kPresets));
 
 constexpr int kSampleRates[] = {6000,  8000,  11025, 12000, 16000, 22050,
                                 24000, 32000, 44100, 48000, 88200, 96000};
@@ -40,13 +30,7 @@ constexpr int kSampleRates[] = {6000,  8000,  11025, 12000, 16000, 22050,
 
 COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
     : OptionsPage(QStringLiteral("WAV Options"), parent) {
-    presets_ = new QComboBox(this);
-    SetControlId(presets_, 1051);
-    presets_->addItem(QStringLiteral("Auto"), kAutoItem);
-    for (int i = 0; i < static_cast<int>(std::size(kPresets)); ++i)
-        presets_->addItem(QString::fromLatin1(kPresets[i].label), i + 1);
-    presets_->addItem(QStringLiteral("Custom"), kCustomItem);
-    customIndex_ = presets_->count() - 1;
+    presets_ = new PresetControls(1051, kPresets, this);
 
     auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
     sampleRates_ = new QComboBox(parameters);
@@ -81,22 +65,24 @@ COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
     grid->addLayout(channelRow, 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
 
+    presets_->setParameters(sampleRates_, widths_, channels_);
     amplify_ = new AmplifyControls(1028, 1011, 1015, dialogs, this);
 
     auto* layout = new QVBoxLayout(this);
     auto* presetRow = new QHBoxLayout;
-    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_, this));
-    presetRow->addWidget(presets_, 1);
+    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_->combo(), this));
+    presetRow->addWidget(presets_->combo(), 1);
     layout->addLayout(presetRow);
     layout->addWidget(parameters);
     layout->addWidget(amplify_->box());
     layout->addStretch(1);
 
-    connect(presets_, &QComboBox::activated, this, &COptWavPage::presetChosen);
+    connect(presets_, &PresetControls::chosen, this, &COptWavPage::presetChosen);
     connect(sampleRates_, &QComboBox::activated, this,
             [this] { parameterChosen(sampleRates_, sampleRate_); });
     connect(widths_, &QComboBox::activated, this, [this] { parameterChosen(widths_, bits_); });
-    connect(channels_, &QButtonGroup::idClicked, this, &COptWavPage::channelClicked);
+    connect(channels_, &QButtonGroup::idClicked, this,
+            [this] { presets_->channelClicked(channelIndex_); });
 }
 
 void COptWavPage::LoadFrom(const AppSettings& s) {
@@ -110,38 +96,11 @@ void COptWavPage::LoadFrom(const AppSettings& s) {
 }
 
 void COptWavPage::initialize() {
-    int preset = -1;
-    if (auto_) {
-        preset = kAutoItem;
-    } else {
-        for (int i = 0; i < static_cast<int>(std::size(kPresets)); ++i) {
-            const WavPreset& p = kPresets[i];
-            if (p.bits == bits_ && p.sampleRate == sampleRate_ && p.channelIndex == channelIndex_)
-                preset = i + 1;
-        }
-    }
-    presets_->setCurrentIndex(preset >= 0 ? preset : customIndex_);
+    presets_->show(auto_, sampleRate_, bits_, channelIndex_);
     if (!SelectItemWithData(widths_, bits_)) widths_->setCurrentIndex(0);
     if (!SelectItemWithData(sampleRates_, sampleRate_)) sampleRates_->setCurrentIndex(0);
-    if (QAbstractButton* radio = channels_->button(channelIndex_)) {
-        radio->setChecked(true);
-    } else {
-        channels_->setExclusive(false);
-        for (QAbstractButton* b : channels_->buttons()) b->setChecked(false);
-        channels_->setExclusive(true);
-    }
+    CheckButton(channels_, channelIndex_);
     amplify_->load(amplifyOn_, coefficient_);
-    setParametersEnabled(!auto_);
-}
-
-void COptWavPage::setParametersEnabled(bool enabled) {
-    widths_->setEnabled(enabled);
-    sampleRates_->setEnabled(enabled);
-    for (QAbstractButton* radio : channels_->buttons()) radio->setEnabled(enabled);
-}
-
-void COptWavPage::selectCustom() {
-    if (presets_->currentIndex() != customIndex_) presets_->setCurrentIndex(customIndex_);
 }
 
 void COptWavPage::readExchange() {
@@ -149,35 +108,19 @@ void COptWavPage::readExchange() {
     amplify_->read(amplifyOn_, coefficient_, false);
 }
 
-void COptWavPage::presetChosen(int index) {
-    const int item = presets_->itemData(index).toInt();
-    if (item == kAutoItem) {
-        setParametersEnabled(false);
-        return;
-    }
-    if (!sampleRates_->isEnabled()) setParametersEnabled(true);
+void COptWavPage::presetChosen(const EncodingPreset* preset) {
     readExchange();
-    if (item == kCustomItem) return;
-    const WavPreset& p = kPresets[item - 1];
-    SelectItemWithData(widths_, p.bits);
-    SelectItemWithData(sampleRates_, p.sampleRate);
-    bits_ = p.bits;
-    sampleRate_ = p.sampleRate;
-    channelIndex_ = p.channelIndex;
-    channels_->button(channelIndex_)->setChecked(true);
+    if (preset == nullptr) return;
+    bits_ = preset->second;
+    sampleRate_ = preset->sampleRate;
+    channelIndex_ = preset->channelIndex;
 }
 
 void COptWavPage::parameterChosen(QComboBox* list, int& value) {
     const std::optional<int> chosen = ChosenData(list);
     if (!chosen || *chosen == value) return;
-    selectCustom();
+    presets_->selectCustom();
     value = *chosen;
-}
-
-void COptWavPage::channelClicked() {
-    const int before = channelIndex_;
-    readExchange();
-    if (channelIndex_ != before) selectCustom();
 }
 
 bool COptWavPage::CanLeave() {
@@ -190,7 +133,7 @@ bool COptWavPage::CanLeave() {
 void COptWavPage::SaveTo(AppSettings& s) {
     if (activated()) {
         readExchange();
-        auto_ = presets_->currentIndex() == kAutoItem;
+        auto_ = presets_->automatic();
         bits_ = ChosenData(widths_).value_or(bits_);
         sampleRate_ = ChosenData(sampleRates_).value_or(sampleRate_);
     }

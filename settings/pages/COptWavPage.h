@@ -9,6 +9,8 @@ namespace tonvexa {
 
 class AmplifyControls;
 class Dialogs;
+class PresetControls;
+struct EncodingPreset;
 
 // "WAV Options": a preset or the sample rate, sample width and channels of WAV output, and
 // its volume scaling.
@@ -29,15 +31,12 @@ protected:
     void initialize() override;
 
 private:
-    void presetChosen(int index);
+    void presetChosen(const EncodingPreset* preset);
     // A rate or width chosen in its list: "Custom" when it differs from the page's.
     void parameterChosen(QComboBox* list, int& value);
-    void channelClicked();
-    void setParametersEnabled(bool enabled);
-    void selectCustom();
     void readExchange();
 
-    QComboBox* presets_;
+    PresetControls* presets_;
     QComboBox* sampleRates_;
     QComboBox* widths_;
     QButtonGroup* channels_;
@@ -50,7 +49,6 @@ private:
     bool auto_ = true;
     int bits_ = 16;
     int sampleRate_ = 44100;
-    int customIndex_ = 0;
 };
 
 }  // namespace tonvexa

@@ -48,6 +48,16 @@ std::optional<int> ChosenData(const QComboBox* combo) {
     return value;
 }
 
+void CheckButton(QButtonGroup* group, int id) {
+    if (QAbstractButton* button = group->button(id)) {
+        button->setChecked(true);
+        return;
+    }
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons()) b->setChecked(false);
+    group->setExclusive(true);
+}
+
 QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
@@ -138,6 +148,81 @@ void NumberStepper::step(int steps) {
     setValue(static_cast<int>(next));
     edit_->selectAll();
     Q_EMIT stepped(static_cast<int>(next));
+}
+
+namespace {
+constexpr int kAutoPreset = 0;
+}  // namespace
+
+PresetControls::PresetControls(int comboId, std::span<const EncodingPreset> presets, QWidget* page)
+    : QObject(page), presets_(presets), combo_(new QComboBox(page)) {
+    SetControlId(combo_, comboId);
+    // Each item carries its position: "Auto" 0, the fixed presets from 1, "Custom" last.
+    combo_->addItem(QStringLiteral("Auto"), kAutoPreset);
+    for (const EncodingPreset& preset : presets_)
+        combo_->addItem(QString::fromLatin1(preset.label), combo_->count());
+    combo_->addItem(QStringLiteral("Custom"), combo_->count());
+    customIndex_ = combo_->count() - 1;
+    connect(combo_, &QComboBox::activated, this, &PresetControls::presetChosen);
+}
+
+void PresetControls::setParameters(QComboBox* sampleRates, QComboBox* seconds,
+                                   QButtonGroup* channels) {
+    sampleRates_ = sampleRates;
+    seconds_ = seconds;
+    channels_ = channels;
+}
+
+void PresetControls::show(bool automatic, int sampleRate, int second, int channelIndex) {
+    int index = customIndex_;
+    if (automatic) {
+        index = kAutoPreset;
+    } else {
+        for (std::size_t i = 0; i < presets_.size(); ++i) {
+            const EncodingPreset& p = presets_[i];
+            if (p.sampleRate == sampleRate && p.second == second && p.channelIndex == channelIndex)
+                index = static_cast<int>(i) + 1;
+        }
+    }
+    combo_->setCurrentIndex(index);
+    setParametersEnabled(!automatic);
+}
+
+bool PresetControls::automatic() const {
+    return combo_->currentIndex() == kAutoPreset;
+}
+
+void PresetControls::selectCustom() {
+    if (combo_->currentIndex() != customIndex_) combo_->setCurrentIndex(customIndex_);
+}
+
+void PresetControls::channelClicked(int& channelIndex) {
+    const int clicked = channels_->checkedId();
+    if (clicked < 0 || clicked == channelIndex) return;
+    channelIndex = clicked;
+    selectCustom();
+}
+
+void PresetControls::setParametersEnabled(bool enabled) {
+    sampleRates_->setEnabled(enabled);
+    seconds_->setEnabled(enabled);
+    for (QAbstractButton* radio : channels_->buttons()) radio->setEnabled(enabled);
+}
+
+void PresetControls::presetChosen(int index) {
+    if (index == kAutoPreset) {
+        setParametersEnabled(false);
+        return;
+    }
+    if (!sampleRates_->isEnabled()) setParametersEnabled(true);
+    const EncodingPreset* preset = nullptr;
+    if (index != customIndex_) {
+        preset = &presets_[static_cast<std::size_t>(index - 1)];
+        SelectItemWithData(sampleRates_, preset->sampleRate);
+        SelectItemWithData(seconds_, preset->second);
+        CheckButton(channels_, preset->channelIndex);
+    }
+    Q_EMIT chosen(preset);
 }
 
 AmplifyControls::AmplifyControls(int checkId, int editId, int upDownId, Dialogs& dialogs,
@@ -236,14 +321,8 @@ TagOptionControls::TagOptionControls(Dialogs& dialogs, Id3Tag& tag, QWidget* pag
 }
 
 void TagOptionControls::load(int option) {
-    if (QAbstractButton* button = group_->button(option)) {
-        button->setChecked(true);
-    } else {
-        // A stored option that is none of the three leaves every button clear.
-        group_->setExclusive(false);
-        for (QAbstractButton* b : group_->buttons()) b->setChecked(false);
-        group_->setExclusive(true);
-    }
+    // A stored option that is none of the three leaves every button clear.
+    CheckButton(group_, option);
     updateEditButton();
 }
 

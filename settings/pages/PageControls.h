@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -107,6 +108,51 @@ private:
     int fallback_;
 };
 
+// A fixed entry of the encoding presets of the MP3 and WAV pages.
+struct EncodingPreset {
+    const char* label;
+    int sampleRate;
+    int second;  // the bit rate in kbit/s (MP3) or the sample width (WAV)
+    int channelIndex;
+};
+
+// The presets of the MP3 and WAV pages: "Auto", the fixed presets, "Custom", and the
+// parameter controls they rule (a sample-rate list, a second list, the channel buttons):
+// "Auto" greys the parameters, a fixed preset shows its values in them, and a change of a
+// parameter makes the preset "Custom".
+class PresetControls : public QObject {
+    Q_OBJECT
+
+public:
+    PresetControls(int comboId, std::span<const EncodingPreset> presets, QWidget* page);
+    QComboBox* combo() const { return combo_; }
+    void setParameters(QComboBox* sampleRates, QComboBox* seconds, QButtonGroup* channels);
+
+    // Selects "Auto", the fixed preset with exactly these values, or "Custom", and greys the
+    // parameters with "Auto".
+    void show(bool automatic, int sampleRate, int second, int channelIndex);
+    bool automatic() const;
+    void selectCustom();
+    // A channel button was clicked: the page's index takes it, and "Custom" follows a change.
+    void channelClicked(int& channelIndex);
+
+Q_SIGNALS:
+    // A preset other than "Auto" was chosen: null for "Custom", else the fixed preset, whose
+    // values the parameter controls already show.
+    void chosen(const tonvexa::EncodingPreset* preset);
+
+private:
+    void presetChosen(int index);
+    void setParametersEnabled(bool enabled);
+
+    std::span<const EncodingPreset> presets_;
+    QComboBox* combo_;
+    QComboBox* sampleRates_ = nullptr;
+    QComboBox* seconds_ = nullptr;
+    QButtonGroup* channels_ = nullptr;
+    int customIndex_;
+};
+
 // The volume scaling controls of the MP3, WAV and WMA pages: "&Amplify / Reduce sound", the
 // coefficient in percent and its arrows (steps of 10 within 10..3000), and the check that
 // keeps a page from being left with a coefficient out of range.
@@ -166,6 +212,9 @@ private:
     QButtonGroup* group_;
     QPushButton* edit_;
 };
+
+// Checks the button of a group with this id; with no such button, every button is cleared.
+void CheckButton(QButtonGroup* group, int id);
 
 // A label with a mnemonic for a control; the control takes the label's text (without the
 // mnemonic) as its accessible name through the buddy.
