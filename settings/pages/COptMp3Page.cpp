@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <iterator>
 
 #include "settings/AppSettings.h"
 #include "settings/pages/PageControls.h"
@@ -55,11 +54,6 @@ int BitRateForRate(int rate, int bitRate) {
     if (IsOneOf(rate, {16000, 22050, 24000}) && bitRate > 160) return 160;
     if (IsOneOf(rate, {32000, 44100, 48000}) && bitRate < 32) return 32;
     return bitRate;
-}
-
-// Selects the item carrying value, else the first item.
-void SelectOrFirst(QComboBox* combo, int value) {
-    if (!SelectItemWithData(combo, value)) combo->setCurrentIndex(0);
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ void COptWavPage::LoadFrom(const AppSettings& s) {
 
 void COptWavPage::initialize() {
     presets_->show(auto_, sampleRate_, bits_, channelIndex_);
-    if (!SelectItemWithData(widths_, bits_)) widths_->setCurrentIndex(0);
-    if (!SelectItemWithData(sampleRates_, sampleRate_)) sampleRates_->setCurrentIndex(0);
+    SelectOrFirst(widths_, bits_);
+    SelectOrFirst(sampleRates_, sampleRate_);
     CheckButton(channels_, channelIndex_);
     amplify_->load(amplifyOn_, coefficient_);
 }

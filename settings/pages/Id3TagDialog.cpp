@@ -230,7 +230,8 @@ void Id3TagDialog::LoadTag(const Id3Tag& tag) {
 }
 
 void Id3TagDialog::accept() {
-    genreIndex_ = ChosenData(genre_).has_value() ? (*ChosenData(genre_) & 0xFF) : Id3Tag::kNoGenre;
+    const std::optional<int> genre = ChosenData(genre_);
+    genreIndex_ = genre ? (*genre & 0xFF) : Id3Tag::kNoGenre;
     const std::optional<int> track = track_->edit()->value();
     if (!track || *track < 0 || *track > kTrackMaximum) {
         dialogs_.showMessage(

@@ -40,6 +40,10 @@ bool SelectItemWithData(QComboBox* combo, int value) {
     return true;
 }
 
+void SelectOrFirst(QComboBox* combo, int value) {
+    if (!SelectItemWithData(combo, value)) combo->setCurrentIndex(0);
+}
+
 std::optional<int> ChosenData(const QComboBox* combo) {
     if (combo->currentIndex() < 0) return std::nullopt;
     bool ok = false;

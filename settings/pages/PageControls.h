@@ -38,6 +38,8 @@ T* FindControl(const QWidget* root, int id) {
 // Selects the item of a combo box whose data equals value; false (and nothing changed) when
 // none does.
 bool SelectItemWithData(QComboBox* combo, int value);
+// Selects the item carrying value, else the first item.
+void SelectOrFirst(QComboBox* combo, int value);
 // The data of the chosen item as a number, or nothing when no item is chosen.
 std::optional<int> ChosenData(const QComboBox* combo);
 
