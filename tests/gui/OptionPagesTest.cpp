@@ -526,14 +526,4 @@ TEST_F(OutputPageTest, UnknownOptionShowsBesideSourceAndIsSavedOnlyOnceShown) {
     EXPECT_EQ(saved(*page, settings).DestOutputFolderOpt, kOutputBesideSource);
 }
 
-TEST_F(OutputPageTest, ExampleUsesThisSystemsPaths) {
-    const QString text = COptOutputPage::ExplanationText();
-#ifdef Q_OS_WIN
-    EXPECT_TRUE(text.contains(QStringLiteral("D:\\Output\\C\\Music\\pop")));
-#else
-    EXPECT_TRUE(text.contains(QStringLiteral("/home/anna/Music/pop/1.mp3")));
-    EXPECT_TRUE(text.contains(QStringLiteral("/home/anna/Converted/home/anna/Music/pop")));
-#endif
-}
-
 }  // namespace

@@ -281,30 +281,4 @@ TEST_F(OptionsEndToEndTest, WmaOutputFollowsTheSheet) {
     EXPECT_NEAR(LevelOf(out) / LevelOf(source), 0.5, 0.08);
 }
 
-TEST_F(OptionsEndToEndTest, CancelChangesNeitherTheFileNorTheSettings) {
-    MainDialog& w = open();
-    inSheet = [](COptSheet& sheet) {
-        byId<QCheckBox>(sheet.page(Mp3), 1026)->click();
-        return true;
-    };
-    w.button(IdOptions)->click();
-    const auto before = test::readFile(ini);
-    const AppSettings settings = w.settings();
-    ASSERT_EQ(settings.AmplifyMp3, 1);
-
-    inSheet = [](COptSheet& sheet) {
-        for (int i = 0; i < sheet.pageCount(); ++i) sheet.tabs()->setCurrentIndex(i);
-        choose(byId<QComboBox>(sheet.page(Output), 1056), kOutputSpecifiedFolder);
-        byId<QLineEdit>(sheet.page(Output), 1039)->setText(QStringLiteral("/elsewhere"));
-        sheet.tabs()->setCurrentIndex(Wav);
-        byId<QCheckBox>(sheet.page(Wav), 1028)->click();
-        return false;
-    };
-    w.button(IdOptions)->click();
-    EXPECT_EQ(test::readFile(ini), before);
-    AppSettings expected = settings;
-    expected.lastOptionsPage = Wav;
-    EXPECT_EQ(w.settings(), expected);
-}
-
 }  // namespace

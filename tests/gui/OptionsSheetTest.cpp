@@ -44,9 +44,7 @@ protected:
     // OK (else Cancel). A refused OK leaves the sheet open, and the command then cancels it.
     void run(const std::function<bool(COptSheet&)>& act) {
         dialogs.execHandler = [&](QDialog& dialog) {
-            auto* asSheet = dynamic_cast<COptSheet*>(&dialog);
-            if (asSheet == nullptr) return editor ? editor(dialog) : int(QDialog::Rejected);
-            COptSheet& sheet = *asSheet;
+            auto& sheet = dynamic_cast<COptSheet&>(dialog);
             sheet.show();
             const bool ok = act(sheet);
             if (ok) sheet.accept();
@@ -68,8 +66,6 @@ protected:
     test::TestDialogs dialogs;
     test::RecordingOpener opener;
     bool okRefused = false;
-    // Answers the tag editor when a page opens it.
-    std::function<int(QDialog&)> editor;
 };
 
 TEST_F(OptionsSheetTest, PagesInOrderWithOkAndCancelOnly) {
@@ -181,66 +177,6 @@ TEST_F(OptionsSheetTest, CancelLeavesSettingsAndTheFileByteForByte) {
     AppSettings expected = original;
     expected.lastOptionsPage = Output;
     EXPECT_EQ(settings, expected);
-}
-
-TEST_F(OptionsSheetTest, OkSavesEveryPageAtOnce) {
-    formats.push_back(test::FormatEntry(32000, 48000, 2));
-    formats.push_back(test::FormatEntry(44100, 96000, 1));
-    run([this](COptSheet& sheet) {
-        QWidget* mp3 = sheet.page(Mp3);
-        choose(byId<QComboBox>(mp3, 1050), 5);  // Custom
-        choose(byId<QComboBox>(mp3, 1041), 192);
-        byId<QRadioButton>(mp3, 1046)->click();
-        byId<QRadioButton>(mp3, 1095)->click();
-        editor = [](QDialog& tagEditor) {
-            byId<QCheckBox>(&tagEditor, 1025)->click();
-            byId<QLineEdit>(&tagEditor, 1012)->setText(QStringLiteral("Song"));
-            byId<QLineEdit>(&tagEditor, 1017)->setText(QStringLiteral("3"));
-            tagEditor.accept();
-            return tagEditor.result();
-        };
-        byId<QPushButton>(mp3, 1004)->click();
-
-        sheet.tabs()->setCurrentIndex(Wma);
-        byId<QComboBox>(sheet.page(Wma), 1014)->setCurrentIndex(2);
-        byId<QCheckBox>(sheet.page(Wma), 1017)->click();
-        byId<QLineEdit>(sheet.page(Wma), 1018)->setText(QStringLiteral("80"));
-
-        sheet.tabs()->setCurrentIndex(Wav);
-        choose(byId<QComboBox>(sheet.page(Wav), 1051), 2);  // 22050 Hz, 16 bits, stereo
-
-        sheet.tabs()->setCurrentIndex(Output);
-        choose(byId<QComboBox>(sheet.page(Output), 1056), kOutputSpecifiedFolder);
-        byId<QLineEdit>(sheet.page(Output), 1039)->setText(QStringLiteral("/tmp/converted/"));
-        byId<QCheckBox>(sheet.page(Output), 1019)->click();
-        return true;
-    });
-    EXPECT_EQ(settings.AutoDestMP3EncodingParam, 0);
-    EXPECT_EQ(settings.MP3BitRate, 192);
-    EXPECT_EQ(settings.MP3SampleRate, 44100);
-    EXPECT_EQ(settings.MP3ChannelMode, 0);
-    EXPECT_EQ(settings.ID3TagOpt, kTagAddConfigured);
-    EXPECT_EQ(settings.ID3Tag.nameAsFileName, 0);
-    EXPECT_EQ(fieldText(settings.ID3Tag.title), "Song");
-    EXPECT_EQ(settings.ID3Tag.track, 3);
-    EXPECT_EQ(settings.AutoDestWMAEncodingParam, 0);
-    EXPECT_EQ(settings.WMASampleRate, 44100);
-    EXPECT_EQ(settings.WMAChannels, 1);
-    EXPECT_EQ(settings.WMABitRate, 96000);
-    EXPECT_EQ(settings.AmplifyWMA, 1);
-    EXPECT_EQ(settings.AmplifyWMACoeff, 80);
-    EXPECT_EQ(settings.AutoDestWAVEncodingParam, 0);
-    EXPECT_EQ(settings.WAVSampleRate, 22050);
-    EXPECT_EQ(settings.WAVBitsPerSample, 16);
-    EXPECT_EQ(settings.WAVChannelNum, 2);
-    EXPECT_EQ(settings.DestOutputFolderOpt, kOutputSpecifiedFolder);
-    EXPECT_EQ(settings.DestSpecifiedFolder, "/tmp/converted/");
-    EXPECT_EQ(settings.CreateDirs, 1);
-
-    AppSettings stored;
-    SettingsStore(ini).LoadSettings(stored);
-    stored.lastOptionsPage = settings.lastOptionsPage;
-    EXPECT_EQ(stored, settings);
 }
 
 // Each control's place in the page, for reading order.
