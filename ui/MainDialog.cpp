@@ -16,6 +16,7 @@
 
 #include "engine/MediaProbe.h"
 #include "settings/SettingsStore.h"
+#include "settings/pages/OptionsCommand.h"
 #include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
 #include "ui/CommandIds.h"
@@ -278,7 +279,8 @@ void MainDialog::runCommand(int id) {
             ShowAbout();
             return;
         case IdOptions:
-            if (options_) options_();
+            RunOptionsCommand(this, settings_, services_.store, wmaFormats_, services_.dialogs,
+                              services_.opener);
             return;
         default:
             fileCommands_->run(id);
