@@ -49,12 +49,6 @@ std::uint32_t Load32(const std::uint8_t* p) {
     return kOrder == wav::ByteOrder::kLittle ? Le32(p) : Be32(p);
 }
 
-template <wav::ByteOrder kOrder>
-std::uint64_t Load64(const std::uint8_t* p) {
-    if constexpr (kOrder == wav::ByteOrder::kLittle) return Le64(p);
-    return (std::uint64_t{Be32(p)} << 32) | Be32(p + 4);
-}
-
 bool SameId(const std::uint8_t* p, const wav::ChunkId& id) {
     return std::memcmp(p, id.data(), id.size()) == 0;
 }
@@ -656,7 +650,12 @@ template <wav::ByteOrder kOrder>
 bool WavReader::ReadFloat64(void* left, void* right, int& framesOut, bool& endFlag) {
     return ReadUncompressed(
         left, right, framesOut, endFlag, 8, [](const std::uint8_t* p, void* out, int i) {
-            const std::uint64_t bits = Load64<kOrder>(p);
+            // Spelt out here rather than shared with the header's 64-bit fields: the one
+            // use keeps the load inside the loop.
+            const std::uint64_t bits =
+                kOrder == wav::ByteOrder::kLittle
+                    ? std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32)
+                    : (std::uint64_t{Be32(p)} << 32) | Be32(p + 4);
             static_cast<std::int16_t*>(out)[i] = FloatToPcm16(std::bit_cast<double>(bits));
         });
 }
