@@ -4,7 +4,6 @@
 #include <string>
 
 #include "audio/WavHeader.h"
-
 #include "engine/ConversionTable.h"
 #include "engine/ConvertProgress.h"
 #include "settings/AppSettings.h"
