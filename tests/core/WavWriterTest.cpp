@@ -102,6 +102,11 @@ struct WavCase {
     bool rf64 = false;
 };
 
+void PrintTo(const WavCase& c, std::ostream* os) {
+    *os << "stereo flag " << c.stereo << ", " << c.bits << " bits, " << c.rate << " Hz, "
+        << c.frames << " frames" << (c.rf64 ? ", RF64" : "");
+}
+
 class WavWriterFormats : public testing::TestWithParam<WavCase> {};
 
 TEST_P(WavWriterFormats, HeaderAndSamplesAsFfmpegReadsThem) {
