@@ -3,9 +3,12 @@
 #include <cmath>
 #include <filesystem>
 
+#include "WavTestUtil.h"
 #include "audio/Id3v1.h"
 #include "audio/WavReader.h"
 #include "engine/ConversionRoutines.h"
+#include "engine/ListRowTexts.h"
+#include "engine/MediaProbe.h"
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
 #include "wm/FfmpegWmRuntime.h"
@@ -154,7 +157,8 @@ TEST_F(Conversions, WmaToMp3WithAutomaticParameters) {
         int rate, channels, kbps;
     } cases[] = {{22050, 2, 48}, {44100, 1, 64}, {32000, 2, 96}};
     for (const auto& c : cases) {
-        const std::string src = wma("auto" + std::to_string(c.rate) + ".wma", c.rate, c.channels, 2);
+        const std::string src =
+            wma("auto" + std::to_string(c.rate) + ".wma", c.rate, c.channels, 2);
         const std::string dst = dir.file("auto" + std::to_string(c.rate) + ".mp3");
         RecordingProgress progress;
         ASSERT_EQ(ConvertWmaToMp3(env(), src, dst, progress), 1);
@@ -165,7 +169,8 @@ TEST_F(Conversions, WmaToMp3WithAutomaticParameters) {
         EXPECT_EQ(info->channels, c.channels);
         EXPECT_EQ(info->bitRate, c.kbps * 1000) << c.rate;
         EXPECT_NEAR(info->durationSeconds, 2.0, 0.1);
-        EXPECT_EQ(progress.texts.back(), "Converting auto" + std::to_string(c.rate) + ".wma...100%");
+        EXPECT_EQ(progress.texts.back(),
+                  "Converting auto" + std::to_string(c.rate) + ".wma...100%");
     }
 }
 
@@ -214,7 +219,8 @@ TEST_F(Conversions, WmaToMp3TagOptions) {
     RecordingProgress p2;
     ASSERT_EQ(ConvertWmaToMp3(env(), src, dir.file("add.mp3"), p2), 1);
     ASSERT_TRUE(ParseId3v1Block(lastBytes(dir.file("add.mp3"), 128), tag));
-    EXPECT_EQ(fieldText(tag.title), std::string("A very long source file name that goes on").substr(0, 30));
+    EXPECT_EQ(fieldText(tag.title),
+              std::string("A very long source file name that goes on").substr(0, 30));
     EXPECT_EQ(fieldText(tag.artist), "Configured");
     EXPECT_EQ(tag.genre, 13);
     EXPECT_EQ(tag.track, 3);
@@ -294,8 +300,9 @@ TEST_F(Conversions, WmaToWavResamples) {
         settings.WAVSampleRate = c.rate;
         settings.WAVChannelNum = c.channels;
         settings.WAVBitsPerSample = c.bits;
-        const std::string dst = dir.file("r" + std::to_string(c.rate) + "_" +
-                                         std::to_string(c.channels) + "_" + std::to_string(c.bits) + ".wav");
+        const std::string dst =
+            dir.file("r" + std::to_string(c.rate) + "_" + std::to_string(c.channels) + "_" +
+                     std::to_string(c.bits) + ".wav");
         RecordingProgress progress;
         ASSERT_EQ(ConvertWmaToWav(env(), src, dst, progress), 1);
         const auto info = test::probeMedia(dst);
@@ -316,6 +323,49 @@ TEST_F(Conversions, WmaToWavResamples) {
             EXPECT_GT(t.energyAt + other.energyAt, 0.9) << dst;
             EXPECT_NEAR(t.energyAt / other.energyAt, 0.25 / 0.09, 0.3) << dst;
         }
+    }
+}
+
+// An output expected to pass the RIFF limit is RF64 from the start, with the same data as
+// the 44-byte file, and FFmpeg reads it back whole. The expectation is the source's whole
+// seconds and one more, in the output's format; the limit is lowered here so that the
+// test writes kilobytes rather than gigabytes.
+TEST_F(Conversions, WmaToWavPastTheLimitIsRf64) {
+    const std::string src = wma("mono16k.wma", 16000, 1, 1.3);
+    WmaReader probe(*runtime_);
+    ASSERT_TRUE(probe.Open(src));
+    const std::uint64_t seconds = probe.Duration() + 1;
+    probe.Close();
+    struct Case {
+        int automatic, rate, channels, bits;
+    } cases[] = {{1, 16000, 1, 16}, {0, 8000, 2, 8}};
+    for (const Case& c : cases) {
+        settings.AutoDestWAVEncodingParam = c.automatic;
+        settings.WAVSampleRate = c.rate;
+        settings.WAVChannelNum = c.channels;
+        settings.WAVBitsPerSample = c.bits;
+        const std::uint64_t expected =
+            seconds * static_cast<std::uint64_t>(c.rate * c.channels * c.bits / 8);
+        std::vector<std::uint8_t> data[2];
+        for (int rf64 = 0; rf64 < 2; ++rf64) {
+            ConversionEnvironment e = env();
+            e.wavDataLimit = rf64 != 0 ? expected - 1 : expected;
+            const std::string dst =
+                dir.file(std::to_string(c.rate) + (rf64 ? "rf64" : "riff") + ".wav");
+            RecordingProgress progress;
+            ASSERT_EQ(ConvertWmaToWav(e, src, dst, progress), 1);
+            const auto bytes = test::readFile(dst);
+            const std::size_t header = rf64 != 0 ? 80 : 44;
+            ASSERT_GT(bytes.size(), header);
+            EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), rf64 != 0 ? "RF64" : "RIFF");
+            data[rf64].assign(bytes.begin() + static_cast<long>(header), bytes.end());
+            const auto decoded = test::ffmpegDecode(dst, c.bits == 16 ? "s16le" : "u8");
+            ASSERT_TRUE(decoded.has_value());
+            EXPECT_EQ(decoded->bytes, data[rf64]) << dst;
+            EXPECT_EQ(decoded->channels, c.channels);
+            EXPECT_EQ(decoded->sampleRate, c.rate);
+        }
+        EXPECT_EQ(data[0], data[1]);
     }
 }
 
@@ -374,8 +424,8 @@ TEST_P(WavSourceFormats, ToWma) {
     const int rate = gsm ? 8000 : 22050;
     const int channels = gsm ? 1 : 2;
     const std::string src = dir.file("in.wav");
-    ASSERT_TRUE(test::makeTone(src, rate, channels, 1.5,
-                               {"-c:a", codec, "-ar", std::to_string(rate)}));
+    ASSERT_TRUE(
+        test::makeTone(src, rate, channels, 1.5, {"-c:a", codec, "-ar", std::to_string(rate)}));
     const std::string dst = dir.file("out.wma");
     RecordingProgress progress;
     ASSERT_EQ(ConvertWavToWma(env(), src, dst, progress), 1) << codec;
@@ -396,8 +446,7 @@ TEST_P(WavSourceFormats, ToWma) {
 INSTANTIATE_TEST_SUITE_P(Formats, WavSourceFormats,
                          testing::Values("pcm_u8", "pcm_s16le", "pcm_s24le", "pcm_s32le",
                                          "pcm_f32le", "pcm_f64le", "pcm_alaw", "pcm_mulaw",
-                                         "adpcm_ima_wav", "adpcm_ms", "gsm_ms",
-                                         "libmp3lame"));
+                                         "adpcm_ima_wav", "adpcm_ms", "gsm_ms", "libmp3lame"));
 
 // An 8-bit WAV goes to the writer as 8-bit PCM and scales around the 128 midpoint.
 TEST_F(Conversions, EightBitWavScalesAroundTheMidpoint) {
@@ -453,8 +502,9 @@ TEST_F(Conversions, WmaOutputAttributes) {
 
 TEST_F(Conversions, Mp3ToWmaKeepsTheId3v1Tag) {
     const std::string mp3 = dir.file("in.mp3");
-    ASSERT_TRUE(test::makeTone(mp3, 44100, 2, 2, {"-c:a", "libmp3lame", "-b:a", "128k",
-                                                  "-write_xing", "0", "-map_metadata", "-1"}));
+    ASSERT_TRUE(test::makeTone(
+        mp3, 44100, 2, 2,
+        {"-c:a", "libmp3lame", "-b:a", "128k", "-write_xing", "0", "-map_metadata", "-1"}));
     auto bytes = test::readFile(mp3);
     Id3v1Fields fields;
     fields.title = "Mp3 title";
@@ -516,6 +566,87 @@ TEST_F(Conversions, CorpusWindowsMediaFilesConvertToEveryTarget) {
     }
     EXPECT_GE(converted, 3);
 }
+
+// Files of other programs in RF64, RIFX and behind an ID3v2 tag, and MP3 files of a few small
+// frames: their list rows give their length, rate and channels, and each converts to
+// Windows Media holding the sound FFmpeg decodes from it, the same energy per second (its
+// first two channels; silence stays silence). FFmpeg 5.1 takes RIFX samples for
+// little-endian ones, so a RIFX source is decoded from a little-endian copy.
+class CorpusLayouts : public Conversions, public testing::WithParamInterface<const char*> {};
+
+double EnergyPerSecond(const test::Decoded& d) {
+    const auto samples = test::asInt16(d.bytes);
+    double energy = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double x = samples[i];
+        if (i % static_cast<std::size_t>(d.channels) < 2) energy += x * x;
+    }
+    return energy / d.sampleRate;
+}
+
+TEST_P(CorpusLayouts, ListRowsAndWindowsMediaOutput) {
+    const std::string file = GetParam();
+    const auto row = test::corpusRow(file);
+    ASSERT_TRUE(row.has_value());
+    const std::string src = test::corpusFile(file);
+    const bool mp3 = file.substr(file.size() - 4) == ".mp3";
+
+    auto entry = ProbeFile(src, *runtime_);
+    ASSERT_TRUE(entry.has_value());
+    const ListRowTexts texts = MakeListRowTexts(*entry);
+    const int seconds = static_cast<int>(std::stod(row->at("duration_s")));
+    char length[16];
+    std::snprintf(length, sizeof length, "%02d:%02d", seconds / 60, seconds % 60);
+    EXPECT_EQ(texts.length, length);
+    EXPECT_EQ(texts.freq, row->at("sample_rate") + " Hz");
+    const int channels = std::stoi(row->at("channels"));
+    if (mp3) {
+        EXPECT_EQ(texts.channels, row->at("structure").find("Hz mono") != std::string::npos
+                                      ? "Mono"
+                                      : "Joint Stereo");
+    } else {
+        EXPECT_EQ(texts.channels, channels == 1   ? "Mono"
+                                  : channels == 2 ? "Stereo"
+                                                  : std::to_string(channels));
+    }
+
+    const std::string dst = dir.file("out.wma");
+    RecordingProgress progress;
+    ASSERT_EQ((mp3 ? ConvertMp3ToWma : ConvertWavToWma)(env(), src, dst, progress), 1);
+    std::string reference = src;
+    const auto bytes = test::readFile(src);
+    if (std::string(bytes.begin(), bytes.begin() + 4) == "RIFX") {
+        reference = dir.file("little-endian.wav");
+        test::writeFile(reference, test::SwapByteOrder(bytes));
+    }
+    const auto theirs = test::ffmpegDecode(reference);
+    const auto out = test::ffmpegDecode(dst);
+    ASSERT_TRUE(theirs && out);
+    EXPECT_EQ(out->channels, std::min(theirs->channels, 2));
+    const double in = EnergyPerSecond(*theirs);
+    if (in == 0) {
+        EXPECT_EQ(EnergyPerSecond(*out), 0);
+    } else {
+        EXPECT_NEAR(EnergyPerSecond(*out) / in, 1.0, 0.1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CorpusLayouts,
+                         testing::Values("taglib-rf64.wav", "atl-cortissimo.wav",
+                                         "scipy-test-44100Hz-le-1ch-4bytes-rf64.wav",
+                                         "scipy-test-8000Hz-le-3ch-5S-24bit-rf64.wav",
+                                         "scipy-test-8000Hz-be-3ch-5S-24bit.wav",
+                                         "atl-illegal_id3v2.wav", "tinytag-mpeg2_16khz_vbr.mp3",
+                                         "tinytag-mpeg2_22050hz_vbr.mp3",
+                                         "tinytag-mpeg2_24khz_vbr.mp3", "tinytag-mpeg2_id3v2.mp3",
+                                         "tinytag-vbr_xing_header_short.mp3",
+                                         "musicmetadata-issue-554.mp3"),
+                         [](const testing::TestParamInfo<const char*>& param) {
+                             std::string name = param.param;
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return name;
+                         });
 
 // MP3 files of other programs (ID3v2, Xing and LAME headers, MPEG-2 rates) become Windows
 // Media files of their rate and channels and about their length.
