@@ -3,7 +3,8 @@
 # it installs the packages that are missing).
 #   scripts/tonvexa.sh run    install what is missing, build, start the program
 #   scripts/tonvexa.sh test   install what is missing, build, run every test
-#                             (also the core tests under ASan and UBSan)
+#                             (also the core tests under ASan and UBSan, and each
+#                             fuzz target for 60 s: scripts/fuzz.sh ci)
 #   scripts/tonvexa.sh build  install what is missing and build
 set -euo pipefail
 
@@ -15,6 +16,9 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
   qt6-qpa-plugins fonts-dejavu-core xdg-utils
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon)
+
+# The fuzz targets of the test step are built with clang and its libFuzzer.
+packages+=(clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -54,6 +58,8 @@ case "$cmd" in
     echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
     configure_and_build build-asan -DTONVEXA_SANITIZE=ON -DTONVEXA_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug
     (cd build-asan && ctest -j "$jobs" --output-on-failure --timeout 900)
+    echo "== fuzz targets, 60 s each =="
+    bash scripts/fuzz.sh ci
     ;;
   *)
     echo "usage: $0 run|test|build" >&2
