@@ -1,10 +1,9 @@
 #include "engine/FolderScan.h"
 
-#include <QFile>
-#include <QSettings>
 #include <QString>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -22,7 +21,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kScanExtensions = {".wma", ".wmv", ".asf", ".mp3", ".wav"};
+constexpr std::array<std::string_view, 5> kScanExtensions = {".wma", ".wmv", ".asf", ".mp3",
+                                                             ".wav"};
 constexpr int kMaxShortcutHops = 16;
 
 void collect(std::vector<std::string>& folders, const fs::path& folder,
@@ -50,6 +50,21 @@ constexpr std::uint32_t kHasLinkInfo = 0x2;
 constexpr std::uint32_t kVolumeIdAndLocalBasePath = 0x1;
 constexpr std::size_t kMaxFileSize = 1 << 20;
 }  // namespace lnk
+
+// The first `limit` bytes of a file (all of a smaller one); nothing when it cannot be read.
+std::optional<std::vector<std::uint8_t>> fileHead(const std::string& path, std::size_t limit) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    char chunk[4096];
+    while (bytes.size() < limit) {
+        in.read(chunk, static_cast<std::streamsize>(std::min(sizeof chunk, limit - bytes.size())));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got == 0) break;
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    return bytes;
+}
 
 std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
@@ -85,12 +100,9 @@ std::string codePageToUtf8(const std::string& s) {
 }
 
 std::optional<std::string> resolveLnk(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> b;
-    b.resize(lnk::kMaxFileSize);
-    in.read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(b.size()));
-    b.resize(static_cast<std::size_t>(in.gcount()));
+    const auto read = fileHead(path, lnk::kMaxFileSize);
+    if (!read) return std::nullopt;
+    const std::vector<std::uint8_t>& b = *read;
     if (b.size() < lnk::kHeaderSize || le32(b, 0) != lnk::kHeaderSize) return std::nullopt;
     if (!std::equal(std::begin(lnk::kLinkClsid), std::end(lnk::kLinkClsid), b.begin() + 4))
         return std::nullopt;
@@ -128,17 +140,94 @@ std::optional<std::string> resolveLnk(const std::string& path) {
     return codePageToUtf8(*base + *suffix);
 }
 
+// Freedesktop link files (.desktop), after the Desktop Entry format: UTF-8 lines, "#"
+// comments, "[Group]" headers, "Key=Value" entries with blanks around "=" ignored, and the
+// escapes \s \n \t \r \\ in values. It is read here rather than as an INI file because
+// INI readers give ",", ";", quotes and other backslash sequences meanings of their own,
+// which would turn the URL of "Song, Part 2.mp3" into a list and that of "a;b.mp3" into
+// "a".
+namespace desktop {
+constexpr std::size_t kMaxFileSize = 1 << 20;
+constexpr std::string_view kGroup = "[Desktop Entry]";
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}  // namespace desktop
+
+std::string_view trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(desktop::kBlanks);
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(desktop::kBlanks);
+    return s.substr(first, last - first + 1);
+}
+
+std::string unescapedValue(std::string_view value) {
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            out.push_back(value[i]);
+            continue;
+        }
+        switch (value[++i]) {
+            case 's':
+                out.push_back(' ');
+                break;
+            case 'n':
+                out.push_back('\n');
+                break;
+            case 't':
+                out.push_back('\t');
+                break;
+            case 'r':
+                out.push_back('\r');
+                break;
+            case '\\':
+                out.push_back('\\');
+                break;
+            default:
+                // Not an escape of the format: both characters stand as they are.
+                out.push_back('\\');
+                out.push_back(value[i]);
+                break;
+        }
+    }
+    return out;
+}
+
 std::optional<std::string> resolveDesktopLink(const std::string& path) {
-    if (!QFile::exists(QString::fromStdString(path))) return std::nullopt;
-    QSettings file(QString::fromStdString(path), QSettings::IniFormat);
-    file.beginGroup(QStringLiteral("Desktop Entry"));
-    if (file.value(QStringLiteral("Type")).toString() != QStringLiteral("Link"))
-        return std::nullopt;
-    const QUrl url(file.value(QStringLiteral("URL")).toString());
-    if (!url.isValid() || !url.isLocalFile()) return std::nullopt;
-    const std::string target = url.toLocalFile().toStdString();
-    if (target.empty()) return std::nullopt;
-    return target;
+    const auto read = fileHead(path, desktop::kMaxFileSize);
+    if (!read) return std::nullopt;
+    std::string_view rest(reinterpret_cast<const char*>(read->data()), read->size());
+    if (rest.starts_with(desktop::kByteOrderMark))
+        rest.remove_prefix(desktop::kByteOrderMark.size());
+
+    // The first value of each key in the "Desktop Entry" group; localised keys
+    // ("URL[de]") are other keys.
+    std::optional<std::string> type, url;
+    bool inEntry = false;
+    while (!rest.empty()) {
+        const auto end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        line = trimmed(line);
+        if (line.empty() || line.front() == '#') continue;
+        if (line.front() == '[') {
+            inEntry = line == desktop::kGroup;
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (!inEntry || equals == std::string_view::npos) continue;
+        const std::string_view key = trimmed(line.substr(0, equals));
+        const std::string_view value = trimmed(line.substr(equals + 1));
+        if (key == "Type" && !type) type = unescapedValue(value);
+        if (key == "URL" && !url) url = unescapedValue(value);
+    }
+    if (type != "Link" || !url) return std::nullopt;
+    const QUrl target(QString::fromStdString(*url));
+    if (!target.isValid() || !target.isLocalFile()) return std::nullopt;
+    std::string local = target.toLocalFile().toStdString();
+    if (local.empty()) return std::nullopt;
+    return local;
 }
 
 bool isShortcut(const std::string& path) {

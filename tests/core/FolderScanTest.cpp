@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void touch(const std::string& path) { test::writeFile(path, std::string("x")); }
+void touch(const std::string& path) {
+    test::writeFile(path, std::string("x"));
+}
 
 void put16(std::vector<std::uint8_t>& b, std::uint16_t v) {
     b.push_back(v & 0xFF);
@@ -156,9 +158,8 @@ TEST(Shortcuts, BrokenShellLinksAreRefusedNotOverRead) {
 
 TEST(Shortcuts, DesktopLinkFiles) {
     test::TempDir dir;
-    test::writeFile(dir.file("song.desktop"),
-                    std::string("[Desktop Entry]\nType=Link\nName=Song\n"
-                                "URL=file:///music/My%20Song.mp3\n"));
+    test::writeFile(dir.file("song.desktop"), std::string("[Desktop Entry]\nType=Link\nName=Song\n"
+                                                          "URL=file:///music/My%20Song.mp3\n"));
     auto target = ResolveShortcut(dir.file("song.desktop"));
     ASSERT_TRUE(target.has_value());
     EXPECT_EQ(*target, "/music/My Song.mp3");
@@ -168,6 +169,32 @@ TEST(Shortcuts, DesktopLinkFiles) {
     test::writeFile(dir.file("web.desktop"),
                     std::string("[Desktop Entry]\nType=Link\nURL=https://www.tonvexa.example/\n"));
     EXPECT_FALSE(ResolveShortcut(dir.file("web.desktop")).has_value());
+}
+
+// Link files follow their own format, not an INI reader's: commas, semicolons and quotes
+// are part of the URL, only the format's escapes are escapes, and only the first "URL" of
+// the "Desktop Entry" group counts.
+TEST(Shortcuts, DesktopLinkFilesKeepEveryCharacterOfTheirUrl) {
+    test::TempDir dir;
+    const auto resolve = [&](const std::string& text) {
+        test::writeFile(dir.file("link.desktop"), text);
+        return ResolveShortcut(dir.file("link.desktop")).value_or("(none)");
+    };
+    EXPECT_EQ(resolve("[Desktop Entry]\nType=Link\nURL=file:///m/Song,%20Part%202.mp3\n"),
+              "/m/Song, Part 2.mp3");
+    EXPECT_EQ(resolve("[Desktop Entry]\nType=Link\nURL=file:///m/a;b.mp3\n"), "/m/a;b.mp3");
+    EXPECT_EQ(resolve("[Desktop Entry]\nType=Link\nURL=file:///m/%22q%22.mp3\n"), "/m/\"q\".mp3");
+    EXPECT_EQ(resolve("[Desktop Entry]\nType=Link\nURL=file:///m/a\\sb\\\\c\\d.mp3\n"),
+              "/m/a b\\c\\d.mp3");
+    // Blanks around "=", comments, a byte order mark, CRLF lines, other groups and
+    // localised keys.
+    EXPECT_EQ(resolve("\xEF\xBB\xBF# a link\r\n[Other]\r\nURL=file:///wrong.mp3\r\n"
+                      "[Desktop Entry]\r\nURL[de]=file:///falsch.mp3\r\nType = Link\r\n"
+                      "URL = file:///m/right.mp3\r\nURL=file:///m/second.mp3\r\n"),
+              "/m/right.mp3");
+    EXPECT_EQ(resolve("[Desktop Entry]\nType=Link\n"), "(none)");
+    EXPECT_EQ(resolve("[Other]\nType=Link\nURL=file:///m/a.mp3\n"), "(none)");
+    EXPECT_EQ(resolve("[Desktop Entry]\nType=Link\nURL=/m/no-scheme.mp3\n"), "(none)");
 }
 
 TEST(DroppedPaths, ShortcutChainsAreFollowedAndCyclesEnd) {
