@@ -519,15 +519,27 @@ void WriteSeeds(const fs::path& out) {
         Append(file, chunks);
         Save(wav / (std::string(form) + ".wav"), file);
     }
-    Save(wav / "rifx-pcm16.wav", Form("RIFX",
-                                      Chunk("fmt ", FmtBody({1, 2, 8000, 4, 16, {}}, true), true) +
-                                          Chunk("data", PcmData(n, 2, 16, true), true),
-                                      true));
-    Save(wav / "rifx-float32.wav",
-         Form("RIFX",
-              Chunk("fmt ", FmtBody({3, 1, 8000, 4, 32, {}}, true), true) +
-                  Chunk("data", FloatData(n, 1, 32, true), true),
-              true));
+    // RIFX: every sample width of PCM and float, big-endian throughout.
+    for (int bits : {8, 16, 24, 32}) {
+        const auto align = static_cast<std::uint16_t>(bits / 8 * 2);
+        Save(wav / ("rifx-pcm" + std::to_string(bits) + ".wav"),
+             Form("RIFX",
+                  Chunk("fmt ",
+                        FmtBody({1, 2, 8000, align, static_cast<std::uint16_t>(bits), {}}, true),
+                        true) +
+                      Chunk("data", PcmData(n, 2, bits, true), true),
+                  true));
+    }
+    for (int bits : {32, 64}) {
+        const auto align = static_cast<std::uint16_t>(bits / 8);
+        Save(wav / ("rifx-float" + std::to_string(bits) + ".wav"),
+             Form("RIFX",
+                  Chunk("fmt ",
+                        FmtBody({3, 1, 8000, align, static_cast<std::uint16_t>(bits), {}}, true),
+                        true) +
+                      Chunk("data", FloatData(n, 1, bits, true), true),
+                  true));
+    }
     {
         Bytes list;
         Text(list, "INFO");

@@ -37,12 +37,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         while (!end) {
             const int frames = reader.ReadFrames(first, second, end);
             if (frames < 0 || frames > kWmaReadBlockFrames) __builtin_trap();
+            // No frames without the end means that reading failed.
+            if (frames == 0) break;
         }
     } else {
         while (!end) {
             WmSampleBufferPtr buffer;
             std::uint64_t time = 0;
             (void)reader.ReadRawSample(&buffer, &time, end);
+            if (!buffer) break;
         }
     }
     reader.Close();
