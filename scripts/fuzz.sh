@@ -79,13 +79,16 @@ run_target() { # target seconds
     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     TONVEXA_FUZZ_TMP=$scratch \
     "$build/fuzz/fuzz_$name" "${args[@]}" "$work" "$build/seeds/$name" >"$log" 2>&1 || status=$?
+  # libFuzzer's last status line: coverage (cov), features (ft) and the inputs it keeps
+  # (corp, the seeds that add coverage included).
   local execs cov ft corp
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
   ft=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-  corp=$(find "$work" -type f | wc -l)
-  printf '%-15s %6ss  execs %-10s cov %-6s ft %-7s corpus %-6s %s\n' "$name" "$seconds" \
-    "${execs:-?}" "${cov:-?}" "${ft:-?}" "$corp" "$([ $status -eq 0 ] && echo ok || echo FINDING)"
+  corp=$(grep -o 'corp: [0-9]*/[0-9]*[a-zA-Z]*' "$log" | tail -1 | cut -d' ' -f2)
+  printf '%-15s %6ss  execs %-10s cov %-6s ft %-7s corpus %-12s %s\n' "$name" "$seconds" \
+    "${execs:-?}" "${cov:-?}" "${ft:-?}" "${corp:-?}" \
+    "$([ $status -eq 0 ] && echo ok || echo FINDING)"
   if [ $status -ne 0 ]; then
     echo "---- $name: finding (exit $status), log $log, input in $findings ----"
     grep -E 'ERROR:|runtime error:|SUMMARY:|^ *#[0-9]+ .* in tonvexa|Test unit written' "$log" | head -40
