@@ -312,6 +312,7 @@ unsigned ParseHex(const std::string& text) {
 }
 
 std::vector<CorpusCase> CorpusWavCases() {
+    if (!corpusFound()) return {CorpusCase{kNoCorpus, 0, "", true}};
     std::vector<CorpusCase> cases;
     static const std::regex tagPattern("^0x([0-9A-Fa-f]{4})");
     static const std::regex subPattern("sub 0x([0-9A-Fa-f]{4})");
@@ -355,6 +356,7 @@ std::string TestName(const std::string& file) {
 class WavCorpusDecoding : public ::testing::TestWithParam<CorpusCase> {};
 
 TEST_P(WavCorpusDecoding, DecodesLikeFfmpeg) {
+    TONVEXA_NEEDS_CORPUS();
     const CorpusCase& c = GetParam();
     const std::string path = corpusFile(c.file);
     WavReader probe;
@@ -401,6 +403,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, WavCorpusDecoding, ::testing::ValuesIn(CorpusWa
                          });
 
 TEST(WavCorpusSelection, CoversEveryCompressedFormat) {
+    TONVEXA_NEEDS_CORPUS();
     std::map<unsigned, int> readable;
     for (const auto& c : CorpusWavCases())
         if (c.refusal.empty()) ++readable[c.tag];

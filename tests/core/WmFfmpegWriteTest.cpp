@@ -340,6 +340,7 @@ TEST(WmFfmpegWriter, EightBitMonoInputIsConvertedToTheCodecsFormat) {
 }
 
 TEST(WmFfmpegWriter, WindowsMediaToWindowsMediaThroughRawSamples) {
+    TONVEXA_NEEDS_CORPUS();
     const std::string source = corpusFile("strawberry-strawberry.asf");
     FfmpegWmRuntime runtime;
     WmaReader reader(runtime);

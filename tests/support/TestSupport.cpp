@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -39,11 +40,14 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
-std::string TempDir::file(const std::string& name) const { return (path_ / name).string(); }
+std::string TempDir::file(const std::string& name) const {
+    return (path_ / name).string();
+}
 
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
@@ -56,9 +60,29 @@ std::vector<std::uint8_t> readFile(const std::string& path) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-fs::path corpusDir() { return fs::path(TONVEXA_CORPUS_DIR); }
+fs::path corpusDir() {
+    const char* configured = std::getenv("TONVEXA_CORPUS");
+    return fs::path(configured != nullptr && *configured != '\0' ? configured : TONVEXA_CORPUS_DIR);
+}
 
-std::string corpusFile(const std::string& name) { return (corpusDir() / name).string(); }
+bool corpusFound() {
+    std::error_code ec;
+    return fs::is_regular_file(corpusDir() / "MANIFEST.tsv", ec);
+}
+
+std::string corpusMissingNote() {
+    return "no corpus of real files at " + corpusDir().string() +
+           "; set TONVEXA_CORPUS to its folder to run this test";
+}
+
+bool corpusRequired() {
+    const char* required = std::getenv("TONVEXA_CORPUS_REQUIRED");
+    return required != nullptr && *required != '\0' && std::string(required) != "0";
+}
+
+std::string corpusFile(const std::string& name) {
+    return (corpusDir() / name).string();
+}
 
 const std::vector<ManifestRow>& corpusManifest() {
     static const std::vector<ManifestRow> rows = [] {
