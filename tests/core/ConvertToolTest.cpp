@@ -4,10 +4,13 @@
 #include <QStringList>
 
 #include <csignal>
-#include <set>
 #include <filesystem>
+#include <iterator>
+#include <set>
+#include <sstream>
 #include <thread>
 
+#include "settings/SettingsStore.h"
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
 
@@ -56,7 +59,8 @@ protected:
     }
     std::string wma(const std::string& name, double seconds = 1.0) {
         const std::string path = dir.file(name);
-        EXPECT_TRUE(test::makeTone(path, 44100, 2, seconds, {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"}));
+        EXPECT_TRUE(test::makeTone(path, 44100, 2, seconds,
+                                   {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"}));
         return path;
     }
     test::TempDir dir;
@@ -72,17 +76,26 @@ TEST_F(ConvertTool, UsageErrorsExitWithTwo) {
     EXPECT_EQ(runTool({"--to", "mp3", "--jobs", "0", dir.file("x.wma")}).exitCode, 2);
     EXPECT_EQ(runTool({"--to", "mp3", "--probe", dir.file("x.wma")}).exitCode, 2);
     EXPECT_EQ(runTool({"--bogus"}).exitCode, 2);
-    const ToolRun missing = runTool({"--to", "mp3", "--options", dir.file("none.ini"), dir.file("x.wma")});
+    const ToolRun missing =
+        runTool({"--to", "mp3", "--options", dir.file("none.ini"), dir.file("x.wma")});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("options"), std::string::npos);
     // An options path that is a folder cannot be read either.
-    EXPECT_EQ(runTool({"--to", "mp3", "--options", dir.path().string(), dir.file("x.wma")}).exitCode, 2);
+    EXPECT_EQ(
+        runTool({"--to", "mp3", "--options", dir.path().string(), dir.file("x.wma")}).exitCode, 2);
 }
 
 TEST_F(ConvertTool, HelpAndVersion) {
     const ToolRun help = runTool({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--to mp3|wav|wma"), std::string::npos);
+    // The help ends with the list of option keys for --set: every key, and nothing else.
+    const auto list = help.out.find("Option keys");
+    ASSERT_NE(list, std::string::npos);
+    std::istringstream words(help.out.substr(help.out.find('\n', list)));
+    const std::set<std::string> listed{std::istream_iterator<std::string>(words), {}};
+    const auto names = SettingsStore::OptionNames();
+    EXPECT_EQ(listed, std::set<std::string>(names.begin(), names.end()));
     const ToolRun version = runTool({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("tonvexa-convert ", 0), 0u);
@@ -95,7 +108,8 @@ TEST_F(ConvertTool, CollidingNamesWithSeveralJobs) {
     fs::copy_file(a, dir.file("a.wmv"));
     fs::copy_file(a, dir.file("a.asf"));
     fs::copy_file(a, dir.file("b.wma"));
-    const ToolRun r = runTool({"--to", "mp3", "--jobs", "4", "--options", options, dir.path().string()});
+    const ToolRun r =
+        runTool({"--to", "mp3", "--jobs", "4", "--options", options, dir.path().string()});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 4u) << r.out;
@@ -120,8 +134,8 @@ TEST_F(ConvertTool, FailuresSkipsAndExitCodes) {
     test::writeFile(dir.file("broken.wma"), std::string("not a Windows Media file"));
     test::writeFile(dir.file("notes.txt"), std::string("text"));
     ASSERT_TRUE(test::makeTone(dir.file("tone.wav"), 22050, 1, 0.5, {}));
-    ToolRun r = runTool({"--to", "wav", "--options", options, good, dir.file("broken.wma"),
-                     dir.file("notes.txt")});
+    ToolRun r = runTool(
+        {"--to", "wav", "--options", options, good, dir.file("broken.wma"), dir.file("notes.txt")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Failed to load the following files.\n\n" + dir.file("broken.wma") + "\n" +
                          dir.file("notes.txt") + "\n"),
@@ -178,7 +192,8 @@ TEST_F(ConvertTool, InterruptLeavesNoPartialOutput) {
 // row texts.
 TEST_F(ConvertTool, ProbeEndsOnALinkCycle) {
     fs::create_directories(dir.path() / "music" / "inner");
-    test::makeTone(dir.file("music/inner/tone.wma"), 44100, 2, 2.5, {"-c:a", "wmav2", "-b:a", "128k"});
+    test::makeTone(dir.file("music/inner/tone.wma"), 44100, 2, 2.5,
+                   {"-c:a", "wmav2", "-b:a", "128k"});
     fs::create_directory_symlink(dir.path() / "music", dir.path() / "music" / "inner" / "loop");
     const ToolRun r = runTool({"--probe", dir.file("music")});
     EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -198,4 +213,45 @@ TEST_F(ConvertTool, ListsTheOfferedWindowsMediaFormats) {
         if (line.rfind("44100\t128000\t2\t", 0) == 0) cdQuality = true;
     }
     EXPECT_TRUE(cdQuality) << r.out;
+}
+
+// --set overrides the options file's values for one run, and leaves the file as it was.
+TEST_F(ConvertTool, SetOverridesOptionsForOneRun) {
+    const std::string src = wma("song.wma");
+    const std::string out = dir.file("Converted here");
+    const std::string file = "[Options]\nAutoDestMP3EncodingParam=0\nMP3BitRate=64\n";
+    test::writeFile(options, file);
+    const ToolRun r =
+        runTool({"--to", "mp3", "--options", options, "--set", "MP3BitRate=192", "--set",
+                 "DestOutputFolderOpt=399", "--set", "DestSpecifiedFolder=" + out, src});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, src + "\tsong.mp3\n");
+    const auto info = test::probeMedia(out + "/song.mp3");
+    ASSERT_TRUE(info) << r.out;
+    EXPECT_EQ(info->bitRate, 192000);
+    const auto kept = test::readFile(options);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), file);
+}
+
+// A key that is not an option, a value that does not parse, or a tag: a usage error naming the
+// key, before any file is touched.
+TEST_F(ConvertTool, SetUsageErrorsNameTheKey) {
+    const std::string src = wma("song.wma");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Mp3BitRate=192", "Mp3BitRate"},
+        {"MP3BitRate=fast", "MP3BitRate"},
+        {"WMABitRate=", "WMABitRate"},
+        {"ID3Tag=Title", "ID3Tag"},
+        {"=192", "KEY=VALUE"},
+        {"CreateDirs", "KEY=VALUE"},
+        {"DestSpecifiedFolder=" + std::string(300, 'd'), "DestSpecifiedFolder"},
+    };
+    for (const auto& [setting, named] : cases) {
+        const ToolRun r = runTool({"--to", "mp3", "--options", options, "--set", setting, src});
+        EXPECT_EQ(r.exitCode, 2) << setting;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(runTool({"--to", "mp3", "--options", options, "--set"}).exitCode, 2);
+    EXPECT_FALSE(fs::exists(dir.file("song.mp3")));
 }
