@@ -31,4 +31,9 @@ QIcon MenuIcon(int commandId);
 // The pointer shown over the window's buttons.
 QCursor PointerCursor(qreal devicePixelRatio);
 
+// Registers the compiled-in resources (the artwork and the help document, under ":/art" and
+// ":/help"). The functions above do it themselves; code that opens those resources directly
+// calls it first. Calling it again does nothing.
+void RegisterResources();
+
 }  // namespace tonvexa
