@@ -45,21 +45,7 @@ case "$cmd" in
   run)
     install_missing
     configure_and_build build
-    if [ -x "$top/build/tonvexa" ]; then
-      exec "$top/build/tonvexa" "${@:2}"
-    fi
-    # Until the main window exists, show the converter at work on an example made here.
-    example=$(mktemp -d "${TMPDIR:-/tmp}/tonvexa-example.XXXXXX")
-    ffmpeg -nostdin -v error -f lavfi \
-      -i "aevalsrc=exprs=0.4*sin(2*PI*440*t)*(0.6+0.4*sin(2*PI*2*t))|0.3*sin(2*PI*660*t):s=44100:d=5" \
-      -c:a wmav2 -b:a 128k -metadata title="Example tone" "$example/example.wma"
-    printf '[Options]\nBrowseOutputFolder=0\nID3TagOpt=1\n' > "$example/options.ini"
-    echo "The main window is not built yet; the command-line converter at work in $example:"
-    "$top/build/tonvexa-convert" --probe "$example/example.wma"
-    "$top/build/tonvexa-convert" --options "$example/options.ini" --to mp3 "$example/example.wma"
-    "$top/build/tonvexa-convert" --options "$example/options.ini" --to wav "$example/example.wma"
-    "$top/build/tonvexa-convert" --options "$example/options.ini" --to wma "$example/example.wav"
-    ls -l "$example"
+    exec "$top/build/tonvexa"
     ;;
   test)
     install_missing

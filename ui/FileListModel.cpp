@@ -42,6 +42,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             // The name column shows only the name; the whole path is a hover away.
             if (index.column() == ColumnName) return QString::fromStdString(row.entry->sourcePath);
+            // A long status (the skipped text, an output-folder message) in full.
+            if (index.column() == ColumnStatus && !row.texts[ColumnStatus].isEmpty())
+                return row.texts[ColumnStatus];
             return {};
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(

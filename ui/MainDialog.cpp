@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -71,12 +72,21 @@ const QRect kListRect(137, 63, 552, 465);
 const QRect kHomeLinkRect(9, 507, 113, 20);
 
 const QColor kButtonText(0x35, 0x35, 0x35);
+// The width a command button's text may take on its 106-pixel face.
+constexpr int kFaceTextWidth = 98;
 
-QFont ButtonFont(bool underline) {
+// Bold 11-pixel text; where the fallback for Tahoma runs wider, a pixel smaller until the
+// text fits its button, so that no label is cut off.
+QFont ButtonFont(bool underline, const QString& text, int width) {
     QFont font = DialogFont();
     font.setPixelSize(11);
     font.setBold(true);
     font.setUnderline(underline);
+    QString visible = text;
+    visible.remove(QLatin1Char('&'));
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(visible) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     return font;
 }
 
@@ -139,7 +149,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     // Tab goes down the command buttons, into the list, then along the links and the
     // title-bar buttons.
     QWidget* previous = nullptr;
-    for (int id : {IdAddFiles, IdAddFolder, IdRemoveAll, IdConvertAllMp3, IdConvertAllWma,
+    for (int id : std::initializer_list<int>{IdAddFiles, IdAddFolder, IdRemoveAll, IdConvertAllMp3, IdConvertAllWma,
                    IdConvertAllWav, IdOptions, 1007, IdHomepage, IdHelpButton, IdMinimize,
                    IdClose}) {
         QWidget* next = id == 1007 ? static_cast<QWidget*>(list_) : button(id);
@@ -167,7 +177,7 @@ void MainDialog::createButtons() {
         button->setToolTip(QString::fromLatin1(b.tip));
         button->move(kCommandButtonX, b.y);
         button->resize(107, 27);
-        button->SetFont(ButtonFont(false), false);
+        button->SetFont(ButtonFont(false, button->text(), kFaceTextWidth), false);
         button->SetTextColours(kButtonText, kButtonText, false);
         button->SetTextOffset(0, -1, false);
         button->SetBorder(false, false);
@@ -189,7 +199,7 @@ void MainDialog::createButtons() {
     home->setText(QString::fromLatin1(kHomeHost));
     home->setToolTip(QStringLiteral("Visit Tonvexa Homepage"));
     home->setGeometry(kHomeLinkRect);
-    home->SetFont(ButtonFont(true), false);
+    home->SetFont(ButtonFont(true, home->text(), kHomeLinkRect.width() - 2), false);
     // Blue, and red while the pointer is over it.
     home->SetTextColours(QColor(0, 0, 255), QColor(255, 0, 0), false);
     home->SetBorder(false, false);

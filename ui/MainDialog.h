@@ -11,6 +11,7 @@
 #include "engine/ConversionRoutines.h"
 #include "engine/ConversionTable.h"
 #include "settings/AppSettings.h"
+#include "ui/HelpWindow.h"
 #include "ui/WindowDragger.h"
 #include "wm/WmaFormatList.h"
 
@@ -21,7 +22,6 @@ class DesktopServices;
 class Dialogs;
 class FileAdder;
 class FileListModel;
-class HelpWindow;
 class ImageButton;
 class MainCommands;
 class PopupMenus;

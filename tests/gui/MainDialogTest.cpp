@@ -4,8 +4,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QMimeData>
+#include <QScreen>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
 #include <QMenu>
 #include <QTest>
+#include <QUrlQuery>
 
 #include <filesystem>
 #include <functional>
@@ -18,10 +25,13 @@
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
 #include "ui/CommandIds.h"
+#include "ui/ConvertProgressDialog.h"
+#include "ui/LoadProgressDialog.h"
 #include "ui/Commands.h"
 #include "ui/FileListModel.h"
 #include "ui/HelpWindow.h"
 #include "ui/ImageButton.h"
+#include "ui/MainCommands.h"
 #include "ui/MainDialog.h"
 #include "ui/PopupMenus.h"
 #include "ui/SortableListCtrl.h"
@@ -116,11 +126,23 @@ QString ShotsFolder() {
     return qEnvironmentVariable("TONVEXA_SHOTS");
 }
 
+// Pictures for people to look at, when TONVEXA_SHOTS names a folder; a run with
+// QT_SCALE_FACTOR=2 writes the "@2x" ones.
 void Shoot(QWidget& widget, const QString& name) {
     const QString folder = ShotsFolder();
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
-    widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    const QString scale =
+        widget.devicePixelRatioF() > 1.0 ? QStringLiteral("@2x") : QString();
+    widget.grab().save(folder + QLatin1Char('/') + name + scale + QStringLiteral(".png"));
+}
+
+template <class T>
+T* FindTopLevel() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<T*>(w); found != nullptr && found->isVisible()) return found;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -164,6 +186,7 @@ TEST_F(MainDialogTest, EveryControlHasAnAccessibleNameAndTabReachesIt) {
         EXPECT_EQ(a->text(QAccessible::Name), name) << id;
     }
     w.model()->appendEntry(Entry("/m/a.wav"));
+    QCoreApplication::processEvents();
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.list());
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(list->text(QAccessible::Name).isEmpty());
@@ -224,8 +247,20 @@ TEST_F(MainDialogTest, ContextMenuEnableRules) {
     EXPECT_TRUE(w.commands().action(IdRemove)->isEnabled());
 
     for (auto [id, on] : enabledWhenOpened(w.menus().helpMenu())) EXPECT_TRUE(on) << id;
-    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(w.commands().action(IdRemove));
-    (void)item;
+
+    // A screen reader sees the open menu's items by name, greyed ones as unavailable.
+    w.ShowContextMenu(w.list()->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(menu->isVisible());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(menu);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->childCount(), 17);  // items and separators
+    QAccessibleInterface* first = a->child(0);
+    EXPECT_EQ(first->text(QAccessible::Name), QStringLiteral("Play Source"));
+    EXPECT_TRUE(first->state().disabled);
+    QAccessibleInterface* add = a->child(13);
+    EXPECT_EQ(add->text(QAccessible::Name), QStringLiteral("Add Files..."));
+    EXPECT_FALSE(add->state().disabled);
+    menu->hide();
 }
 
 TEST_F(MainDialogTest, CommandsWithNothingToWorkOnSaySo) {
@@ -396,5 +431,131 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     ASSERT_TRUE(out);
     EXPECT_EQ(out->sampleRate, 44100);
     EXPECT_EQ(desktop.shown.size(), 0u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     Shoot(w, QStringLiteral("main-after-batch"));
+
+    // With the option on, the file manager shows the first output.
+    w.settings().BrowseOutputFolder = 1;
+    select({1});
+    w.commands().action(IdConvertSelectedWma)->trigger();
+    EXPECT_EQ(desktop.shown, std::vector<std::string>{dir.file("two.wma")});
+}
+
+// While a batch runs the window takes no commands, but the progress dialog's Cancel works:
+// the running job ends as "Cancelled" and leaves no file behind.
+TEST_F(MainDialogTest, CancelDuringABatch) {
+    const std::string wma = dir.file("long.wma");
+    ASSERT_TRUE(test::makeTone(wma, 44100, 2, 20, {"-c:a", "wmav2", "-b:a", "128k"}));
+    MainDialog& w = open();
+    w.fileCommands().AddDropped({wma});
+    ASSERT_EQ(w.model()->rowCount(), 1);
+    // Looks in on the batch at every turn of its message pump, until the job is under way.
+    bool checked = false;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, &w, [&] {
+        auto* progress = FindTopLevel<ConvertProgressDialog>();
+        auto* bar = progress ? progress->findChild<QProgressBar*>(QStringLiteral("1013")) : nullptr;
+        if (bar == nullptr || bar->value() == 0 || checked) return;
+        checked = true;
+        poll.stop();
+        EXPECT_FALSE(w.controlsEnabled());
+        EXPECT_FALSE(w.commands().action(IdRemoveAll)->isEnabled());
+        w.runCommand(IdRemoveAll);  // refused while converting
+        EXPECT_EQ(w.model()->rowCount(), 1);
+        Shoot(*progress, QStringLiteral("convert-progress"));
+        auto* cancel = progress->findChild<QPushButton*>(QStringLiteral("1033"));
+        ASSERT_NE(cancel, nullptr);
+        EXPECT_TRUE(cancel->isEnabled());
+        cancel->click();
+    });
+    poll.start();
+    w.runCommand(IdConvertAllMp3);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(w.model()->text(0, FileListModel::ColumnStatus), QStringLiteral("Cancelled"));
+    EXPECT_FALSE(fs::exists(dir.file("long.mp3")));
+    EXPECT_TRUE(w.controlsEnabled());
+    EXPECT_TRUE(w.commands().action(IdRemoveAll)->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainDialogTest, DroppedFilesAreAddedAfterTheDrop) {
+    const std::string wav = dir.file("dropped.wav");
+    ASSERT_TRUE(test::makeTone(wav, 8000, 1, 0.5));
+    MainDialog& w = open();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(wav)),
+                  QUrl(QStringLiteral("https://www.tonvexa.example/"))});
+    QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    EXPECT_EQ(w.model()->rowCount(), 0);  // not inside the drop itself
+    QTRY_COMPARE(w.model()->rowCount(), 1);
+    EXPECT_EQ(w.model()->entry(0)->sourcePath, wav);
+}
+
+TEST_F(MainDialogTest, TitleBarButtonsAndDragging) {
+    MainDialog& w = open();
+    ImageButton* help = w.button(IdHelpButton);
+    help->click();
+    QMenu* menu = w.menus().helpMenu();
+    EXPECT_TRUE(menu->isVisible());
+    // Below the button, at its left edge unless the screen's edge is nearer.
+    const QPoint corner = help->mapToGlobal(QPoint(0, help->height()));
+    const QRect screen = menu->screen()->availableGeometry();
+    if (screen.contains(w.frameGeometry())) {  // not so on a small test screen at scale 2
+        EXPECT_EQ(menu->y(), corner.y());
+        EXPECT_TRUE(menu->x() == corner.x() || menu->frameGeometry().right() == screen.right());
+    }
+    menu->hide();
+
+    const QPoint before = w.pos();
+    QTest::mousePress(&w, Qt::LeftButton, Qt::NoModifier, QPoint(300, 30));
+    QMouseEvent move(QEvent::MouseMove, QPointF(340, 50), w.mapToGlobal(QPointF(340, 50)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+    QTest::mouseRelease(&w, Qt::LeftButton, Qt::NoModifier, QPoint(340, 50));
+    EXPECT_EQ(w.pos(), before + QPoint(40, 20));
+
+    w.button(IdMinimize)->click();
+    EXPECT_TRUE(w.isMinimized());
+}
+
+TEST_F(MainDialogTest, AboutBox) {
+    MainDialog& w = open();
+    QStringList texts;
+    dialogs.execHandler = [&](QDialog& about) {
+        Shoot(about, QStringLiteral("about"));
+        for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
+        for (QPushButton* button : about.findChildren<QPushButton*>()) {
+            texts << button->text();
+            if (button->text() == QStringLiteral("&Check Updates")) button->click();
+        }
+        return int(QDialog::Accepted);
+    };
+    w.runCommand(IdAbout);
+    EXPECT_EQ(dialogs.execCount, 1);
+    for (const char* text : {"Tonvexa v2.1 build 791", "Visit Tonvexa Homepage",
+                             "Feedback and Support", "The program uses LAME MP3 encoder", "OK",
+                             "&Check Updates", "Tell a Friend"})
+        EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
+    ASSERT_EQ(opener.urls.size(), 1u);
+    EXPECT_EQ(opener.urls[0].path(), QStringLiteral("/checkforupdates/"));
+}
+
+TEST_F(MainDialogTest, PicturesForPeople) {
+    if (ShotsFolder().isEmpty()) GTEST_SKIP() << "TONVEXA_SHOTS names no folder";
+    MainDialog& w = open();
+    w.ShowHelpTopics();
+    QCoreApplication::processEvents();
+    Shoot(*w.helpWindow(), QStringLiteral("help"));
+    LoadProgressDialog load(&w);
+    load.show();
+    load.setStatusText(QStringLiteral("Adding file 3 of 12..."));
+    load.setRange(12);
+    load.setPosition(3);
+    Shoot(load, QStringLiteral("load-progress"));
+    load.finishOperation();
 }
