@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QStringList>
 
 #include <csignal>
 #include <filesystem>
@@ -19,24 +18,10 @@ using namespace tonvexa;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using ToolRun = test::ProgramRun;
 
 ToolRun runTool(const std::vector<std::string>& args) {
-    QProcess p;
-    QStringList list;
-    for (const auto& a : args) list << QString::fromStdString(a);
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL), list);
-    ToolRun r;
-    if (!p.waitForStarted(10000) || !p.waitForFinished(300000)) return r;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return r;
+    return test::runCaptured(TONVEXA_CONVERT_TOOL, args);
 }
 
 std::vector<std::string> lines(const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -146,6 +147,33 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
     if (standardOutput) *standardOutput = std::move(out);
     if (process.exitStatus() != QProcess::NormalExit) return -1;
     return process.exitCode();
+}
+
+ProgramRun runCaptured(const std::string& program, const std::vector<std::string>& args,
+                       const std::vector<std::string>& environment, int timeoutMs) {
+    QProcess process;
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const auto& variable : environment) {
+        const auto eq = variable.find('=');
+        env.insert(QString::fromStdString(variable.substr(0, eq)),
+                   QString::fromStdString(eq == std::string::npos ? "" : variable.substr(eq + 1)));
+    }
+    process.setProcessEnvironment(env);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QString::fromStdString(program), list);
+    ProgramRun run;
+    if (!process.waitForStarted(10000)) return run;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    if (process.exitStatus() == QProcess::NormalExit) run.exitCode = process.exitCode();
+    return run;
 }
 
 bool ffmpeg(const std::vector<std::string>& args) {

@@ -70,6 +70,17 @@ std::optional<ManifestRow> corpusRow(const std::string& file);
 int runProgram(const std::string& program, const std::vector<std::string>& args,
                std::vector<std::uint8_t>* standardOutput = nullptr, int timeoutMs = 120000);
 
+// A program's run with both of its outputs kept.
+struct ProgramRun {
+    int exitCode = -1;  // -1 when it could not be started, crashed or timed out
+    std::string out;
+    std::string err;
+};
+// Runs a program with arguments (no shell) and the environment's variables plus those given
+// ("NAME=value"), keeping standard output and standard error apart.
+ProgramRun runCaptured(const std::string& program, const std::vector<std::string>& args,
+                       const std::vector<std::string>& environment = {}, int timeoutMs = 300000);
+
 // FFmpeg's command-line tool as the independent reference. Runs "ffmpeg -nostdin -v error
 // -y <args>"; true on success.
 bool ffmpeg(const std::vector<std::string>& args);
