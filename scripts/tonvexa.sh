@@ -5,6 +5,8 @@
 #   scripts/tonvexa.sh test   install what is missing, build, run every test
 #                             (also the core tests under ASan and UBSan)
 #   scripts/tonvexa.sh build  install what is missing and build
+#   scripts/tonvexa.sh package  install what is missing, build, and make the Debian
+#                             package build/tonvexa_<version>_<arch>.deb
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,7 +16,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
   qt6-qpa-plugins fonts-dejavu-core xdg-utils
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
-  libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon)
+  libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon
+  desktop-file-utils appstream man-db dpkg-dev file)
 
 install_missing() {
   local missing=()
@@ -55,8 +58,13 @@ case "$cmd" in
     configure_and_build build-asan -DTONVEXA_SANITIZE=ON -DTONVEXA_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug
     (cd build-asan && ctest -j "$jobs" --output-on-failure --timeout 900)
     ;;
+  package)
+    install_missing
+    configure_and_build build
+    cmake --build build --target package
+    ;;
   *)
-    echo "usage: $0 run|test|build" >&2
+    echo "usage: $0 run|test|build|package" >&2
     exit 2
     ;;
 esac
