@@ -31,8 +31,8 @@ std::optional<QString> BrowseForFolder(Dialogs& dialogs, QWidget* owner, const Q
     QString start = initialFolder;
     // The stored folders end with a separator; the picker wants the folder itself (but the
     // root stays the root).
-    while (start.size() > 1 && (start.endsWith(QLatin1Char('/')) ||
-                                start.endsWith(QDir::separator()))) {
+    while (start.size() > 1 &&
+           (start.endsWith(QLatin1Char('/')) || start.endsWith(QDir::separator()))) {
         start.chop(1);
     }
     const QString chosen = dialogs.chooseFolder(owner, title, start);

@@ -11,8 +11,8 @@ namespace tonvexa {
 
 namespace {
 
-const char* const kHeadings[FileListModel::ColumnCount] = {
-    "Original Files", "Length", "Bit Rate", "Freq.", "Channels", "Status"};
+const char* const kHeadings[FileListModel::ColumnCount] = {"Original Files", "Length",   "Bit Rate",
+                                                           "Freq.",          "Channels", "Status"};
 
 bool RightAligned(int column) {
     return column == FileListModel::ColumnLength || column == FileListModel::ColumnBitRate ||
@@ -59,9 +59,8 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
     if (role == Qt::DisplayRole) return QString::fromLatin1(kHeadings[section]);
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(
-            Qt::Alignment((RightAligned(section) ? Qt::AlignRight : Qt::AlignLeft) |
-                          Qt::AlignVCenter));
+        return QVariant::fromValue(Qt::Alignment(
+            (RightAligned(section) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
     }
     return {};
 }
@@ -142,9 +141,11 @@ void FileListModel::sortByColumn(int column, bool ascending) {
     std::iota(order.begin(), order.end(), 0);
     std::vector<QString> keys;
     keys.reserve(rows_.size());
-    for (const Row& row : rows_) keys.push_back(row.texts[static_cast<std::size_t>(column)].left(kSortTextLimit));
+    for (const Row& row : rows_)
+        keys.push_back(row.texts[static_cast<std::size_t>(column)].left(kSortTextLimit));
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int c = collator.compare(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
+        const int c =
+            collator.compare(keys[static_cast<std::size_t>(a)], keys[static_cast<std::size_t>(b)]);
         return ascending ? c < 0 : c > 0;
     });
 

@@ -20,8 +20,15 @@ class FileListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { ColumnName, ColumnLength, ColumnBitRate, ColumnFreq, ColumnChannels,
-                  ColumnStatus, ColumnCount };
+    enum Column {
+        ColumnName,
+        ColumnLength,
+        ColumnBitRate,
+        ColumnFreq,
+        ColumnChannels,
+        ColumnStatus,
+        ColumnCount
+    };
     // Texts longer than this are compared by their beginning only.
     static constexpr int kSortTextLimit = 259;
 

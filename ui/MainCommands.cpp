@@ -63,18 +63,42 @@ MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), p_(s
 bool MainCommands::run(int id) {
     if (busy_) return true;
     switch (id) {
-        case IdConvertAllMp3: ConvertAll(FormatMp3); return true;
-        case IdConvertAllWma: ConvertAll(FormatWma); return true;
-        case IdConvertAllWav: ConvertAll(FormatWav); return true;
-        case IdConvertSelectedMp3: ConvertSelected(FormatMp3); return true;
-        case IdConvertSelectedWma: ConvertSelected(FormatWma); return true;
-        case IdConvertSelectedWav: ConvertSelected(FormatWav); return true;
-        case IdAddFiles: AddFiles(); return true;
-        case IdAddFolder: AddFolder(); return true;
-        case IdRemove: Remove(); return true;
-        case IdRemoveAll: RemoveAll(); return true;
-        case IdPlaySource: openPath(firstSelectedPath(false)); return true;
-        case IdPlayDestination: openPath(firstSelectedPath(true)); return true;
+        case IdConvertAllMp3:
+            ConvertAll(FormatMp3);
+            return true;
+        case IdConvertAllWma:
+            ConvertAll(FormatWma);
+            return true;
+        case IdConvertAllWav:
+            ConvertAll(FormatWav);
+            return true;
+        case IdConvertSelectedMp3:
+            ConvertSelected(FormatMp3);
+            return true;
+        case IdConvertSelectedWma:
+            ConvertSelected(FormatWma);
+            return true;
+        case IdConvertSelectedWav:
+            ConvertSelected(FormatWav);
+            return true;
+        case IdAddFiles:
+            AddFiles();
+            return true;
+        case IdAddFolder:
+            AddFolder();
+            return true;
+        case IdRemove:
+            Remove();
+            return true;
+        case IdRemoveAll:
+            RemoveAll();
+            return true;
+        case IdPlaySource:
+            openPath(firstSelectedPath(false));
+            return true;
+        case IdPlayDestination:
+            openPath(firstSelectedPath(true));
+            return true;
         case IdBrowseSourceFolder:
         case IdBrowseDestinationFolder: {
             const std::string path = firstSelectedPath(id == IdBrowseDestinationFolder);
@@ -84,11 +108,20 @@ bool MainCommands::run(int id) {
             }
             return true;
         }
-        case IdHomepage: openAddress(kHomePage); return true;
-        case IdCheckLatestVersion: openAddress(kUpdatePage); return true;
-        case IdFeedback: openAddress(kSupportMail); return true;
-        case IdTellAFriend: openAddress(kTellAFriendMail); return true;
-        default: return false;
+        case IdHomepage:
+            openAddress(kHomePage);
+            return true;
+        case IdCheckLatestVersion:
+            openAddress(kUpdatePage);
+            return true;
+        case IdFeedback:
+            openAddress(kSupportMail);
+            return true;
+        case IdTellAFriend:
+            openAddress(kTellAFriendMail);
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -19,8 +19,8 @@
 #include "ui/Artwork.h"
 #include "ui/CommandIds.h"
 #include "ui/Commands.h"
-#include "ui/Dialogs.h"
 #include "ui/DialogUnits.h"
+#include "ui/Dialogs.h"
 #include "ui/FileAdder.h"
 #include "ui/FileListModel.h"
 #include "ui/HelpWindow.h"
@@ -136,9 +136,9 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
         *model_, [this](const std::string& path) { return ProbeFile(path, services_.runtime); },
         this, services_.dialogs, lock);
     RegisterConversions(table_, environment_);
-    fileCommands_ = std::make_unique<MainCommands>(MainCommands::Parts{
-        this, *list_, services_.dialogs, services_.opener, services_.desktop, settings_,
-        services_.store, *adder_, table_, lock});
+    fileCommands_ = std::make_unique<MainCommands>(
+        MainCommands::Parts{this, *list_, services_.dialogs, services_.opener, services_.desktop,
+                            settings_, services_.store, *adder_, table_, lock});
 
     connect(commands_.get(), &CommandSet::triggered, this, &MainDialog::runCommand);
     commands_->addShortcutsTo(this);
@@ -149,9 +149,9 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     // Tab goes down the command buttons, into the list, then along the links and the
     // title-bar buttons.
     QWidget* previous = nullptr;
-    for (int id : std::initializer_list<int>{IdAddFiles, IdAddFolder, IdRemoveAll, IdConvertAllMp3, IdConvertAllWma,
-                   IdConvertAllWav, IdOptions, 1007, IdHomepage, IdHelpButton, IdMinimize,
-                   IdClose}) {
+    for (int id : std::initializer_list<int>{IdAddFiles, IdAddFolder, IdRemoveAll, IdConvertAllMp3,
+                                             IdConvertAllWma, IdConvertAllWav, IdOptions, 1007,
+                                             IdHomepage, IdHelpButton, IdMinimize, IdClose}) {
         QWidget* next = id == 1007 ? static_cast<QWidget*>(list_) : button(id);
         if (previous != nullptr) setTabOrder(previous, next);
         previous = next;
@@ -331,7 +331,8 @@ void MainDialog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen =
+            this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }

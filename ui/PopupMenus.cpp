@@ -51,14 +51,14 @@ PopupMenus::PopupMenus(const CommandSet& commands, std::function<ListState()> st
             }
         }
     };
-    addAll(context_.get(), {IdPlaySource, IdBrowseSourceFolder, 0, IdPlayDestination,
-                      IdBrowseDestinationFolder, 0, IdConvertSelectedMp3, IdConvertSelectedWma,
-                      IdConvertSelectedWav, IdConvertAllMp3, IdConvertAllWma, IdConvertAllWav, 0,
-                      IdAddFiles, IdAddFolder, IdRemove, IdRemoveAll});
+    addAll(context_.get(),
+           {IdPlaySource, IdBrowseSourceFolder, 0, IdPlayDestination, IdBrowseDestinationFolder, 0,
+            IdConvertSelectedMp3, IdConvertSelectedWma, IdConvertSelectedWav, IdConvertAllMp3,
+            IdConvertAllWma, IdConvertAllWav, 0, IdAddFiles, IdAddFolder, IdRemove, IdRemoveAll});
     help_->setObjectName(QStringLiteral("helpMenu"));
     help_->setAccessibleName(QStringLiteral("Help"));
-    addAll(help_.get(), {IdHelpTopics, 0, IdTellAFriend, IdFeedback, IdHomepage, IdCheckLatestVersion,
-                   0, IdAbout});
+    addAll(help_.get(), {IdHelpTopics, 0, IdTellAFriend, IdFeedback, IdHomepage,
+                         IdCheckLatestVersion, 0, IdAbout});
     guard(context_.get());
     guard(help_.get());
 }

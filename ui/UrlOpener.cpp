@@ -23,7 +23,8 @@ int DesktopUrlOpener::open(const QUrl& url) {
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) return kOpenFileNotFound;
     if (handler_ && handler_(url)) return kOpenSucceeded;
 
-    const QString address = url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+    const QString address =
+        url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
     for (const QString& command : browser_.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         QStringList words = QProcess::splitCommand(command);
         if (words.isEmpty()) continue;

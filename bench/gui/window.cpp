@@ -1,12 +1,17 @@
-// The window's first figures: the time from the program's start to its main window shown,
-// and the time to add 1,000 WAV files of a folder to the list, beside the command-line
-// converter probing the same files (which reads each file's header the same way, without a
-// window). The ratio says what the window's list and progress dialog add to the reading.
+// The window's figures: the time from the program's start to its main window shown; the time
+// to add 1,000 WAV files of a folder to the list, beside the command-line converter probing
+// the same files (which reads each file's header the same way, without a window); and a
+// Windows Media file converted to WAV and to MP3 from the window, beside the command-line
+// converter doing the same. The ratios say what the window's list and progress dialogs add.
 //
-// Usage: bench_window [files, default 1000]   (needs a display; QT_QPA_PLATFORM=offscreen works)
+// Usage: bench_window [files, default 1000] [seconds of audio, default 300]
+// (needs a display; QT_QPA_PLATFORM=offscreen works)
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +21,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/DesktopServices.h"
@@ -105,7 +111,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/tonvexa-convert");
+    const QString tool =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/tonvexa-convert");
     QProcess probe;
     probe.setStandardOutputFile(QProcess::nullDevice());
     QElapsedTimer probing;
@@ -117,11 +124,65 @@ int main(int argc, char** argv) {
     }
     const double probeMs = static_cast<double>(probing.nsecsElapsed()) / 1e6;
 
-    std::printf("start-up to the shown main window: %.0f ms (the window itself: %.0f ms)\n", startup,
-                windowOnly);
+    // One long Windows Media file, converted from the window and by the command-line converter.
+    const int seconds = argc > 2 ? std::atoi(argv[2]) : 300;
+    const QString long_ = temp.filePath(QStringLiteral("long/long.wma"));
+    QDir().mkpath(QFileInfo(long_).path());
+    QProcess make;
+    make.start(QStringLiteral("ffmpeg"),
+               {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+                QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                QStringLiteral("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds),
+                QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-c:a"),
+                QStringLiteral("wmav2"), QStringLiteral("-b:a"), QStringLiteral("128k"), long_});
+    if (!make.waitForFinished(600000) || make.exitCode() != 0) {
+        std::fprintf(stderr, "ffmpeg could not make the test file\n");
+        return 1;
+    }
+    window.fileCommands().RemoveAll();
+    window.fileCommands().AddDropped({long_.toStdString()});
+    window.settings().BrowseOutputFolder = 0;
+    struct Target {
+        AudioFormatCode code;
+        const char* name;
+        const char* extension;
+    };
+    const Target targets[] = {{FormatWav, "wav", ".wav"}, {FormatMp3, "mp3", ".mp3"}};
+    std::vector<std::pair<double, double>> conversions;
+    for (const Target& t : targets) {
+        const QString output =
+            temp.filePath(QStringLiteral("long/long") + QString::fromLatin1(t.extension));
+        QElapsedTimer inWindow;
+        inWindow.start();
+        window.fileCommands().ConvertAll(t.code);
+        const double windowConvert = static_cast<double>(inWindow.nsecsElapsed()) / 1e6;
+        QFile::remove(output);
+        window.model()->entry(0)->destinationPath.clear();
+
+        QProcess convert;
+        convert.setStandardOutputFile(QProcess::nullDevice());
+        QElapsedTimer byTool;
+        byTool.start();
+        convert.start(tool, {QStringLiteral("--to"), QString::fromLatin1(t.name), long_});
+        if (!convert.waitForFinished(600000) || convert.exitCode() != 0) {
+            std::fprintf(stderr, "tonvexa-convert --to %s failed\n", t.name);
+            return 1;
+        }
+        conversions.emplace_back(windowConvert, static_cast<double>(byTool.nsecsElapsed()) / 1e6);
+        QFile::remove(output);
+    }
+
+    std::printf("start-up to the shown main window: %.0f ms (the window itself: %.0f ms)\n",
+                startup, windowOnly);
     std::printf("adding %d WAV files of a folder:    %.0f ms (%.2f ms a file)\n", files, addMs,
                 addMs / files);
     std::printf("tonvexa-convert --probe, same files: %.0f ms\n", probeMs);
     std::printf("ratio window / command line:         %.2f\n", addMs / probeMs);
+    for (std::size_t i = 0; i < conversions.size(); ++i) {
+        std::printf(
+            "%d s Windows Media to %s: window %.0f ms, tonvexa-convert %.0f ms, ratio %.2f\n",
+            seconds, targets[i].name, conversions[i].first, conversions[i].second,
+            conversions[i].first / conversions[i].second);
+    }
     return 0;
 }

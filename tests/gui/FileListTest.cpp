@@ -88,13 +88,13 @@ TEST(FileListModelTest, HeadingClicksSortByTextAscendingThenReversed) {
     };
     // Bit rates sort as text: "128 kbps" before "64 kbps".
     list.sortByHeading(FileListModel::ColumnBitRate);
-    EXPECT_EQ(column(2), (std::vector<QString>{QStringLiteral("128 kbps"),
-                                               QStringLiteral("320 kbps"),
-                                               QStringLiteral("64 kbps")}));
+    EXPECT_EQ(column(2),
+              (std::vector<QString>{QStringLiteral("128 kbps"), QStringLiteral("320 kbps"),
+                                    QStringLiteral("64 kbps")}));
     list.sortByHeading(FileListModel::ColumnBitRate);
-    EXPECT_EQ(column(2), (std::vector<QString>{QStringLiteral("64 kbps"),
-                                               QStringLiteral("320 kbps"),
-                                               QStringLiteral("128 kbps")}));
+    EXPECT_EQ(column(2),
+              (std::vector<QString>{QStringLiteral("64 kbps"), QStringLiteral("320 kbps"),
+                                    QStringLiteral("128 kbps")}));
     EXPECT_FALSE(list.sortAscending());
     // The selection follows its row, and the entries their texts.
     ASSERT_EQ(list.selectedRowsInOrder(), std::vector<int>{0});
@@ -159,8 +159,8 @@ TEST_F(AddingTest, TwelveUnreadableFilesAreNamedTenThenMore) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     QString expected = QStringLiteral("Failed to load the following files.\n\n");
     for (int i = 1; i <= 10; ++i) expected += QStringLiteral("/music/bad%1.wma\n").arg(i);
-    expected += QStringLiteral(
-        "<more files>...\n\nTo get help, please contact <support@tonvexa.example>.");
+    expected +=
+        QStringLiteral("<more files>...\n\nTo get help, please contact <support@tonvexa.example>.");
     EXPECT_EQ(dialogs.messages[0].text, expected);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Warning);
     // The window was locked for the adding and unlocked before the message.
@@ -183,18 +183,17 @@ TEST_F(AddingTest, CancelStopsAfterTheCurrentFileAndKeepsWhatWasAdded) {
 
 TEST_F(AddingTest, DroppedFolderIsAddedFolderByFolderAndKindByKind) {
     fs::create_directories(dir.path() / "pop" / "sub");
-    for (const char* name : {"pop/b.wav", "pop/a.mp3", "pop/c.wma", "pop/notes.txt",
-                             "pop/d.ASF", "pop/sub/e.wav", "pop/sub/f.wmv"}) {
+    for (const char* name : {"pop/b.wav", "pop/a.mp3", "pop/c.wma", "pop/notes.txt", "pop/d.ASF",
+                             "pop/sub/e.wav", "pop/sub/f.wmv"}) {
         test::writeFile(dir.file(name), std::string("x"));
     }
     const std::string loose = dir.file("loose.mp3");
     test::writeFile(loose, std::string("x"));
     adder->AddDroppedItems({dir.file("pop"), loose, dir.file("pop/notes.txt")});
-    EXPECT_EQ(listedPaths(),
-              (std::vector<std::string>{dir.file("pop/c.wma"), dir.file("pop/d.ASF"),
-                                        dir.file("pop/a.mp3"), dir.file("pop/b.wav"),
-                                        dir.file("pop/sub/f.wmv"), dir.file("pop/sub/e.wav"),
-                                        loose}));
+    EXPECT_EQ(listedPaths(), (std::vector<std::string>{dir.file("pop/c.wma"), dir.file("pop/d.ASF"),
+                                                       dir.file("pop/a.mp3"), dir.file("pop/b.wav"),
+                                                       dir.file("pop/sub/f.wmv"),
+                                                       dir.file("pop/sub/e.wav"), loose}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -5,13 +5,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
-#include <QScreen>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
-#include <QMenu>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include <filesystem>
@@ -25,12 +25,12 @@
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
 #include "ui/CommandIds.h"
-#include "ui/ConvertProgressDialog.h"
-#include "ui/LoadProgressDialog.h"
 #include "ui/Commands.h"
+#include "ui/ConvertProgressDialog.h"
 #include "ui/FileListModel.h"
 #include "ui/HelpWindow.h"
 #include "ui/ImageButton.h"
+#include "ui/LoadProgressDialog.h"
 #include "ui/MainCommands.h"
 #include "ui/MainDialog.h"
 #include "ui/PopupMenus.h"
@@ -81,8 +81,8 @@ protected:
             << QApplication::topLevelWidgets().size() << " top-level widgets left";
     }
     MainDialog& open() {
-        window = std::make_unique<MainDialog>(
-            MainServices{dialogs, opener, desktop, *store, runtime});
+        window =
+            std::make_unique<MainDialog>(MainServices{dialogs, opener, desktop, *store, runtime});
         window->show();
         QCoreApplication::processEvents();
         return *window;
@@ -132,8 +132,7 @@ void Shoot(QWidget& widget, const QString& name) {
     const QString folder = ShotsFolder();
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
-    const QString scale =
-        widget.devicePixelRatioF() > 1.0 ? QStringLiteral("@2x") : QString();
+    const QString scale = widget.devicePixelRatioF() > 1.0 ? QStringLiteral("@2x") : QString();
     widget.grab().save(folder + QLatin1Char('/') + name + scale + QStringLiteral(".png"));
 }
 
@@ -165,7 +164,8 @@ TEST_F(MainDialogTest, WindowFaceAndControls) {
         ASSERT_NE(w.button(id), nullptr) << id;
         EXPECT_EQ(w.button(id)->geometry(), rect) << id;
     }
-    EXPECT_EQ(w.button(IdConvertAllWma)->toolTip(), QStringLiteral("Convert all files to WMA format"));
+    EXPECT_EQ(w.button(IdConvertAllWma)->toolTip(),
+              QStringLiteral("Convert all files to WMA format"));
     EXPECT_EQ(w.button(IdHomepage)->text(), QStringLiteral("www.tonvexa.example"));
     // The Windows Media formats on offer were listed once, at start.
     EXPECT_FALSE(w.wmaFormats().empty());
@@ -174,12 +174,15 @@ TEST_F(MainDialogTest, WindowFaceAndControls) {
 
 TEST_F(MainDialogTest, EveryControlHasAnAccessibleNameAndTabReachesIt) {
     MainDialog& w = open();
-    const std::map<int, QString> names = {
-        {IdAddFiles, QStringLiteral("Add Files")},   {IdAddFolder, QStringLiteral("Add Folder")},
-        {IdRemoveAll, QStringLiteral("Remove All")}, {IdConvertAllMp3, QStringLiteral("Convert to MP3")},
-        {IdOptions, QStringLiteral("Options")},      {IdHelpButton, QStringLiteral("Help")},
-        {IdMinimize, QStringLiteral("Minimize")},    {IdClose, QStringLiteral("Close")},
-        {IdHomepage, QStringLiteral("www.tonvexa.example")}};
+    const std::map<int, QString> names = {{IdAddFiles, QStringLiteral("Add Files")},
+                                          {IdAddFolder, QStringLiteral("Add Folder")},
+                                          {IdRemoveAll, QStringLiteral("Remove All")},
+                                          {IdConvertAllMp3, QStringLiteral("Convert to MP3")},
+                                          {IdOptions, QStringLiteral("Options")},
+                                          {IdHelpButton, QStringLiteral("Help")},
+                                          {IdMinimize, QStringLiteral("Minimize")},
+                                          {IdClose, QStringLiteral("Close")},
+                                          {IdHomepage, QStringLiteral("www.tonvexa.example")}};
     for (const auto& [id, name] : names) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.button(id));
         ASSERT_NE(a, nullptr);
@@ -217,8 +220,8 @@ TEST_F(MainDialogTest, ContextMenuEnableRules) {
     auto states = enabledWhenOpened(menu);
     EXPECT_EQ(states.size(), 14u);
     for (int id : {IdConvertAllMp3, IdConvertAllWav, IdConvertAllWma, IdRemoveAll, IdRemove,
-                   IdConvertSelectedMp3, IdConvertSelectedWav, IdPlaySource,
-                   IdBrowseSourceFolder, IdPlayDestination, IdBrowseDestinationFolder})
+                   IdConvertSelectedMp3, IdConvertSelectedWav, IdPlaySource, IdBrowseSourceFolder,
+                   IdPlayDestination, IdBrowseDestinationFolder})
         EXPECT_FALSE(states[id]) << id;
     for (int id : {IdConvertSelectedWma, IdAddFiles, IdAddFolder}) EXPECT_TRUE(states[id]) << id;
 
@@ -308,9 +311,9 @@ TEST_F(MainDialogTest, PlayBrowseAndWebCommandsGoToTheDesktop) {
     EXPECT_EQ(opener.urls[2].toString(),
               QStringLiteral("https://www.tonvexa.example/checkforupdates/?ver=2.1&build=791"));
     EXPECT_EQ(opener.urls[3].scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(QUrlQuery(opener.urls[3]).queryItemValue(QStringLiteral("subject"),
-                                                        QUrl::FullyDecoded),
-              QStringLiteral("Tonvexa - very COOL application!!!"));
+    EXPECT_EQ(
+        QUrlQuery(opener.urls[3]).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+        QStringLiteral("Tonvexa - very COOL application!!!"));
     EXPECT_EQ(opener.urls[4].toString(), QStringLiteral("mailto:support@tonvexa.example"));
     EXPECT_EQ(desktop.shown, std::vector<std::string>{"/m/a song.wav"});
 }
@@ -389,8 +392,8 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     ASSERT_TRUE(test::makeTone(mp3, 44100, 2, 1.5, {"-c:a", "libmp3lame", "-b:a", "128k"}));
     ASSERT_TRUE(test::makeTone(wav, 22050, 1, 1.5));
     MainDialog& w = open();
-    dialogs.fileAnswers.push_back({QString::fromStdString(wma), QString::fromStdString(mp3),
-                                   QString::fromStdString(wav)});
+    dialogs.fileAnswers.push_back(
+        {QString::fromStdString(wma), QString::fromStdString(mp3), QString::fromStdString(wav)});
     QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].size(), 7);
@@ -411,9 +414,9 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
 
     w.button(IdConvertAllWma)->click();
     // Every source converts to Windows Media; the Windows Media source's own name is taken.
-    EXPECT_EQ(statuses(), (std::vector<QString>{QStringLiteral("one_1.wma"),
-                                                QStringLiteral("two.wma"),
-                                                QStringLiteral("three.wma")}));
+    EXPECT_EQ(statuses(),
+              (std::vector<QString>{QStringLiteral("one_1.wma"), QStringLiteral("two.wma"),
+                                    QStringLiteral("three.wma")}));
     for (const char* name : {"one_1.wma", "two.wma", "three.wma"}) {
         const auto info = test::probeMedia(dir.file(name));
         ASSERT_TRUE(info) << name;
@@ -537,9 +540,9 @@ TEST_F(MainDialogTest, AboutBox) {
     };
     w.runCommand(IdAbout);
     EXPECT_EQ(dialogs.execCount, 1);
-    for (const char* text : {"Tonvexa v2.1 build 791", "Visit Tonvexa Homepage",
-                             "Feedback and Support", "The program uses LAME MP3 encoder", "OK",
-                             "&Check Updates", "Tell a Friend"})
+    for (const char* text :
+         {"Tonvexa v2.1 build 791", "Visit Tonvexa Homepage", "Feedback and Support",
+          "The program uses LAME MP3 encoder", "OK", "&Check Updates", "Tell a Friend"})
         EXPECT_TRUE(texts.contains(QString::fromLatin1(text))) << text;
     ASSERT_EQ(opener.urls.size(), 1u);
     EXPECT_EQ(opener.urls[0].path(), QStringLiteral("/checkforupdates/"));
