@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -79,6 +80,20 @@ std::string corpusMissingNote() {
 bool corpusRequired() {
     const char* required = std::getenv("TONVEXA_CORPUS_REQUIRED");
     return required != nullptr && *required != '\0' && std::string(required) != "0";
+}
+
+int runAllTests() {
+    const int result = RUN_ALL_TESTS();
+    const std::string filter = GTEST_FLAG_GET(filter);
+    if (result == 0 && !GTEST_FLAG_GET(list_tests) && filter != "*" &&
+        testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        std::fprintf(stderr,
+                     "No test is named by --gtest_filter=%s; if ctest ran it, its list of tests "
+                     "is out of date: build the tests again.\n",
+                     filter.c_str());
+        return 1;
+    }
+    return result;
 }
 
 std::string corpusFile(const std::string& name) {
