@@ -21,6 +21,17 @@ inline constexpr char kId3v1Magic[3] = {'T', 'A', 'G'};
 inline constexpr std::size_t kId3v2HeaderSize = 10;
 inline constexpr char kId3v2Magic[3] = {'I', 'D', '3'};
 inline constexpr std::size_t kId3v2SizeOffset = 6;
+// ID3v2.4: flag bit 4 announces a 10-byte footer after the body.
+inline constexpr std::size_t kId3v2FlagsOffset = 5;
+inline constexpr std::uint8_t kId3v2FooterFlag = 0x10;
+inline constexpr std::size_t kId3v2FooterSize = 10;
+
+// The body size an ID3v2 header announces: a 28-bit synchsafe integer, seven bits a byte.
+constexpr std::int64_t Id3v2BodySize(const std::uint8_t* header) {
+    const std::uint8_t* s = header + kId3v2SizeOffset;
+    return (std::int64_t{s[0]} & 0x7F) << 21 | (std::int64_t{s[1]} & 0x7F) << 14 |
+           (std::int64_t{s[2]} & 0x7F) << 7 | (s[3] & 0x7F);
+}
 
 // The "AiD" header some players put before the audio: "AiD", the byte 1, then a 16-bit
 // little-endian length of the whole header, these 6 bytes included.
@@ -95,6 +106,29 @@ constexpr int HeaderSamplesPerFrame(const std::uint8_t* h) {
         default:
             return 0;
     }
+}
+
+// The length in bytes of the frame a plausible header starts, header included; 0 for a free
+// format frame, whose length only the next header shows.
+constexpr int HeaderFrameBytes(const std::uint8_t* h) {
+    // kbit/s by bit-rate index: MPEG-1 Layers I, II, III; then MPEG-2 and 2.5 Layer I, and
+    // their Layers II and III, which share one table.
+    constexpr int kRates[5][15] = {
+        {0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448},
+        {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384},
+        {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320},
+        {0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256},
+        {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}};
+    const int layer = 4 - ((h[1] & kLayerMask) >> 1);  // 1, 2 or 3
+    const bool mpeg1 = (h[1] & kVersionMask) == 0x18;
+    const int index = (h[2] & kBitRateMask) >> 4;
+    const int sampleRate = HeaderSampleRate(h);
+    if (layer < 1 || layer > 3 || index == 0 || index > 14 || sampleRate == 0) return 0;
+    const int table = mpeg1 ? layer - 1 : (layer == 1 ? 3 : 4);
+    const int bitsPerSecond = kRates[table][index] * 1000;
+    const int padding = (h[2] & 0x02) != 0 ? 1 : 0;
+    if (layer == 1) return (12 * bitsPerSecond / sampleRate + padding) * 4;
+    return HeaderSamplesPerFrame(h) / 8 * bitsPerSecond / sampleRate + padding;
 }
 
 }  // namespace tonvexa::mp3

@@ -13,8 +13,12 @@ namespace {
 // (stepping over a header or a Xing frame) before it hands out a buffered frame.
 constexpr int kDrainAttempts = 4;
 
-// The decoder wants at least this much at a time until it has parsed the first header.
+// Bytes handed to the decoder per step until it has parsed the first header.
 constexpr std::size_t kHeaderChunk = 100;
+
+// How many bytes from a frame header the decoder holds before it takes the header: room to
+// look for a Xing header in the frame (LAME's mpglib waits for 194 bytes).
+constexpr std::size_t kHeaderLookahead = 194;
 
 // The decoder keeps every byte it cannot place and searches all of them again on every
 // call, so a long run of bytes that are no frames (a picture tag at the end, a damaged
@@ -114,10 +118,7 @@ bool Mp3Reader::ParseStart() {
             std::uint8_t header[mp3::kId3v2HeaderSize];
             std::memcpy(header, w, 4);
             if (!ReadExactly(header + 4, mp3::kId3v2HeaderSize - 4)) return false;
-            const std::uint8_t* s = header + mp3::kId3v2SizeOffset;
-            const std::int64_t size = (std::int64_t{s[0]} & 0x7F) << 21 |
-                                      (std::int64_t{s[1]} & 0x7F) << 14 |
-                                      (std::int64_t{s[2]} & 0x7F) << 7 | (s[3] & 0x7F);
+            const std::int64_t size = mp3::Id3v2BodySize(header);
             skipped = size + static_cast<std::int64_t>(mp3::kId3v2HeaderSize);
             if (!SeekForward(stream_, size)) return false;
             if (!ReadExactly(w, 4)) return false;
@@ -142,18 +143,34 @@ bool Mp3Reader::ParseStart() {
             if (!ReadExactly(w + 7, 1)) return false;
         }
         const bool freeFormat = (w[2] & mp3::kBitRateMask) == mp3::kBitRateFree;
+        const int firstFrameBytes = mp3::HeaderFrameBytes(w);
 
         int delay = 0;
         int padding = 0;
         if (decoder_.Decode(w, sizeof w, properties_, &delay, &padding) == -1) return false;
         fed += sizeof w;
+        std::size_t fromHeader = sizeof w;  // bytes of the stream from the header on
+        bool streamEnded = false;
         while (!properties_.headerParsed) {
-            std::uint8_t chunk[kHeaderChunk];
-            if (fed > kHeaderParseLimit || !ReadExactly(chunk, sizeof chunk)) return false;
-            fed += sizeof chunk;
-            if (decoder_.Decode(chunk, sizeof chunk, properties_, &delay, &padding) == -1) {
-                return false;
+            if (fed > kHeaderParseLimit || streamEnded) return false;
+            std::uint8_t chunk[kHeaderChunk + kHeaderLookahead] = {};
+            std::size_t got = std::fread(chunk, 1, kHeaderChunk, stream_);
+            if (got < kHeaderChunk) {
+                // The stream ends before the decoder took a header. The decoder looks at
+                // kHeaderLookahead bytes from a header before it takes it, room for a Xing
+                // header, and a file of a few small frames has fewer than that after its
+                // first audio frame. Zeros after the last byte give it that room; they hold
+                // no frame. A stream whose first frame is not whole is no such file but a
+                // cut one, and the zeros would only fill its frame up: it stays refused.
+                streamEnded = true;
+                if (std::ferror(stream_) != 0 || firstFrameBytes == 0 ||
+                    fromHeader + got < static_cast<std::size_t>(firstFrameBytes))
+                    return false;
+                got += kHeaderLookahead;
             }
+            fed += got;
+            fromHeader += got;
+            if (decoder_.Decode(chunk, got, properties_, &delay, &padding) == -1) return false;
         }
         // A frame that claims a bit rate but yields none was a false start: search on
         // from here, the decoder keeping what it has been given.

@@ -18,7 +18,9 @@ namespace tonvexa {
 // Opening skips one leading ID3v2 tag and an "AiD" header, searches the first plausible
 // frame header, lets the decoder parse it and works out the length: from a Xing header
 // when the stream has one, otherwise estimated in whole seconds from the file's size and
-// the first frame's bit rate.
+// the first frame's bit rate. A stream of only a few small frames, which ends before the
+// decoder has seen enough bytes to take a header, is read too, provided its first frame
+// is whole.
 class Mp3Reader {
 public:
     // Stands for a length that could not be worked out (the file's size is unknown).

@@ -17,9 +17,27 @@ inline constexpr ChunkId kFormatChunkId{'f', 'm', 't', ' '};
 inline constexpr ChunkId kFactChunkId{'f', 'a', 'c', 't'};
 inline constexpr ChunkId kDataChunkId{'d', 'a', 't', 'a'};
 
-// "RIFF", its size, "WAVE".
-inline constexpr std::size_t kRiffHeaderSize = 12;
-// Every chunk starts with its 4-byte id and a 32-bit little-endian body size.
+// RIFX: the RIFF layout with every number, samples included, big-endian.
+inline constexpr ChunkId kRifxId{'R', 'I', 'F', 'X'};
+// The byte order of a file's numbers and samples.
+enum class ByteOrder { kLittle, kBig };
+
+// RF64 (EBU Tech 3306) and BW64 (ITU-R BS.2088), one layout under two names: a RIFF form
+// whose 32-bit sizes may hold kSizeInDs64, the real sizes then standing as 64-bit numbers
+// in a "ds64" chunk before the data: the RIFF size (u64), the data size (u64), the sample
+// count of "fact" (u64), the number of table entries (u32), and the table: a chunk id and
+// its size (u64) for any other chunk too large for its 32-bit field.
+inline constexpr ChunkId kRf64Id{'R', 'F', '6', '4'};
+inline constexpr ChunkId kBw64Id{'B', 'W', '6', '4'};
+inline constexpr ChunkId kDs64ChunkId{'d', 's', '6', '4'};
+inline constexpr std::uint32_t kSizeInDs64 = 0xFFFFFFFF;
+inline constexpr std::uint32_t kDs64MinimumSize = 28;
+inline constexpr std::size_t kDs64DataSizeOffset = 8;
+inline constexpr std::size_t kDs64SampleCountOffset = 16;
+inline constexpr std::size_t kDs64TableLengthOffset = 24;
+inline constexpr std::size_t kDs64TableEntrySize = 12;
+
+// Every chunk starts with its 4-byte id and a 32-bit body size (little-endian, but for RIFX).
 inline constexpr std::size_t kChunkHeaderSize = 8;
 
 // Format tags (WAVEFORMATEX wFormatTag).

@@ -37,4 +37,27 @@ inline constexpr std::uint64_t kRiffSizeBias = 8;
 // 36 + data size reaches 2^32 - 1.
 inline constexpr std::uint64_t kMaxDataSize = 0xFFFFFFFFull - (kHeaderSize - kRiffSizeBias);
 
+// RF64 (EBU Tech 3306), for data beyond that limit: the 32-bit RIFF and data sizes hold
+// 0xFFFFFFFF and the real sizes stand as 64-bit numbers in a "ds64" chunk between the form
+// type and "fmt ": the RIFF size, the data size, the sample count (frames) and an empty
+// table of other large chunks. The "fmt " chunk is the same as above; 80 bytes in all.
+inline constexpr char kRf64Id[4] = {'R', 'F', '6', '4'};
+inline constexpr char kWaveId[4] = {'W', 'A', 'V', 'E'};
+inline constexpr char kDs64Id[4] = {'d', 's', '6', '4'};
+inline constexpr char kFmtId[4] = {'f', 'm', 't', ' '};
+inline constexpr std::uint32_t kSizeInDs64 = 0xFFFFFFFF;
+inline constexpr std::uint32_t kDs64ChunkSize = 28;
+inline constexpr std::size_t kRf64WaveOffset = 8;
+inline constexpr std::size_t kRf64Ds64Offset = 12;
+inline constexpr std::size_t kRf64Ds64SizeOffset = 16;
+inline constexpr std::size_t kRf64RiffSizeOffset = 20;
+inline constexpr std::size_t kRf64DataSizeOffset = 28;
+inline constexpr std::size_t kRf64SampleCountOffset = 36;
+inline constexpr std::size_t kRf64TableLengthOffset = 44;
+inline constexpr std::size_t kRf64FmtOffset = 48;
+inline constexpr std::size_t kRf64FmtBodyOffset = 56;
+inline constexpr std::size_t kRf64DataIdOffset = 72;
+inline constexpr std::size_t kRf64DataSizeFieldOffset = 76;
+inline constexpr std::size_t kRf64HeaderSize = 80;
+
 }  // namespace tonvexa::wavheader

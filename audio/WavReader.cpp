@@ -9,6 +9,7 @@
 #include <gsm/gsm.h>
 
 #include "audio/G711.h"
+#include "audio/Mp3Format.h"
 #include "audio/Mp3Reader.h"
 
 namespace tonvexa {
@@ -22,6 +23,30 @@ std::uint16_t Le16(const std::uint8_t* p) {
 std::uint32_t Le32(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
            (std::uint32_t{p[3]} << 24);
+}
+
+std::uint64_t Le64(const std::uint8_t* p) {
+    return std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32);
+}
+
+std::uint16_t Be16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
+}
+
+std::uint32_t Be32(const std::uint8_t* p) {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+           std::uint32_t{p[3]};
+}
+
+// Samples in the file's byte order.
+template <wav::ByteOrder kOrder>
+std::uint16_t Load16(const std::uint8_t* p) {
+    return kOrder == wav::ByteOrder::kLittle ? Le16(p) : Be16(p);
+}
+
+template <wav::ByteOrder kOrder>
+std::uint32_t Load32(const std::uint8_t* p) {
+    return kOrder == wav::ByteOrder::kLittle ? Le32(p) : Be32(p);
 }
 
 bool SameId(const std::uint8_t* p, const wav::ChunkId& id) {
@@ -55,7 +80,35 @@ bool IsSupportedSubFormat(std::uint32_t tag) {
 
 constexpr int kMaxUncompressedChannels = 8;
 
+// Beyond this a 64-bit size from "ds64" cannot be a real one (and would not survive the
+// signed arithmetic of seeking).
+constexpr std::uint64_t kMaxChunkSize = std::uint64_t{1} << 62;
+
 }  // namespace
+
+// What the "ds64" chunk of an RF64 or BW64 file says: the data size, the sample count that
+// stands for a "fact" count of 0xFFFFFFFF, and the table of other chunks whose 32-bit
+// sizes hold 0xFFFFFFFF.
+struct WavReader::Ds64Sizes {
+    struct LargeChunk {
+        wav::ChunkId id;
+        std::uint64_t size;
+    };
+    bool present = false;
+    std::uint64_t dataSize = 0;
+    std::uint64_t sampleCount = 0;
+    std::vector<LargeChunk> table;
+
+    // The real size of a chunk whose header is given: its stated size unless that holds
+    // 0xFFFFFFFF and "ds64" has the chunk's size.
+    std::uint64_t SizeOf(const std::uint8_t* header, std::uint32_t stated) const {
+        if (!present || stated != wav::kSizeInDs64) return stated;
+        if (SameId(header, wav::kDataChunkId)) return dataSize;
+        for (const LargeChunk& c : table)
+            if (SameId(header, c.id)) return c.size;
+        return stated;
+    }
+};
 
 void WavReader::FileCloser::operator()(std::FILE* file) const {
     std::fclose(file);
@@ -117,11 +170,57 @@ bool WavReader::Skip(std::int64_t bytes) {
 #endif
 }
 
+std::uint16_t WavReader::Field16(const std::uint8_t* p) const {
+    return bigEndian_ ? Be16(p) : Le16(p);
+}
+
+std::uint32_t WavReader::Field32(const std::uint8_t* p) const {
+    return bigEndian_ ? Be32(p) : Le32(p);
+}
+
+bool WavReader::SkipLeadingId3v2(std::uint8_t (&form)[8]) {
+    // Some programs put an ID3v2 tag in front of the form; the form starts right after it
+    // (and after its footer, when the header announces one).
+    if (std::memcmp(form, mp3::kId3v2Magic, sizeof mp3::kId3v2Magic) != 0) return true;
+    std::uint8_t tag[mp3::kId3v2HeaderSize];
+    std::memcpy(tag, form, sizeof form);
+    if (!ReadExact(tag + sizeof form, sizeof tag - sizeof form)) return false;
+    std::int64_t skip = mp3::Id3v2BodySize(tag);
+    if ((tag[mp3::kId3v2FlagsOffset] & mp3::kId3v2FooterFlag) != 0)
+        skip += static_cast<std::int64_t>(mp3::kId3v2FooterSize);
+    return Skip(skip) && ReadExact(form, sizeof form);
+}
+
+bool WavReader::ReadDs64(std::uint64_t size, Ds64Sizes& ds64) {
+    std::uint8_t body[wav::kDs64MinimumSize];
+    if (!ReadExact(body, sizeof body)) return false;
+    ds64.present = true;
+    ds64.dataSize = Le64(body + wav::kDs64DataSizeOffset);
+    ds64.sampleCount = Le64(body + wav::kDs64SampleCountOffset);
+    // The table cannot hold more entries than the chunk has room for.
+    const std::uint64_t entries = std::min<std::uint64_t>(
+        Le32(body + wav::kDs64TableLengthOffset), (size - sizeof body) / wav::kDs64TableEntrySize);
+    ds64.table.clear();
+    for (std::uint64_t i = 0; i < entries; ++i) {
+        std::uint8_t entry[wav::kDs64TableEntrySize];
+        if (!ReadExact(entry, sizeof entry)) return false;
+        Ds64Sizes::LargeChunk c;
+        std::memcpy(c.id.data(), entry, c.id.size());
+        c.size = Le64(entry + c.id.size());
+        ds64.table.push_back(c);
+    }
+    return Skip(static_cast<std::int64_t>(size - sizeof body - entries * wav::kDs64TableEntrySize));
+}
+
 bool WavReader::ParseHeader() {
     std::rewind(file_.get());
-    std::uint8_t riff[wav::kRiffHeaderSize];
-    if (!ReadExact(riff, 8) || !SameId(riff, wav::kRiffId)) return false;
-    if (!ReadExact(riff + 8, 4) || !SameId(riff + 8, wav::kWaveId)) return false;
+    std::uint8_t form[8];
+    if (!ReadExact(form, sizeof form) || !SkipLeadingId3v2(form)) return false;
+    bigEndian_ = SameId(form, wav::kRifxId);
+    const bool rf64 = SameId(form, wav::kRf64Id) || SameId(form, wav::kBw64Id);
+    if (!bigEndian_ && !rf64 && !SameId(form, wav::kRiffId)) return false;
+    std::uint8_t wave[4];
+    if (!ReadExact(wave, sizeof wave) || !SameId(wave, wav::kWaveId)) return false;
 
     totalFrames_ = 0;
     framesLeft_ = 0;
@@ -132,14 +231,20 @@ bool WavReader::ParseHeader() {
     format_ = {};
     bool result = false;
     std::int32_t factFrames = 0;
+    // The 64-bit sizes of an RF64 or BW64 file, once its "ds64" chunk has been read.
+    Ds64Sizes ds64;
 
     for (;;) {
         std::uint8_t header[wav::kChunkHeaderSize];
         if (!ReadExact(header, sizeof header)) return false;
-        const std::uint32_t size = Le32(header + 4);
+        const std::uint32_t statedSize = Field32(header + 4);
+        const std::uint64_t size = ds64.SizeOf(header, statedSize);
+        if (size > kMaxChunkSize) return false;
         if (SameId(header, wav::kFormatChunkId)) {
-            if (!ParseFormatChunk(size)) return false;
+            if (!ParseFormatChunk(statedSize)) return false;
             result = true;
+        } else if (rf64 && SameId(header, wav::kDs64ChunkId) && size >= wav::kDs64MinimumSize) {
+            if (!ReadDs64(size, ds64)) return false;
         } else if (SameId(header, wav::kFactChunkId)) {
             const auto tag = format_.formatTag;
             const bool counted = tag == wav::kFormatMsAdpcm || tag == wav::kFormatALaw ||
@@ -148,16 +253,19 @@ bool WavReader::ParseHeader() {
             if (counted && size >= wav::kFactMinimumSize) {
                 std::uint8_t count[4];
                 if (!ReadExact(count, sizeof count)) return false;
+                const std::uint32_t stated = Field32(count);
                 // A count beyond the signed range reads as negative and so never wins.
-                factFrames = static_cast<std::int32_t>(Le32(count));
-                if (!Skip(std::int64_t{size} - wav::kFactMinimumSize)) return false;
-            } else if (!Skip(size)) {
+                factFrames = static_cast<std::int32_t>(stated);
+                if (ds64.present && stated == wav::kSizeInDs64)
+                    factFrames = FrameCount(static_cast<double>(ds64.sampleCount));
+                if (!Skip(static_cast<std::int64_t>(size) - wav::kFactMinimumSize)) return false;
+            } else if (!Skip(static_cast<std::int64_t>(size))) {
                 return false;
             }
         } else if (SameId(header, wav::kDataChunkId)) {
             dataSize_ = size;
             break;
-        } else if (!Skip(size)) {
+        } else if (!Skip(static_cast<std::int64_t>(size))) {
             // Chunks are skipped by their stated size alone: writers disagree about the pad
             // byte after an odd size, and the stated size is what most of them honour.
             return false;
@@ -166,7 +274,7 @@ bool WavReader::ParseHeader() {
     if (!result) return false;
 
     std::int32_t frames = 0;
-    const double data = dataSize_;
+    const auto data = static_cast<double>(dataSize_);
     switch (format_.formatTag) {
         case wav::kFormatMsAdpcm: {
             const auto& f = *msAdpcmDecoder_->format();
@@ -207,16 +315,21 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
     if (!ReadExact(body, wav::kFormatBodySize)) return false;
     std::int64_t consumed = wav::kFormatBodySize;
     format_ = {};
-    format_.formatTag = Le16(body);
-    format_.channels = Le16(body + 2);
-    format_.samplesPerSec = Le32(body + 4);
-    format_.avgBytesPerSec = Le32(body + 8);
-    format_.blockAlign = Le16(body + 12);
-    format_.bitsPerSample = Le16(body + 14);
+    format_.formatTag = Field16(body);
+    format_.channels = Field16(body + 2);
+    format_.samplesPerSec = Field32(body + 4);
+    format_.avgBytesPerSec = Field32(body + 8);
+    format_.blockAlign = Field16(body + 12);
+    format_.bitsPerSample = Field16(body + 14);
     // A later "fmt " chunk replaces an earlier one entirely.
     msAdpcmDecoder_.reset();
     imaAdpcmDecoder_.reset();
     mp3Reader_.reset();
+    // RIFX holds PCM and float data; the compressed formats and the extensible record
+    // (whose sub-format GUID has no agreed big-endian form) are not read from it.
+    if (bigEndian_ && format_.formatTag != wav::kFormatPcm &&
+        format_.formatTag != wav::kFormatIeeeFloat)
+        return false;
 
     if (format_.formatTag == wav::kFormatExtensible) {
         if (chunkSize < wav::kExtensibleBodySize) return false;
@@ -343,15 +456,28 @@ bool WavReader::PrepareDecoding() {
     switch (format_.formatTag) {
         case wav::kFormatPcm:
             blockBytes_ = bits / 8 * c * kMaxBlockFrames;
-            BlockReader = bits == 8    ? &WavReader::ReadPcm8
-                          : bits == 16 ? &WavReader::ReadPcm16
-                          : bits == 24 ? &WavReader::ReadPcm24
-                                       : &WavReader::ReadPcm32;
+            if (bigEndian_) {
+                BlockReader = bits == 8    ? &WavReader::ReadPcm8
+                              : bits == 16 ? &WavReader::ReadPcm16<wav::ByteOrder::kBig>
+                              : bits == 24 ? &WavReader::ReadPcm24<wav::ByteOrder::kBig>
+                                           : &WavReader::ReadPcm32<wav::ByteOrder::kBig>;
+            } else {
+                BlockReader = bits == 8    ? &WavReader::ReadPcm8
+                              : bits == 16 ? &WavReader::ReadPcm16<wav::ByteOrder::kLittle>
+                              : bits == 24 ? &WavReader::ReadPcm24<wav::ByteOrder::kLittle>
+                                           : &WavReader::ReadPcm32<wav::ByteOrder::kLittle>;
+            }
             break;
         case wav::kFormatIeeeFloat:
             if (bits != 32 && bits != 64) return false;
             blockBytes_ = bits / 8 * c * kMaxBlockFrames;
-            BlockReader = bits == 32 ? &WavReader::ReadFloat32 : &WavReader::ReadFloat64;
+            if (bigEndian_) {
+                BlockReader = bits == 32 ? &WavReader::ReadFloat32<wav::ByteOrder::kBig>
+                                         : &WavReader::ReadFloat64<wav::ByteOrder::kBig>;
+            } else {
+                BlockReader = bits == 32 ? &WavReader::ReadFloat32<wav::ByteOrder::kLittle>
+                                         : &WavReader::ReadFloat64<wav::ByteOrder::kLittle>;
+            }
             break;
         case wav::kFormatALaw:
         case wav::kFormatMuLaw:
@@ -463,6 +589,7 @@ bool WavReader::ReadPcm8(void* left, void* right, int& framesOut, bool& endFlag)
         [](const std::uint8_t* p, void* out, int i) { static_cast<std::uint8_t*>(out)[i] = *p; });
 }
 
+template <wav::ByteOrder kOrder>
 bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag) {
     if (format_.channels == 1) {
         // Mono 16-bit goes straight into the caller's array.
@@ -473,7 +600,8 @@ bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag
             endFlag = true;
             return true;
         }
-        if constexpr (std::endian::native == std::endian::big) {
+        constexpr bool kLittleFile = kOrder == wav::ByteOrder::kLittle;
+        if constexpr (kLittleFile != (std::endian::native == std::endian::little)) {
             auto* samples = static_cast<std::uint16_t*>(left);
             for (std::size_t i = 0; i < frames; ++i)
                 samples[i] = static_cast<std::uint16_t>((samples[i] >> 8) | (samples[i] << 8));
@@ -484,38 +612,50 @@ bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag
     }
     return ReadUncompressed(
         left, right, framesOut, endFlag, 2, [](const std::uint8_t* p, void* out, int i) {
-            static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(Le16(p));
+            static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(Load16<kOrder>(p));
         });
 }
 
+template <wav::ByteOrder kOrder>
 bool WavReader::ReadPcm24(void* left, void* right, int& framesOut, bool& endFlag) {
-    // The low byte is dropped without rounding.
-    return ReadUncompressed(
-        left, right, framesOut, endFlag, 3, [](const std::uint8_t* p, void* out, int i) {
-            static_cast<std::int16_t*>(out)[i] = static_cast<std::int16_t>(Le16(p + 1));
-        });
+    // The low byte is dropped without rounding: the high two bytes are the last two of a
+    // little-endian sample and the first two of a big-endian one.
+    constexpr std::size_t kHigh = kOrder == wav::ByteOrder::kLittle ? 1 : 0;
+    return ReadUncompressed(left, right, framesOut, endFlag, 3,
+                            [](const std::uint8_t* p, void* out, int i) {
+                                static_cast<std::int16_t*>(out)[i] =
+                                    static_cast<std::int16_t>(Load16<kOrder>(p + kHigh));
+                            });
 }
 
+template <wav::ByteOrder kOrder>
 bool WavReader::ReadPcm32(void* left, void* right, int& framesOut, bool& endFlag) {
     return ReadUncompressed(
         left, right, framesOut, endFlag, 4, [](const std::uint8_t* p, void* out, int i) {
             static_cast<std::int16_t*>(out)[i] =
-                static_cast<std::int16_t>(static_cast<std::int32_t>(Le32(p)) >> 16);
+                static_cast<std::int16_t>(static_cast<std::int32_t>(Load32<kOrder>(p)) >> 16);
         });
 }
 
+template <wav::ByteOrder kOrder>
 bool WavReader::ReadFloat32(void* left, void* right, int& framesOut, bool& endFlag) {
     return ReadUncompressed(left, right, framesOut, endFlag, 4,
                             [](const std::uint8_t* p, void* out, int i) {
-                                const float x = std::bit_cast<float>(Le32(p));
+                                const float x = std::bit_cast<float>(Load32<kOrder>(p));
                                 static_cast<std::int16_t*>(out)[i] = FloatToPcm16(x);
                             });
 }
 
+template <wav::ByteOrder kOrder>
 bool WavReader::ReadFloat64(void* left, void* right, int& framesOut, bool& endFlag) {
     return ReadUncompressed(
         left, right, framesOut, endFlag, 8, [](const std::uint8_t* p, void* out, int i) {
-            const std::uint64_t bits = std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32);
+            // Spelt out here rather than shared with the header's 64-bit fields: the one
+            // use keeps the load inside the loop.
+            const std::uint64_t bits =
+                kOrder == wav::ByteOrder::kLittle
+                    ? std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32)
+                    : (std::uint64_t{Be32(p)} << 32) | Be32(p + 4);
             static_cast<std::int16_t*>(out)[i] = FloatToPcm16(std::bit_cast<double>(bits));
         });
 }

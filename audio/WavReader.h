@@ -23,6 +23,10 @@ class Mp3Reader;
 // WAVE_FORMAT_EXTENSIBLE files whose sub-format is PCM, IEEE float, A-law or mu-law, which
 // are read as that format.
 //
+// Besides RIFF it reads RF64 and BW64 (the 64-bit sizes of the "ds64" chunk stand in for
+// 32-bit sizes of 0xFFFFFFFF) with every format above, and RIFX (all numbers and samples
+// big-endian) with PCM and float data. An ID3v2 tag in front of the form is stepped over.
+//
 // Cycle: Open (walks the header), PrepareDecoding (buffers and the read routine), Read until
 // a block of 0 frames or the end flag, Close. The probe of a file's properties stops after
 // Open and reads format(), totalFrames(), outputBits() and outputChannels().
@@ -67,8 +71,9 @@ public:
     // that follows from the data size.
     std::int32_t totalFrames() const { return totalFrames_; }
     std::int32_t framesLeft() const { return framesLeft_; }
-    // The size field of the "data" chunk.
-    std::uint32_t dataSize() const { return dataSize_; }
+    // The size of the "data" chunk (in RF64 and BW64 files taken from "ds64" when the chunk
+    // itself holds 0xFFFFFFFF).
+    std::uint64_t dataSize() const { return dataSize_; }
     // 8 or 16: the width of the delivered samples.
     int outputBits() const { return outputBits_; }
     // 1 or 2: the channels delivered.
@@ -87,6 +92,11 @@ private:
     };
 
     [[nodiscard]] bool ParseHeader();
+    struct Ds64Sizes;
+    [[nodiscard]] bool SkipLeadingId3v2(std::uint8_t (&form)[8]);
+    [[nodiscard]] bool ReadDs64(std::uint64_t size, Ds64Sizes& ds64);
+    std::uint16_t Field16(const std::uint8_t* p) const;
+    std::uint32_t Field32(const std::uint8_t* p) const;
     [[nodiscard]] bool ParseFormatChunk(std::uint32_t chunkSize);
     [[nodiscard]] bool ReadMsAdpcmExtension(std::int64_t available);
     [[nodiscard]] bool ReadImaAdpcmExtension(std::int64_t available);
@@ -94,12 +104,17 @@ private:
     [[nodiscard]] bool Skip(std::int64_t bytes);
     void ResetDecoding();
 
-    // Uncompressed routines, by the file's sample format.
+    // Uncompressed routines, by the file's sample format and byte order.
     bool ReadPcm8(void* left, void* right, int& framesOut, bool& endFlag);
+    template <wav::ByteOrder kOrder>
     bool ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag);
+    template <wav::ByteOrder kOrder>
     bool ReadPcm24(void* left, void* right, int& framesOut, bool& endFlag);
+    template <wav::ByteOrder kOrder>
     bool ReadPcm32(void* left, void* right, int& framesOut, bool& endFlag);
+    template <wav::ByteOrder kOrder>
     bool ReadFloat32(void* left, void* right, int& framesOut, bool& endFlag);
+    template <wav::ByteOrder kOrder>
     bool ReadFloat64(void* left, void* right, int& framesOut, bool& endFlag);
     bool ReadCompanded(void* left, void* right, int& framesOut, bool& endFlag);
     template <typename Convert>
@@ -125,7 +140,8 @@ private:
     WavFormatRecord format_;
     std::int32_t totalFrames_ = 0;
     std::int32_t framesLeft_ = 0;
-    std::uint32_t dataSize_ = 0;
+    std::uint64_t dataSize_ = 0;
+    bool bigEndian_ = false;
     std::unique_ptr<MsAdpcmDecoder> msAdpcmDecoder_;
     std::unique_ptr<ImaAdpcmDecoder> imaAdpcmDecoder_;
     std::unique_ptr<Mp3Reader> mp3Reader_;

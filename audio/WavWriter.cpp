@@ -42,11 +42,22 @@ bool WriteAll(int fd, const void* data, std::size_t bytes) {
     return true;
 }
 
+bool WriteAt(int fd, std::size_t offset, const std::uint8_t* bytes, std::size_t size) {
+    if (::lseek(fd, static_cast<off_t>(offset), SEEK_SET) < 0) return false;
+    return WriteAll(fd, bytes, size);
+}
+
 bool WriteLe32At(int fd, std::size_t offset, std::uint32_t value) {
     std::uint8_t bytes[4];
     PutLe32(bytes, value);
-    if (::lseek(fd, static_cast<off_t>(offset), SEEK_SET) < 0) return false;
-    return WriteAll(fd, bytes, sizeof bytes);
+    return WriteAt(fd, offset, bytes, sizeof bytes);
+}
+
+bool WriteLe64At(int fd, std::size_t offset, std::uint64_t value) {
+    std::uint8_t bytes[8];
+    PutLe32(bytes, static_cast<std::uint32_t>(value));
+    PutLe32(bytes + 4, static_cast<std::uint32_t>(value >> 32));
+    return WriteAt(fd, offset, bytes, sizeof bytes);
 }
 
 }  // namespace
@@ -58,7 +69,7 @@ WavWriter::~WavWriter() {
 }
 
 bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerSample,
-                     std::int32_t sampleRate) {
+                     std::int32_t sampleRate, std::uint64_t expectedDataSize) {
     static_cast<void>(Close());
 
     const std::uint16_t channels = stereo != 0 ? 2 : 1;
@@ -67,37 +78,61 @@ bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerS
     const std::uint32_t byteRate =
         (channels * static_cast<std::uint32_t>(bitsPerSample) * rate) >> 3;
     const auto blockAlign = static_cast<std::uint16_t>((channels * bitsPerSample) / 8);
+    const bool rf64 = expectedDataSize > maxDataSize_;
 
-    std::array<std::uint8_t, kHeaderSize> header{};
-    std::memcpy(&header[kRiffIdOffset], kRiffId, sizeof kRiffId);
-    PutLe32(&header[kRiffSizeOffset], kSizePlaceholder);
-    std::memcpy(&header[kWaveFmtOffset], kWaveFmtId, sizeof kWaveFmtId);
-    PutLe32(&header[kFmtSizeOffset], kFmtChunkSize);
-    PutLe16(&header[kFormatTagOffset], kFormatTagPcm);
-    PutLe16(&header[kChannelsOffset], channels);
-    PutLe32(&header[kSampleRateOffset], rate);
-    PutLe32(&header[kByteRateOffset], byteRate);
-    PutLe16(&header[kBlockAlignOffset], blockAlign);
-    PutLe16(&header[kBitsPerSampleOffset], bitsPerSample);
-    std::memcpy(&header[kDataIdOffset], kDataId, sizeof kDataId);
-    PutLe32(&header[kDataSizeOffset], kSizePlaceholder);
+    // The "fmt " chunk's body, the same in both layouts.
+    std::uint8_t format[kFmtChunkSize];
+    PutLe16(format, kFormatTagPcm);
+    PutLe16(format + 2, channels);
+    PutLe32(format + 4, rate);
+    PutLe32(format + 8, byteRate);
+    PutLe16(format + 12, blockAlign);
+    PutLe16(format + 14, bitsPerSample);
+
+    std::array<std::uint8_t, kRf64HeaderSize> header{};
+    std::size_t headerSize = kHeaderSize;
+    if (!rf64) {
+        std::memcpy(&header[kRiffIdOffset], kRiffId, sizeof kRiffId);
+        PutLe32(&header[kRiffSizeOffset], kSizePlaceholder);
+        std::memcpy(&header[kWaveFmtOffset], kWaveFmtId, sizeof kWaveFmtId);
+        PutLe32(&header[kFmtSizeOffset], kFmtChunkSize);
+        std::memcpy(&header[kFormatTagOffset], format, sizeof format);
+        std::memcpy(&header[kDataIdOffset], kDataId, sizeof kDataId);
+        PutLe32(&header[kDataSizeOffset], kSizePlaceholder);
+    } else {
+        // The ds64 sizes start as those of a file without data; Close writes the real ones.
+        headerSize = kRf64HeaderSize;
+        std::memcpy(&header[kRiffIdOffset], kRf64Id, sizeof kRf64Id);
+        PutLe32(&header[kRiffSizeOffset], kSizeInDs64);
+        std::memcpy(&header[kRf64WaveOffset], kWaveId, sizeof kWaveId);
+        std::memcpy(&header[kRf64Ds64Offset], kDs64Id, sizeof kDs64Id);
+        PutLe32(&header[kRf64Ds64SizeOffset], kDs64ChunkSize);
+        PutLe32(&header[kRf64RiffSizeOffset], kRf64HeaderSize - kRiffSizeBias);
+        std::memcpy(&header[kRf64FmtOffset], kFmtId, sizeof kFmtId);
+        PutLe32(&header[kRf64FmtOffset + 4], kFmtChunkSize);
+        std::memcpy(&header[kRf64FmtBodyOffset], format, sizeof format);
+        std::memcpy(&header[kRf64DataIdOffset], kDataId, sizeof kDataId);
+        PutLe32(&header[kRf64DataSizeFieldOffset], kSizeInDs64);
+    }
 
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     // A file without its whole header could never be finished correctly.
-    if (!WriteAll(fd, header.data(), header.size())) {
+    if (!WriteAll(fd, header.data(), headerSize)) {
         ::close(fd);
         return false;
     }
     fd_ = fd;
     channels_ = channels;
     bitsPerSample_ = bitsPerSample;
+    blockAlign_ = blockAlign;
+    rf64_ = rf64;
     dataSize_ = 0;
     return true;
 }
 
 bool WavWriter::WriteBlock(const void* data, std::size_t bytes) {
-    if (bytes > maxDataSize_ - dataSize_) return false;
+    if (!rf64_ && bytes > maxDataSize_ - dataSize_) return false;
     const off_t before = ::lseek(fd_, 0, SEEK_CUR);
     const bool complete = WriteAll(fd_, data, bytes);
     if (complete) {
@@ -152,12 +187,18 @@ bool WavWriter::Close() {
 
     bool ok = false;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(kHeaderSize)) {
+    const std::size_t headerSize = rf64_ ? kRf64HeaderSize : kHeaderSize;
+    if (::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(headerSize)) {
         // The sizes come from the real length, so bytes of a failed write that did arrive
         // are counted and the header matches the file whatever happened before.
         const auto fileSize = static_cast<std::uint64_t>(st.st_size);
-        const std::uint64_t dataSize = fileSize - kHeaderSize;
-        if (dataSize <= kMaxDataSize) {
+        const std::uint64_t dataSize = fileSize - headerSize;
+        if (rf64_) {
+            const std::uint64_t frames = blockAlign_ != 0 ? dataSize / blockAlign_ : 0;
+            ok = WriteLe64At(fd, kRf64RiffSizeOffset, fileSize - kRiffSizeBias);
+            ok = WriteLe64At(fd, kRf64DataSizeOffset, dataSize) && ok;
+            ok = WriteLe64At(fd, kRf64SampleCountOffset, frames) && ok;
+        } else if (dataSize <= kMaxDataSize) {
             ok = WriteLe32At(fd, kRiffSizeOffset,
                              static_cast<std::uint32_t>(fileSize - kRiffSizeBias));
             ok = WriteLe32At(fd, kDataSizeOffset, static_cast<std::uint32_t>(dataSize)) && ok;

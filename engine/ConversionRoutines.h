@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "audio/WavHeader.h"
 #include "engine/ConversionTable.h"
 #include "engine/ConvertProgress.h"
 #include "settings/AppSettings.h"
@@ -18,6 +20,9 @@ struct ConversionEnvironment {
     const AppSettings& settings;
     const WmaFormatList& formats;
     WmRuntime& runtime;
+    // The most data a WAV output takes in the 44-byte RIFF layout; an output expected to
+    // take more is written as RF64. Tests lower it.
+    std::uint64_t wavDataLimit = wavheader::kMaxDataSize;
 };
 
 // Each converts one file and returns 1 when the whole input reached the output, 0 on

@@ -23,6 +23,15 @@ std::uint64_t wmaLength(const WmaReader& reader) {
     return static_cast<std::uint64_t>(reader.SampleRate()) * reader.Duration();
 }
 
+// The most WAV data the source can give in the output's format. The source's duration is
+// in whole seconds, cut down, so one more second is allowed for: an output that might
+// pass the RIFF limit is written as RF64 rather than stopped at the limit.
+std::uint64_t expectedWavData(const WmaReader& reader, int rate, bool stereo, int bits) {
+    if (rate <= 0 || bits <= 0) return 0;
+    const std::uint64_t blockAlign = (stereo ? 2u : 1u) * static_cast<std::uint64_t>(bits) / 8;
+    return (std::uint64_t{reader.Duration()} + 1) * static_cast<std::uint64_t>(rate) * blockAlign;
+}
+
 }  // namespace
 
 int AutomaticMp3BitRate(int channels, int sampleRate) {
@@ -94,11 +103,12 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
     const int channels = reader.Channels();
     const int rate = reader.SampleRate();
 
-    WavWriter writer;
+    WavWriter writer(env.wavDataLimit);
     bool resampling = false;
     PcmFormat output{channels, rate, 16};
     if (s.AutoDestWAVEncodingParam != 0) {
-        if (!writer.Open(destination, channels == 2, 16, rate)) {
+        if (!writer.Open(destination, channels == 2, 16, rate,
+                         expectedWavData(reader, rate, channels == 2, 16))) {
             (void)writer.Close();
             DeleteIncompleteOutput(source, destination);
             return 0;
@@ -108,7 +118,9 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
         resampling =
             !(s.WAVSampleRate == rate && s.WAVBitsPerSample == 16 && s.WAVChannelNum == channels);
         if (!writer.Open(destination, s.WAVChannelNum == 2,
-                         static_cast<std::uint16_t>(s.WAVBitsPerSample), s.WAVSampleRate)) {
+                         static_cast<std::uint16_t>(s.WAVBitsPerSample), s.WAVSampleRate,
+                         expectedWavData(reader, s.WAVSampleRate, s.WAVChannelNum == 2,
+                                         s.WAVBitsPerSample))) {
             (void)writer.Close();
             DeleteIncompleteOutput(source, destination);
             return 0;

@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace tonvexa {
 
@@ -14,8 +16,15 @@ void QtDialogs::showMessage(QWidget* owner, const QString& text, MessageIcon ico
 }
 
 QStringList QtDialogs::openFiles(QWidget* owner, const QStringList& filters) {
+    if (lastFileFolder_.isEmpty()) {
+        const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+        lastFileFolder_ = QFileInfo(music).isDir() ? music : QDir::homePath();
+    }
     const QString filter = filters.join(QStringLiteral(";;"));
-    return QFileDialog::getOpenFileNames(owner, QString(), QString(), filter);
+    const QStringList chosen =
+        QFileDialog::getOpenFileNames(owner, QString(), lastFileFolder_, filter);
+    if (!chosen.isEmpty()) lastFileFolder_ = QFileInfo(chosen.front()).absolutePath();
+    return chosen;
 }
 
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& start) {

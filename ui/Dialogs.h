@@ -39,6 +39,11 @@ public:
     QStringList openFiles(QWidget* owner, const QStringList& filters) override;
     QString chooseFolder(QWidget* owner, const QString& title, const QString& start) override;
     int exec(QDialog& dialog) override;
+
+private:
+    // The open-file dialog starts where the user last chose files in this run, at first in
+    // the user's music folder (or home).
+    QString lastFileFolder_;
 };
 
 // The folder picker as the program's commands use it: starts at initialFolder (a trailing

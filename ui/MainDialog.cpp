@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
@@ -15,6 +16,7 @@
 
 #include "engine/MediaProbe.h"
 #include "settings/SettingsStore.h"
+#include "settings/pages/OptionsCommand.h"
 #include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
 #include "ui/CommandIds.h"
@@ -159,6 +161,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     list_->setFocus();
 
     BuildWmaFormatList(services_.runtime, wmaFormats_);
+    centreOnScreen();
 }
 
 MainDialog::~MainDialog() {
@@ -276,7 +279,8 @@ void MainDialog::runCommand(int id) {
             ShowAbout();
             return;
         case IdOptions:
-            if (options_) options_();
+            RunOptionsCommand(this, settings_, services_.store, wmaFormats_, services_.dialogs,
+                              services_.opener);
             return;
         default:
             fileCommands_->run(id);
@@ -331,13 +335,18 @@ void MainDialog::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    if (const QScreen* screen =
-            this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
     // The help opens once the window stands, so that it comes up in front of it.
     QTimer::singleShot(0, this, &MainDialog::firstRunCheck);
+}
+
+void MainDialog::centreOnScreen() {
+    // Placed before it is first shown: a window moved after that is not always where the
+    // window system later says it is.
+    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
 void MainDialog::closeEvent(QCloseEvent* event) {

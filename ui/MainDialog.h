@@ -73,8 +73,6 @@ public:
     void ShowHelpTopics();
     void ShowContextMenu(const QPoint& globalPos);
     void ShowAbout();
-    // The Options command.
-    void setOptionsCommand(std::function<void()> command) { options_ = std::move(command); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -91,6 +89,7 @@ private:
     void applyArtwork();
     void setControlsEnabled(bool enabled);
     void firstRunCheck();
+    void centreOnScreen();
     void openHelp(bool maximised);
 
     MainServices services_;
@@ -109,7 +108,6 @@ private:
     std::unique_ptr<FileAdder> adder_;
     std::unique_ptr<MainCommands> fileCommands_;
     QPointer<HelpWindow> help_;
-    std::function<void()> options_;
     WindowDragger dragger_{this};
     bool shownOnce_ = false;
 };

@@ -3,9 +3,12 @@
 #include <cmath>
 #include <filesystem>
 
+#include "WavTestUtil.h"
 #include "audio/Id3v1.h"
 #include "audio/WavReader.h"
 #include "engine/ConversionRoutines.h"
+#include "engine/ListRowTexts.h"
+#include "engine/MediaProbe.h"
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
 #include "wm/FfmpegWmRuntime.h"
@@ -323,6 +326,49 @@ TEST_F(Conversions, WmaToWavResamples) {
     }
 }
 
+// An output expected to pass the RIFF limit is RF64 from the start, with the same data as
+// the 44-byte file, and FFmpeg reads it back whole. The expectation is the source's whole
+// seconds and one more, in the output's format; the limit is lowered here so that the
+// test writes kilobytes rather than gigabytes.
+TEST_F(Conversions, WmaToWavPastTheLimitIsRf64) {
+    const std::string src = wma("mono16k.wma", 16000, 1, 1.3);
+    WmaReader probe(*runtime_);
+    ASSERT_TRUE(probe.Open(src));
+    const std::uint64_t seconds = probe.Duration() + 1;
+    probe.Close();
+    struct Case {
+        int automatic, rate, channels, bits;
+    } cases[] = {{1, 16000, 1, 16}, {0, 8000, 2, 8}};
+    for (const Case& c : cases) {
+        settings.AutoDestWAVEncodingParam = c.automatic;
+        settings.WAVSampleRate = c.rate;
+        settings.WAVChannelNum = c.channels;
+        settings.WAVBitsPerSample = c.bits;
+        const std::uint64_t expected =
+            seconds * static_cast<std::uint64_t>(c.rate * c.channels * c.bits / 8);
+        std::vector<std::uint8_t> data[2];
+        for (int rf64 = 0; rf64 < 2; ++rf64) {
+            ConversionEnvironment e = env();
+            e.wavDataLimit = rf64 != 0 ? expected - 1 : expected;
+            const std::string dst =
+                dir.file(std::to_string(c.rate) + (rf64 ? "rf64" : "riff") + ".wav");
+            RecordingProgress progress;
+            ASSERT_EQ(ConvertWmaToWav(e, src, dst, progress), 1);
+            const auto bytes = test::readFile(dst);
+            const std::size_t header = rf64 != 0 ? 80 : 44;
+            ASSERT_GT(bytes.size(), header);
+            EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), rf64 != 0 ? "RF64" : "RIFF");
+            data[rf64].assign(bytes.begin() + static_cast<long>(header), bytes.end());
+            const auto decoded = test::ffmpegDecode(dst, c.bits == 16 ? "s16le" : "u8");
+            ASSERT_TRUE(decoded.has_value());
+            EXPECT_EQ(decoded->bytes, data[rf64]) << dst;
+            EXPECT_EQ(decoded->channels, c.channels);
+            EXPECT_EQ(decoded->sampleRate, c.rate);
+        }
+        EXPECT_EQ(data[0], data[1]);
+    }
+}
+
 // A source shorter than a second has T = 0 and still reaches 100 %.
 TEST_F(Conversions, SubSecondSourceReachesHundredPercent) {
     const std::string src = wma("short.wma", 44100, 2, 0.4);
@@ -521,6 +567,87 @@ TEST_F(Conversions, CorpusWindowsMediaFilesConvertToEveryTarget) {
     }
     EXPECT_GE(converted, 3);
 }
+
+// Files of other programs in RF64, RIFX and behind an ID3v2 tag, and MP3 files of a few small
+// frames: their list rows give their length, rate and channels, and each converts to
+// Windows Media holding the sound FFmpeg decodes from it, the same energy per second (its
+// first two channels; silence stays silence). FFmpeg 5.1 takes RIFX samples for
+// little-endian ones, so a RIFX source is decoded from a little-endian copy.
+class CorpusLayouts : public Conversions, public testing::WithParamInterface<const char*> {};
+
+double EnergyPerSecond(const test::Decoded& d) {
+    const auto samples = test::asInt16(d.bytes);
+    double energy = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double x = samples[i];
+        if (i % static_cast<std::size_t>(d.channels) < 2) energy += x * x;
+    }
+    return energy / d.sampleRate;
+}
+
+TEST_P(CorpusLayouts, ListRowsAndWindowsMediaOutput) {
+    const std::string file = GetParam();
+    const auto row = test::corpusRow(file);
+    ASSERT_TRUE(row.has_value());
+    const std::string src = test::corpusFile(file);
+    const bool mp3 = file.substr(file.size() - 4) == ".mp3";
+
+    auto entry = ProbeFile(src, *runtime_);
+    ASSERT_TRUE(entry.has_value());
+    const ListRowTexts texts = MakeListRowTexts(*entry);
+    const int seconds = static_cast<int>(std::stod(row->at("duration_s")));
+    char length[16];
+    std::snprintf(length, sizeof length, "%02d:%02d", seconds / 60, seconds % 60);
+    EXPECT_EQ(texts.length, length);
+    EXPECT_EQ(texts.freq, row->at("sample_rate") + " Hz");
+    const int channels = std::stoi(row->at("channels"));
+    if (mp3) {
+        EXPECT_EQ(texts.channels, row->at("structure").find("Hz mono") != std::string::npos
+                                      ? "Mono"
+                                      : "Joint Stereo");
+    } else {
+        EXPECT_EQ(texts.channels, channels == 1   ? "Mono"
+                                  : channels == 2 ? "Stereo"
+                                                  : std::to_string(channels));
+    }
+
+    const std::string dst = dir.file("out.wma");
+    RecordingProgress progress;
+    ASSERT_EQ((mp3 ? ConvertMp3ToWma : ConvertWavToWma)(env(), src, dst, progress), 1);
+    std::string reference = src;
+    const auto bytes = test::readFile(src);
+    if (std::string(bytes.begin(), bytes.begin() + 4) == "RIFX") {
+        reference = dir.file("little-endian.wav");
+        test::writeFile(reference, test::SwapByteOrder(bytes));
+    }
+    const auto theirs = test::ffmpegDecode(reference);
+    const auto out = test::ffmpegDecode(dst);
+    ASSERT_TRUE(theirs && out);
+    EXPECT_EQ(out->channels, std::min(theirs->channels, 2));
+    const double in = EnergyPerSecond(*theirs);
+    if (in == 0) {
+        EXPECT_EQ(EnergyPerSecond(*out), 0);
+    } else {
+        EXPECT_NEAR(EnergyPerSecond(*out) / in, 1.0, 0.1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, CorpusLayouts,
+                         testing::Values("taglib-rf64.wav", "atl-cortissimo.wav",
+                                         "scipy-test-44100Hz-le-1ch-4bytes-rf64.wav",
+                                         "scipy-test-8000Hz-le-3ch-5S-24bit-rf64.wav",
+                                         "scipy-test-8000Hz-be-3ch-5S-24bit.wav",
+                                         "atl-illegal_id3v2.wav", "tinytag-mpeg2_16khz_vbr.mp3",
+                                         "tinytag-mpeg2_22050hz_vbr.mp3",
+                                         "tinytag-mpeg2_24khz_vbr.mp3", "tinytag-mpeg2_id3v2.mp3",
+                                         "tinytag-vbr_xing_header_short.mp3",
+                                         "musicmetadata-issue-554.mp3"),
+                         [](const testing::TestParamInfo<const char*>& param) {
+                             std::string name = param.param;
+                             for (char& ch : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return name;
+                         });
 
 // MP3 files of other programs (ID3v2, Xing and LAME headers, MPEG-2 rates) become Windows
 // Media files of their rate and channels and about their length.

@@ -165,13 +165,94 @@ INSTANTIATE_TEST_SUITE_P(
                       "tinytag-vbr32stereo.mp3", "tinytag-vbr48.mp3", "taglib-lame_cbr.mp3",
                       "mutagen-id3v1v2-combined.mp3", "musicmetadata-id3v2.2.mp3",
                       "taglibsharp-sample_v2_3_ext_header.mp3", "beets-whitenoise.mp3",
-                      "musicmetadata-id3v2.4.mp3", "tinytag-cbr.mp3", "atl-invalidApeHeader.mp3"),
+                      "musicmetadata-id3v2.4.mp3", "tinytag-cbr.mp3", "atl-invalidApeHeader.mp3",
+                      "musicmetadata-issue-554.mp3"),
     [](const auto& param) {
         std::string name;
         for (const char* p = param.param; *p != '\0'; ++p) {
             name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
         }
         return name;
+    });
+
+// Streams of a few small frames (MPEG-2 and 2.5 at low bit rates) have fewer bytes after
+// their first frame than the decoder looks at before it takes a header. They decode like
+// FFmpeg, to the length their Info or Xing frame gives, and exactly as the same stream does
+// when more bytes follow it.
+struct ShortCase {
+    const char* corpusFile;  // null: a file made here at the rate and channels below
+    int rate;
+    int channels;
+};
+
+void PrintTo(const ShortCase& c, std::ostream* os) {
+    *os << (c.corpusFile != nullptr ? c.corpusFile : "made here") << ", " << c.rate << " Hz, "
+        << c.channels << " channels";
+}
+
+class Mp3ReaderShortStreams : public ::testing::TestWithParam<ShortCase> {};
+
+TEST_P(Mp3ReaderShortStreams, DecodeWholeLikeFfmpeg) {
+    const ShortCase c = GetParam();
+    TempDir dir;
+    std::string path = dir.file("short.mp3");
+    if (c.corpusFile != nullptr) {
+        path = corpusFile(c.corpusFile);
+    } else {
+        const std::string channels = std::to_string(c.channels);
+        ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i",
+                            "aevalsrc=0.5*sin(2*PI*440*t)|0.4*sin(2*PI*660*t):s=" +
+                                std::to_string(c.rate) + ":d=0.05",
+                            "-ac", channels, "-c:a", "libmp3lame", "-b:a", "8k", "-map_metadata",
+                            "-1", "-id3v2_version", "0", "-write_id3v1", "0", path}));
+    }
+    const auto bytes = readFile(path);
+    std::size_t first = 0;
+    if (bytes.size() >= mp3::kId3v2HeaderSize &&
+        std::memcmp(bytes.data(), mp3::kId3v2Magic, sizeof mp3::kId3v2Magic) == 0)
+        first = mp3::kId3v2HeaderSize + static_cast<std::size_t>(mp3::Id3v2BodySize(bytes.data()));
+    ASSERT_LT(first + 4, bytes.size());
+    const auto header = ParseFrameHeader(&bytes[first]);
+    ASSERT_TRUE(header.has_value());
+    ASSERT_LT(bytes.size() - first - static_cast<std::size_t>(header->length), 194u)
+        << "not a short stream";
+
+    Mp3Reader reader;
+    ASSERT_TRUE(reader.Open(path));
+    EXPECT_EQ(reader.SampleRate(), c.rate);
+    EXPECT_EQ(reader.Channels(), c.channels);
+    const std::uint64_t length = reader.TotalFrames();
+    const Mp3Decoded ours = DecodeAll(reader);
+    ASSERT_TRUE(ours.ended && !ours.failed);
+    EXPECT_EQ(length * static_cast<std::uint64_t>(c.channels), ours.samples.size());
+    const auto theirs = FfmpegDecodeUntrimmed(path);
+    ASSERT_TRUE(theirs.has_value());
+    ASSERT_EQ(ours.samples.size(), theirs->size());
+    EXPECT_LE(MaxAbsDiff(ours.samples, *theirs), 2);
+
+    const std::string longer = dir.file("longer.mp3");
+    writeFile(longer, Concat({bytes, std::vector<std::uint8_t>(1000, 0)}));
+    const auto reference = DecodeFile(longer);
+    ASSERT_TRUE(reference.has_value());
+    EXPECT_EQ(ours.samples, reference->samples);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, Mp3ReaderShortStreams,
+    ::testing::Values(ShortCase{nullptr, 11025, 1}, ShortCase{nullptr, 12000, 2},
+                      ShortCase{nullptr, 16000, 1}, ShortCase{nullptr, 22050, 2},
+                      ShortCase{nullptr, 24000, 2},
+                      ShortCase{"tinytag-mpeg2_16khz_vbr.mp3", 16000, 2},
+                      ShortCase{"tinytag-mpeg2_22050hz_vbr.mp3", 22050, 2},
+                      ShortCase{"tinytag-mpeg2_24khz_vbr.mp3", 24000, 2},
+                      ShortCase{"tinytag-mpeg2_id3v2.mp3", 24000, 2},
+                      ShortCase{"tinytag-vbr_xing_header_short.mp3", 8000, 1}),
+    [](const auto& param) {
+        std::string name = param.param.corpusFile != nullptr ? param.param.corpusFile : "made_";
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return name + std::to_string(param.param.rate) + "Hz_" +
+               std::to_string(param.param.channels) + "ch";
     });
 
 // --- What comes before the first frame ------------------------------------------------
@@ -268,6 +349,19 @@ TEST(Mp3Reader, PlausibleHeaderRules) {
     EXPECT_TRUE(mp3::IsPlausibleFrameHeader(free));
     EXPECT_TRUE(mp3::IsPlausibleFrameHeader(mpeg25));
     EXPECT_TRUE(mp3::IsPlausibleFrameHeader(layer1));
+
+    // Frame lengths: MPEG-1 Layer III 128 kbit/s at 44100 Hz, with and without the padding
+    // byte; MPEG-2.5 Layer III at 8 kbit/s and 11025 Hz; MPEG-1 Layer I at 288 kbit/s and
+    // 44100 Hz (in 4-byte slots); MPEG-2 Layer II at 8 kbit/s and 24000 Hz; free format has
+    // no length of its own.
+    const std::uint8_t padded[4] = {0xFF, 0xFB, 0x92, 0x44};
+    const std::uint8_t layer2[4] = {0xFF, 0xF5, 0x14, 0xC4};
+    EXPECT_EQ(mp3::HeaderFrameBytes(good), 417);
+    EXPECT_EQ(mp3::HeaderFrameBytes(padded), 418);
+    EXPECT_EQ(mp3::HeaderFrameBytes(mpeg25), 52);
+    EXPECT_EQ(mp3::HeaderFrameBytes(layer1), 312);
+    EXPECT_EQ(mp3::HeaderFrameBytes(layer2), 48);
+    EXPECT_EQ(mp3::HeaderFrameBytes(free), 0);
 }
 
 TEST(Mp3Reader, SkipsAnAidHeader) {
@@ -288,6 +382,7 @@ TEST(Mp3Reader, RefusesStreamsWithoutAFrame) {
     TempDir dir;
     std::vector<std::uint8_t> noise;
     for (int i = 0; i < 5000; ++i) noise.push_back(static_cast<std::uint8_t>((i * 131) & 0x7F));
+    const std::vector<std::uint8_t> whole = MakeSample(dir, "whole.mp3", 44100, 2, 128).bytes;
     const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> cases = {
         {"empty", {}},
         {"three bytes", {0xFF, 0xFB, 0x90}},
@@ -295,6 +390,8 @@ TEST(Mp3Reader, RefusesStreamsWithoutAFrame) {
         {"tag past the end", Concat({Id3v2Header(100000), std::vector<std::uint8_t>(50, 0)})},
         {"noise", noise},
         {"a header and nothing after it", {0xFF, 0xFB, 0x90, 0x44, 0, 0, 0, 0, 0, 0}},
+        // Not a short stream but a cut one: nothing may fill its 417-byte frame up.
+        {"a first frame cut short", std::vector<std::uint8_t>(whole.begin(), whole.begin() + 150)},
     };
     for (const auto& [name, bytes] : cases) {
         const std::string path = dir.file("case.mp3");

@@ -401,6 +401,145 @@ TEST_F(WavChunkWalk, HugeDataSizesKeepTheFrameCountInRange) {
     EXPECT_EQ(r.frames, 3);
 }
 
+// RF64 and BW64: a 32-bit size of 0xFFFFFFFF stands for the 64-bit one in "ds64": the data
+// size from its own field, another chunk's from the table, a "fact" count from the sample
+// count.
+std::vector<std::uint8_t> Ds64(std::uint64_t dataSize, std::uint64_t sampleCount,
+                               std::vector<std::pair<const char*, std::uint64_t>> table = {}) {
+    std::vector<std::uint8_t> body;
+    for (std::uint64_t v : {std::uint64_t{0}, dataSize, sampleCount}) {
+        PutLe32(body, static_cast<std::uint32_t>(v));
+        PutLe32(body, static_cast<std::uint32_t>(v >> 32));
+    }
+    PutLe32(body, static_cast<std::uint32_t>(table.size()));
+    for (const auto& [id, size] : table) {
+        PutText(body, id);
+        PutLe32(body, static_cast<std::uint32_t>(size));
+        PutLe32(body, static_cast<std::uint32_t>(size >> 32));
+    }
+    return body;
+}
+
+TEST_F(WavChunkWalk, Rf64AndBw64TakeTheirSizesFromDs64) {
+    const std::vector<std::int16_t> samples{100, -200, 300, -400};
+    for (const char* form : {"RF64", "BW64"}) {
+        // The chunk after the data is no audio, and the LIST chunk is skipped by its size
+        // in the table.
+        const auto bytes = WavBuilder(form)
+                               .Chunk("ds64", Ds64(8, 0, {{"LIST", 6}}))
+                               .Chunk("LIST", {1, 2, 3, 4, 5, 6}, 0xFFFFFFFF)
+                               .Format(1, 1, 8000, 2, 16)
+                               .Data(Pcm16Samples(samples), 0xFFFFFFFF)
+                               .Chunk("junk", {9, 9, 9, 9})
+                               .Bytes();
+        WavReader reader;
+        ASSERT_TRUE(reader.Open(Write(bytes))) << form;
+        EXPECT_EQ(reader.dataSize(), 8u);
+        EXPECT_EQ(reader.totalFrames(), 4);
+        const auto r = ReadAll(bytes);
+        EXPECT_EQ(r.samples16, samples) << form;
+        EXPECT_TRUE(r.endFlag);
+    }
+    // A larger "fact" count wins for A-law as in RIFF files.
+    WavReader alaw;
+    ASSERT_TRUE(alaw.Open(Write(WavBuilder("RF64")
+                                    .Chunk("ds64", Ds64(6, 5))
+                                    .Format(6, 2, 8000, 2, 8)
+                                    .Fact(0xFFFFFFFF)
+                                    .Data({0xD5, 0xD5, 0xD5, 0xD5, 0xD5, 0xD5}, 0xFFFFFFFF)
+                                    .Bytes())));
+    EXPECT_EQ(alaw.totalFrames(), 5);
+    // Sizes a real file cannot have: the frame count stays in range, a chunk beyond any
+    // file's size is refused.
+    WavReader huge;
+    ASSERT_TRUE(huge.Open(Write(WavBuilder("RF64")
+                                    .Chunk("ds64", Ds64(std::uint64_t{1} << 40, 0))
+                                    .Format(1, 2, 8000, 4, 16)
+                                    .Data({0, 0, 0, 0}, 0xFFFFFFFF)
+                                    .Bytes())));
+    EXPECT_EQ(huge.dataSize(), std::uint64_t{1} << 40);
+    EXPECT_EQ(huge.totalFrames(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_FALSE(Opens(WavBuilder("RF64")
+                           .Chunk("ds64", Ds64(4, 0, {{"LIST", ~std::uint64_t{0}}}))
+                           .Chunk("LIST", {}, 0xFFFFFFFF)
+                           .Format(1, 1, 8000, 2, 16)
+                           .Data({0, 0, 0, 0})
+                           .Bytes()));
+    // In a RIFF file "ds64" is a chunk like any other and 0xFFFFFFFF a size like any other.
+    WavReader riff;
+    ASSERT_TRUE(riff.Open(Write(WavBuilder()
+                                    .Chunk("ds64", Ds64(8, 0))
+                                    .Format(1, 1, 8000, 2, 16)
+                                    .Data(Pcm16Samples(samples), 0xFFFFFFFF)
+                                    .Bytes())));
+    EXPECT_EQ(riff.dataSize(), 0xFFFFFFFFu);
+}
+
+// An ID3v2 tag in front of the form is stepped over by its header's size, plus the footer
+// an ID3v2.4 header can announce; the tag is not searched for "RIFF".
+TEST_F(WavChunkWalk, LeadingId3v2TagIsSteppedOver) {
+    const std::vector<std::int16_t> samples{7, -8};
+    const auto wav = WavBuilder().Format(1, 1, 8000, 2, 16).Data(Pcm16Samples(samples)).Bytes();
+    auto tagged = [&](std::uint8_t flags, std::size_t bytesAfterHeader) {
+        // A body of 200 bytes (synchsafe 1, 72) holding a RIFF header of its own.
+        std::vector<std::uint8_t> b{'I', 'D', '3', 4, 0, flags, 0, 0, 1, 72};
+        b.insert(b.end(), wav.begin(), wav.begin() + 20);
+        b.resize(10 + bytesAfterHeader, 0);
+        b.insert(b.end(), wav.begin(), wav.end());
+        return b;
+    };
+    EXPECT_EQ(ReadAll(tagged(0, 200)).samples16, samples);
+    EXPECT_EQ(ReadAll(tagged(0x10, 210)).samples16, samples);
+    EXPECT_FALSE(Opens(tagged(0, 210)));
+    EXPECT_FALSE(Opens(tagged(0x10, 200)));
+    EXPECT_FALSE(Opens({'I', 'D', '3', 4, 0, 0, 0, 0, 1, 72}));
+}
+
+// RIFX: every number and every sample big-endian; PCM and float only.
+std::vector<std::uint8_t> Rifx(unsigned tag, unsigned channels, unsigned bits,
+                               const std::vector<std::uint8_t>& data) {
+    std::vector<std::uint8_t> b;
+    PutText(b, "RIFX");
+    PutBe32(b, static_cast<std::uint32_t>(4 + 8 + 16 + 8 + data.size()));
+    PutText(b, "WAVEfmt ");
+    PutBe32(b, 16);
+    PutBe16(b, tag);
+    PutBe16(b, channels);
+    PutBe32(b, 8000);
+    PutBe32(b, 8000 * channels * bits / 8);
+    PutBe16(b, channels * bits / 8);
+    PutBe16(b, bits);
+    PutText(b, "data");
+    PutBe32(b, static_cast<std::uint32_t>(data.size()));
+    b.insert(b.end(), data.begin(), data.end());
+    return b;
+}
+
+TEST_F(WavChunkWalk, RifxNumbersAndSamplesAreBigEndian) {
+    using S = std::vector<std::int16_t>;
+    WavReader reader;
+    ASSERT_TRUE(reader.Open(Write(Rifx(1, 2, 16, {0x12, 0x34, 0xFE, 0xDC, 0x00, 0x01, 0x80, 0}))));
+    EXPECT_EQ(reader.format().samplesPerSec, 8000u);
+    EXPECT_EQ(reader.format().channels, 2);
+    EXPECT_EQ(reader.totalFrames(), 2);
+    EXPECT_EQ(ReadAll(Rifx(1, 2, 16, {0x12, 0x34, 0xFE, 0xDC, 0x00, 0x01, 0x80, 0})).samples16,
+              (S{0x1234, -0x0124, 1, -32768}));
+    EXPECT_EQ(ReadAll(Rifx(1, 1, 16, {0x12, 0x34, 0xFE, 0xDC})).samples16, (S{0x1234, -0x0124}));
+    EXPECT_EQ(ReadAll(Rifx(1, 1, 24, {0x12, 0x34, 0x56, 0xFE, 0xDC, 0xBA})).samples16,
+              (S{0x1234, -0x0124}));
+    EXPECT_EQ(ReadAll(Rifx(1, 1, 32, {0x12, 0x34, 0x56, 0x78, 0xFF, 0xFF, 0xFF, 0xFF})).samples16,
+              (S{0x1234, -1}));
+    EXPECT_EQ(ReadAll(Rifx(3, 1, 32, {0x3F, 0, 0, 0, 0xBF, 0x80, 0, 0})).samples16,
+              (S{16383, -32768}));
+    EXPECT_EQ(ReadAll(Rifx(3, 2, 64, {0x3F, 0xE0, 0, 0, 0, 0, 0, 0, 0xBF, 0xF0, 0, 0, 0, 0, 0, 0}))
+                  .samples16,
+              (S{16383, -32768}));
+    EXPECT_EQ(ReadAll(Rifx(1, 2, 8, {0, 128, 255, 1})).samples8,
+              (std::vector<std::uint8_t>{0, 128, 255, 1}));
+    for (unsigned tag : {2u, 6u, 7u, 0x11u, 0x31u, 0x55u, 0xFFFEu})
+        EXPECT_FALSE(Opens(Rifx(tag, 1, 8, {0xD5, 0xD5}))) << tag;
+}
+
 TEST_F(WavChunkWalk, CloseIsHarmlessAndOpenReplacesTheOpenFile) {
     WavReader reader;
     reader.Close();

@@ -64,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, WavCorpusRobustness, ::testing::ValuesIn(Corpus
 struct BaseFile {
     const char* name;
     std::vector<std::string> args;
+    bool rifx = false;  // FFmpeg's file turned into RIFX
 };
 
 void PrintTo(const BaseFile& b, std::ostream* os) {
@@ -81,13 +82,18 @@ protected:
         args.push_back(path);
         ASSERT_TRUE(ffmpeg(args));
         original_ = readFile(path);
+        if (base.rifx) {
+            original_ = SwapByteOrder(original_);
+            writeFile(path, original_);
+        }
         WavReader reader;
         ASSERT_TRUE(reader.Open(path)) << "the undamaged file must be readable";
         // The header runs up to the first bytes of the data chunk's body.
         for (std::size_t p = 12; p + 8 <= original_.size();) {
-            const std::uint32_t size = original_[p + 4] | (original_[p + 5] << 8) |
-                                       (original_[p + 6] << 16) |
-                                       (std::uint32_t{original_[p + 7]} << 24);
+            const std::uint8_t* b = &original_[p + 4];
+            const std::uint32_t size =
+                base.rifx ? (std::uint32_t{b[0]} << 24) | (b[1] << 16) | (b[2] << 8) | b[3]
+                          : b[0] | (b[1] << 8) | (b[2] << 16) | (std::uint32_t{b[3]} << 24);
             if (std::memcmp(&original_[p], "data", 4) == 0) {
                 headerEnd_ = p + 8;
                 break;
@@ -170,7 +176,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BaseFile{"ms_adpcm_mono", {"-ac", "1", "-c:a", "adpcm_ms"}},
                       BaseFile{"ms_adpcm_stereo", {"-c:a", "adpcm_ms"}},
                       BaseFile{"gsm", {"-ac", "1", "-c:a", "gsm_ms"}},
-                      BaseFile{"mpeg_layer3", {"-c:a", "libmp3lame", "-b:a", "32k"}}),
+                      BaseFile{"mpeg_layer3", {"-c:a", "libmp3lame", "-b:a", "32k"}},
+                      BaseFile{"pcm16_rf64", {"-c:a", "pcm_s16le", "-rf64", "always"}},
+                      BaseFile{"ima_adpcm_rf64", {"-c:a", "adpcm_ima_wav", "-rf64", "always"}},
+                      BaseFile{"pcm24_rifx", {"-c:a", "pcm_s24le"}, true},
+                      BaseFile{"float32_rifx", {"-ac", "1", "-c:a", "pcm_f32le"}, true}),
     [](const ::testing::TestParamInfo<BaseFile>& param) { return std::string(param.param.name); });
 
 }  // namespace

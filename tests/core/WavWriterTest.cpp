@@ -15,6 +15,7 @@ extern "C" {
 }
 
 #include "audio/WavHeader.h"
+#include "audio/WavReader.h"
 #include "audio/WavWriter.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
@@ -30,14 +31,29 @@ std::uint32_t Le32(const Bytes& b, std::size_t at) {
            (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
-// The header as it must be, spelt out byte by byte.
-Bytes ExpectedHeader(int channels, std::uint32_t rate, int bits, std::uint32_t dataSize) {
+// The header as it must be, spelt out byte by byte: RIFF, or RF64 with its ds64 chunk.
+Bytes ExpectedHeader(int channels, std::uint32_t rate, int bits, std::uint64_t dataSize,
+                     bool rf64 = false) {
     auto le = [](Bytes& b, std::uint64_t v, int n) {
         for (int i = 0; i < n; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     };
-    Bytes h{'R', 'I', 'F', 'F'};
-    le(h, 36 + dataSize, 4);
-    for (char c : std::string("WAVEfmt ")) h.push_back(static_cast<std::uint8_t>(c));
+    auto text = [](Bytes& b, const std::string& t) { b.insert(b.end(), t.begin(), t.end()); };
+    Bytes h;
+    if (rf64) {
+        text(h, "RF64");
+        le(h, 0xFFFFFFFF, 4);
+        text(h, "WAVEds64");
+        le(h, 28, 4);
+        le(h, 72 + dataSize, 8);
+        le(h, dataSize, 8);
+        le(h, dataSize / static_cast<std::uint64_t>(channels * bits / 8), 8);
+        le(h, 0, 4);
+        text(h, "fmt ");
+    } else {
+        text(h, "RIFF");
+        le(h, 36 + dataSize, 4);
+        text(h, "WAVEfmt ");
+    }
     le(h, 16, 4);
     le(h, 1, 2);
     le(h, static_cast<std::uint64_t>(channels), 2);
@@ -45,8 +61,8 @@ Bytes ExpectedHeader(int channels, std::uint32_t rate, int bits, std::uint32_t d
     le(h, rate * static_cast<std::uint32_t>(channels * bits / 8), 4);
     le(h, static_cast<std::uint64_t>(channels * bits / 8), 2);
     le(h, static_cast<std::uint64_t>(bits), 2);
-    for (char c : std::string("data")) h.push_back(static_cast<std::uint8_t>(c));
-    le(h, dataSize, 4);
+    text(h, "data");
+    le(h, rf64 ? 0xFFFFFFFF : dataSize, 4);
     return h;
 }
 
@@ -82,7 +98,14 @@ struct WavCase {
     int bits;
     std::int32_t rate;
     std::int32_t frames;
+    // RF64: the writer's limit lowered to 100 bytes, and more data than that expected.
+    bool rf64 = false;
 };
+
+void PrintTo(const WavCase& c, std::ostream* os) {
+    *os << "stereo flag " << c.stereo << ", " << c.bits << " bits, " << c.rate << " Hz, "
+        << c.frames << " frames" << (c.rf64 ? ", RF64" : "");
+}
 
 class WavWriterFormats : public testing::TestWithParam<WavCase> {};
 
@@ -93,8 +116,10 @@ TEST_P(WavWriterFormats, HeaderAndSamplesAsFfmpegReadsThem) {
     const std::string path = dir.file("out.wav");
     Bytes data;  // what the file must hold after the header
     {
-        WavWriter w;
-        ASSERT_TRUE(w.Open(path, c.stereo, static_cast<std::uint16_t>(c.bits), c.rate));
+        WavWriter w(c.rf64 ? 100 : wavheader::kMaxDataSize);
+        ASSERT_TRUE(
+            w.Open(path, c.stereo, static_cast<std::uint16_t>(c.bits), c.rate, c.rf64 ? 101 : 0));
+        EXPECT_EQ(w.IsRf64(), c.rf64);
         // Two blocks of unequal length, to see them appended in order.
         for (std::int32_t half : {c.frames / 3, c.frames - c.frames / 3}) {
             if (c.bits == 16) {
@@ -125,11 +150,12 @@ TEST_P(WavWriterFormats, HeaderAndSamplesAsFfmpegReadsThem) {
         ASSERT_TRUE(w.Close());
     }
     const Bytes file = test::readFile(path);
-    ASSERT_EQ(file.size(), 44 + data.size()) << "no pad byte, no other chunk";
-    EXPECT_EQ(Bytes(file.begin(), file.begin() + 44),
-              ExpectedHeader(channels, static_cast<std::uint32_t>(c.rate), c.bits,
-                             static_cast<std::uint32_t>(data.size())));
-    EXPECT_EQ(Bytes(file.begin() + 44, file.end()), data);
+    const long headerSize = c.rf64 ? 80 : 44;
+    ASSERT_EQ(file.size(), headerSize + data.size()) << "no pad byte, no other chunk";
+    EXPECT_EQ(
+        Bytes(file.begin(), file.begin() + headerSize),
+        ExpectedHeader(channels, static_cast<std::uint32_t>(c.rate), c.bits, data.size(), c.rf64));
+    EXPECT_EQ(Bytes(file.begin() + headerSize, file.end()), data);
 
     const StreamInfo info = Probe(path);
     EXPECT_EQ(info.codec, c.bits == 16 ? AV_CODEC_ID_PCM_S16LE : AV_CODEC_ID_PCM_U8);
@@ -139,12 +165,19 @@ TEST_P(WavWriterFormats, HeaderAndSamplesAsFfmpegReadsThem) {
     const auto decoded = test::ffmpegDecode(path, c.bits == 16 ? "s16le" : "u8");
     ASSERT_TRUE(decoded.has_value());
     EXPECT_EQ(decoded->bytes, data);
+    // And the program's own reader takes it back.
+    WavReader reader;
+    ASSERT_TRUE(reader.Open(path));
+    EXPECT_EQ(reader.totalFrames(), c.frames);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, WavWriterFormats,
                          testing::Values(WavCase{1, 16, 44100, 1153}, WavCase{0, 8, 22050, 777},
                                          WavCase{0, 16, 8000, 501}, WavCase{1, 8, 96000, 1000},
-                                         WavCase{-7, 16, 11025, 64}, WavCase{0, 8, 6000, 1}));
+                                         WavCase{-7, 16, 11025, 64}, WavCase{0, 8, 6000, 1},
+                                         WavCase{1, 16, 44100, 1153, true},
+                                         WavCase{0, 8, 22050, 777, true},
+                                         WavCase{1, 8, 8000, 30, true}));
 
 TEST(WavWriter, FieldsOfCommonFormats) {
     TempDir dir;
@@ -230,7 +263,6 @@ TEST(WavWriter, DestroyedUnclosedStillLeavesCorrectSizes) {
     EXPECT_EQ(decoded->bytes.size(), 333u);
 }
 
-
 TEST(WavWriter, ShortWriteIsAFailure) {
     TempDir dir;
     const std::string path = dir.file("full.wav");
@@ -255,6 +287,31 @@ TEST(WavWriter, ShortWriteIsAFailure) {
     ASSERT_EQ(f.size(), limit);
     EXPECT_EQ(Le32(f, wavheader::kRiffSizeOffset), limit - 8);
     EXPECT_EQ(Le32(f, wavheader::kDataSizeOffset), limit - 44) << "the header matches what arrived";
+}
+
+// RF64 is chosen only for an expectation beyond the limit; an RF64 file has no limit of its
+// own and its sizes follow the file as the RIFF ones do.
+TEST(WavWriter, Rf64OnlyPastTheLimitAndSizedFromTheFile) {
+    TempDir dir;
+    const Bytes samples(300, 99);
+    WavWriter riff(100);
+    ASSERT_TRUE(riff.Open(dir.file("riff.wav"), 0, 8, 8000, 100));
+    EXPECT_FALSE(riff.IsRf64()) << "an exact fit stays RIFF";
+    ASSERT_TRUE(riff.Close());
+    EXPECT_EQ(test::readFile(dir.file("riff.wav")).size(), 44u);
+
+    const std::string path = dir.file("abandoned.wav");
+    {
+        WavWriter w(100);
+        ASSERT_TRUE(w.Open(path, 0, 8, 8000, 101));
+        EXPECT_TRUE(w.IsRf64());
+        ASSERT_TRUE(w.WritePcm8(samples.data(), nullptr, 300));
+        ASSERT_TRUE(w.WritePcm8(samples.data(), nullptr, 33));
+    }
+    const Bytes f = test::readFile(path);
+    ASSERT_EQ(f.size(), 80u + 333u);
+    EXPECT_EQ(Bytes(f.begin(), f.begin() + 80), ExpectedHeader(1, 8000, 8, 333, true))
+        << "destroyed unclosed, odd size, no pad byte";
 }
 
 TEST(WavWriter, DataStopsAtTheSizeLimit) {

@@ -212,6 +212,15 @@ TEST_F(MainDialogTest, EveryControlHasAnAccessibleNameAndTabReachesIt) {
             current = current->nextInFocusChain();
     } while (current != start && visited.size() < 40);
     EXPECT_EQ(visited.size(), 12u);
+
+    // The buttons' mnemonics work from anywhere in the window (a button pressed by its key
+    // shows itself pressed for a moment before it acts).
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(dialogs.fileRequests.size(), 1u);
+    QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(dialogs.folderRequests.size(), 1u);
 }
 
 TEST_F(MainDialogTest, ContextMenuEnableRules) {
@@ -316,6 +325,14 @@ TEST_F(MainDialogTest, PlayBrowseAndWebCommandsGoToTheDesktop) {
         QStringLiteral("Tonvexa - very COOL application!!!"));
     EXPECT_EQ(opener.urls[4].toString(), QStringLiteral("mailto:support@tonvexa.example"));
     EXPECT_EQ(desktop.shown, std::vector<std::string>{"/m/a song.wav"});
+
+    // A double-click on a row plays it.
+    QCoreApplication::processEvents();
+    const QRect row = w.list()->visualRect(w.model()->index(0, 0));
+    QTest::mouseClick(w.list()->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QTest::mouseDClick(w.list()->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    ASSERT_EQ(opener.urls.size(), 6u);
+    EXPECT_EQ(opener.urls[5], opener.urls[0]);
 }
 
 TEST_F(MainDialogTest, HelpOpensMaximisedOnTheFirstRunOnly) {

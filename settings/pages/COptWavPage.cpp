@@ -1,0 +1,150 @@
+#include "settings/pages/COptWavPage.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "settings/AppSettings.h"
+#include "settings/pages/PageControls.h"
+
+namespace tonvexa {
+
+namespace {
+
+// The fixed presets between "Auto" and "Custom": sample rate, sample width, channels.
+constexpr EncodingPreset kPresets[] = {
+    {"11025 Hz, 8 bits, Mono (low quality, smaller file size)", 11025, 8, COptWavPage::Mono},
+    {"22050 Hz, 16 bits, Stereo (OK quality, small size)", 22050, 16, COptWavPage::Stereo},
+    {"32000 Hz, 16 bits, Stereo (medium quality, normal size)", 32000, 16, COptWavPage::Stereo},
+    {"44100Hz, 16 bits, Stereo (high quality, large size)", 44100, 16, COptWavPage::Stereo},
+};
+
+constexpr int kSampleRates[] = {6000,  8000,  11025, 12000, 16000, 22050,
+                                24000, 32000, 44100, 48000, 88200, 96000};
+
+}  // namespace
+
+COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
+    : OptionsPage(QStringLiteral("WAV Options"), parent) {
+    presets_ = new PresetControls(1051, kPresets, this);
+
+    auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
+    sampleRates_ = new QComboBox(parameters);
+    SetControlId(sampleRates_, 1044);
+    for (int rate : kSampleRates) sampleRates_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
+    widths_ = new QComboBox(parameters);
+    SetControlId(widths_, 1043);
+    widths_->addItem(QStringLiteral("8 bits"), 8);
+    widths_->addItem(QStringLiteral("16 bits"), 16);
+
+    channels_ = new QButtonGroup(this);
+    auto* channelRow = new QHBoxLayout;
+    const struct {
+        int id;
+        const char* text;
+        int index;
+    } channelButtons[] = {{1060, "&Mono", Mono}, {1061, "&Stereo", Stereo}};
+    for (const auto& b : channelButtons) {
+        auto* radio = new QRadioButton(QString::fromLatin1(b.text), parameters);
+        SetControlId(radio, b.id);
+        channels_->addButton(radio, b.index);
+        channelRow->addWidget(radio);
+    }
+    channelRow->addStretch(1);
+
+    auto* grid = new QGridLayout(parameters);
+    grid->addWidget(BuddyLabel(QStringLiteral("Sample &Frequency:"), sampleRates_, parameters), 0,
+                    0);
+    grid->addWidget(sampleRates_, 0, 1);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Bits:"), widths_, parameters), 1, 0);
+    grid->addWidget(widths_, 1, 1);
+    grid->addLayout(channelRow, 2, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+
+    presets_->setParameters(sampleRates_, widths_, channels_);
+    amplify_ = new AmplifyControls(1028, 1011, 1015, dialogs, this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* presetRow = new QHBoxLayout;
+    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_->combo(), this));
+    presetRow->addWidget(presets_->combo(), 1);
+    layout->addLayout(presetRow);
+    layout->addWidget(parameters);
+    layout->addWidget(amplify_->box());
+    layout->addStretch(1);
+
+    connect(presets_, &PresetControls::chosen, this, &COptWavPage::presetChosen);
+    connect(sampleRates_, &QComboBox::activated, this,
+            [this] { parameterChosen(sampleRates_, sampleRate_); });
+    connect(widths_, &QComboBox::activated, this, [this] { parameterChosen(widths_, bits_); });
+    connect(channels_, &QButtonGroup::idClicked, this,
+            [this] { presets_->channelClicked(channelIndex_); });
+}
+
+void COptWavPage::LoadFrom(const AppSettings& s) {
+    auto_ = s.AutoDestWAVEncodingParam != 0;
+    sampleRate_ = s.WAVSampleRate;
+    channelIndex_ = s.WAVChannelNum - 1;
+    bits_ = s.WAVBitsPerSample;
+    amplifyOn_ = s.AmplifyWav != 0;
+    coefficient_ = s.AmplifyWavCoeff;
+    reinitialize();
+}
+
+void COptWavPage::initialize() {
+    presets_->show(auto_, sampleRate_, bits_, channelIndex_);
+    SelectOrFirst(widths_, bits_);
+    SelectOrFirst(sampleRates_, sampleRate_);
+    CheckButton(channels_, channelIndex_);
+    amplify_->load(amplifyOn_, coefficient_);
+}
+
+void COptWavPage::readExchange() {
+    if (channels_->checkedId() >= 0) channelIndex_ = channels_->checkedId();
+    amplify_->read(amplifyOn_, coefficient_, false);
+}
+
+void COptWavPage::presetChosen(const EncodingPreset* preset) {
+    readExchange();
+    if (preset == nullptr) return;
+    bits_ = preset->second;
+    sampleRate_ = preset->sampleRate;
+    channelIndex_ = preset->channelIndex;
+}
+
+void COptWavPage::parameterChosen(QComboBox* list, int& value) {
+    const std::optional<int> chosen = ChosenData(list);
+    if (!chosen || *chosen == value) return;
+    presets_->selectCustom();
+    value = *chosen;
+}
+
+bool COptWavPage::CanLeave() {
+    if (!activated()) return true;
+    if (!amplify_->read(amplifyOn_, coefficient_, true)) return false;
+    readExchange();
+    return true;
+}
+
+void COptWavPage::SaveTo(AppSettings& s) {
+    if (activated()) {
+        readExchange();
+        auto_ = presets_->automatic();
+        bits_ = ChosenData(widths_).value_or(bits_);
+        sampleRate_ = ChosenData(sampleRates_).value_or(sampleRate_);
+    }
+    s.AutoDestWAVEncodingParam = auto_ ? 1 : 0;
+    if (!auto_) {
+        s.WAVSampleRate = sampleRate_;
+        s.WAVChannelNum = channelIndex_ + 1;
+        s.WAVBitsPerSample = bits_;
+    }
+    s.AmplifyWav = amplifyOn_ ? 1 : 0;
+    s.AmplifyWavCoeff = coefficient_;
+}
+
+}  // namespace tonvexa
