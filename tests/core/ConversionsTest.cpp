@@ -586,6 +586,7 @@ double EnergyPerSecond(const test::Decoded& d) {
 }
 
 TEST_P(CorpusLayouts, ListRowsAndWindowsMediaOutput) {
+    TONVEXA_NEEDS_CORPUS();
     const std::string file = GetParam();
     const auto row = test::corpusRow(file);
     ASSERT_TRUE(row.has_value());
