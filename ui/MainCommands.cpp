@@ -1,7 +1,5 @@
 #include "ui/MainCommands.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QUrl>
 
 #include "engine/BatchDriver.h"
@@ -16,20 +14,12 @@
 #include "ui/ProgramInfo.h"
 #include "ui/SortableListCtrl.h"
 #include "ui/UrlOpener.h"
+#include "ui/WaitCursor.h"
 #include "ui/WindowBatchHost.h"
 
 namespace tonvexa {
 
 namespace {
-
-// The wait cursor for the length of a scope.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Marks the commands busy for the length of a scope.
 class BusyScope {

@@ -1,6 +1,5 @@
 #include "settings/pages/OptionsCommand.h"
 
-#include <QApplication>
 
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
@@ -10,31 +9,13 @@
 #include "settings/pages/COptWavPage.h"
 #include "settings/pages/CPageWMAOptions.h"
 #include "ui/Dialogs.h"
+#include "ui/WaitCursor.h"
 
 namespace tonvexa {
 
-namespace {
-
-// The wait cursor while the sheet is being built; it must not stay over the sheet itself.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    void restore() {
-        if (active_) QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-private:
-    bool active_ = true;
-};
-
-}  // namespace
-
 void RunOptionsCommand(QWidget* owner, AppSettings& settings, SettingsStore& store,
                        const WmaFormatList& formats, Dialogs& dialogs, UrlOpener& opener) {
+    // The wait cursor while the sheet is being built; it must not stay over the sheet itself.
     WaitCursor wait;
     COptSheet sheet(owner);
     OptionsPage* const pages[] = {
