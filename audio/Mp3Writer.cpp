@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdarg>
 
+#include "engine/PcmFormat.h"
+
 namespace tonvexa {
 
 namespace {
@@ -33,6 +35,7 @@ bool Mp3Writer::Open(const std::string& path) {
     path_ = path;
     writeFailed_ = false;
     started_ = false;
+    inRateRefused_ = false;
     outRateRefused_ = false;
     lame_t encoder = lame_init();
     if (encoder == nullptr) return false;
@@ -55,7 +58,10 @@ void Mp3Writer::SetChannels(int channels) {
 }
 
 void Mp3Writer::SetInSampleRate(int rate) {
-    if (encoder_) lame_set_in_samplerate(encoder_.get(), rate);
+    // A rate no audio has would only reach the encoder's resampling arithmetic.
+    if (!encoder_) return;
+    inRateRefused_ = !IsPlausibleSampleRate(rate);
+    if (!inRateRefused_) lame_set_in_samplerate(encoder_.get(), rate);
 }
 
 void Mp3Writer::SetOutSampleRate(int rate) {
@@ -78,7 +84,7 @@ void Mp3Writer::SetMode(int mode) {
 }
 
 bool Mp3Writer::StartEncoding() {
-    if (!encoder_ || started_ || outRateRefused_) return false;
+    if (!encoder_ || started_ || inRateRefused_ || outRateRefused_) return false;
     lame_set_bWriteVbrTag(encoder_.get(), 0);
     lame_set_VBR(encoder_.get(), vbr_off);
     if (lame_init_params(encoder_.get()) == -1) return false;

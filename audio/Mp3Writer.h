@@ -42,6 +42,7 @@ public:
     void SetTagBlock(std::span<const std::uint8_t, mp3::kId3v1BlockSize> block);
     // 1 or 2; values below give 1, above give 2.
     void SetChannels(int channels);
+    // A rate outside 1 Hz ... kMaxSampleRate makes StartEncoding fail.
     void SetInSampleRate(int rate);
     // 0 leaves the choice to the encoder; a rate that MPEG audio does not have makes
     // StartEncoding fail.
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;
     bool started_ = false;
     bool writeFailed_ = false;
+    bool inRateRefused_ = false;
     bool outRateRefused_ = false;
     int effectiveBitRate_ = 0;
     int effectiveOutSampleRate_ = 0;

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/PcmFormat.h"
+
 namespace tonvexa {
 
 namespace {
@@ -71,6 +73,8 @@ WavWriter::~WavWriter() {
 bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerSample,
                      std::int32_t sampleRate, std::uint64_t expectedDataSize) {
     static_cast<void>(Close());
+    // A rate no audio has would make a header whose byte rate wraps around.
+    if (!IsPlausibleSampleRate(sampleRate)) return false;
 
     const std::uint16_t channels = stereo != 0 ? 2 : 1;
     const auto rate = static_cast<std::uint32_t>(sampleRate);

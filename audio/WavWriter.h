@@ -29,8 +29,9 @@ public:
     // Creates (or truncates) the file and writes the header: the 44-byte RIFF one, or the
     // 80-byte RF64 one when expectedDataSize (the data bytes the caller expects to write, 0
     // when it cannot tell) passes the limit. Any non-zero stereo flag means two channels.
-    // False when the file cannot be created or its header cannot be written; the writer is
-    // then not open. A file still open from before is closed first.
+    // False when the file cannot be created or its header cannot be written, or for a rate
+    // outside 1 Hz ... kMaxSampleRate; the writer is then not open. A file still open from
+    // before is closed first.
     [[nodiscard]] bool Open(const std::string& path, int stereo, std::uint16_t bitsPerSample,
                             std::int32_t sampleRate, std::uint64_t expectedDataSize = 0);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/PcmFormat.h"
 #include "wm/WmText.h"
 
 namespace tonvexa {
@@ -126,6 +127,11 @@ bool WmaWriter::SetInputType() {
             break;
         }
     }
+    // The runtime takes 8- or 16-bit PCM of one or two channels; a rate no audio has is
+    // refused before it reaches the byte rate's arithmetic.
+    if ((bitsPerSample_ != 8 && bitsPerSample_ != 16) || channels_ < 1 || channels_ > 2 ||
+        !IsPlausibleSampleRate(sampleRate_))
+        return false;
     WAVEFORMATEX format{};
     format.wFormatTag = WAVE_FORMAT_PCM;
     format.nChannels = static_cast<std::uint16_t>(channels_);

@@ -13,6 +13,7 @@ extern "C" {
 #include "audio/Mp3Format.h"
 #include "audio/Mp3Reader.h"
 #include "audio/Mp3Writer.h"
+#include "engine/PcmFormat.h"
 #include "support/Mp3TestSupport.h"
 #include "support/TestSupport.h"
 
@@ -343,6 +344,20 @@ TEST(Mp3Writer, RefusesAnOutputRateMpegDoesNotHave) {
     const std::int16_t pcm[4] = {};
     EXPECT_FALSE(writer.Encode(pcm, pcm, 2));
     writer.Close();
+}
+
+TEST(Mp3Writer, RefusesAnInputRateNoAudioHas) {
+    TempDir dir;
+    for (int rate : {0, -44100, kMaxSampleRate + 1, 0x7FFFFFFF}) {
+        Mp3Writer writer;
+        ASSERT_TRUE(writer.Open(dir.file("in.mp3")));
+        writer.SetChannels(2);
+        writer.SetInSampleRate(rate);
+        writer.SetOutSampleRate(44100);
+        writer.SetBitRate(128);
+        EXPECT_FALSE(writer.StartEncoding()) << rate;
+        writer.Close();
+    }
 }
 
 // --- Beginning and end of a file ------------------------------------------------------

@@ -17,6 +17,7 @@ extern "C" {
 #include "audio/WavHeader.h"
 #include "audio/WavReader.h"
 #include "audio/WavWriter.h"
+#include "engine/PcmFormat.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
@@ -243,6 +244,16 @@ TEST(WavWriter, OpenFailsWhereNoFileCanBeCreated) {
     EXPECT_FALSE(w.IsOpen());
     EXPECT_FALSE(w.Open(dir.file("missing") + "/x.wav", 1, 16, 44100));
     EXPECT_TRUE(w.Close());
+}
+
+TEST(WavWriter, OpenRefusesRatesNoAudioHas) {
+    TempDir dir;
+    WavWriter w;
+    for (std::int32_t rate : {0, -8000, kMaxSampleRate + 1, 0x7FFFFFFF}) {
+        EXPECT_FALSE(w.Open(dir.file("x.wav"), 1, 16, rate)) << rate;
+        EXPECT_FALSE(w.IsOpen());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(WavWriter, DestroyedUnclosedStillLeavesCorrectSizes) {

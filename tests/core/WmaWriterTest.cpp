@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "WmScriptedRuntime.h"
+#include "engine/PcmFormat.h"
 #include "wm/WmaWriter.h"
 
 using namespace tonvexa;
@@ -267,4 +268,21 @@ TEST(WmaWriter, EndFinishesAndResets) {
     EXPECT_FALSE(f.writer.WriteFrames16(a, b, 4));
     f.writer.End();
     EXPECT_EQ(f.rt.writer.ends, 1);
+}
+
+// An input the runtime cannot take, such as a rate read from a damaged WAV header, is
+// refused before any of its byte-rate arithmetic.
+TEST(WmaWriter, InputFormatsNoAudioHasFailBegin) {
+    const struct {
+        int rate, bits, channels;
+    } refused[] = {{536918912, 16, 2}, {0, 16, 2}, {-44100, 16, 2}, {44100, 24, 2}, {44100, 16, 3}};
+    for (const auto& r : refused) {
+        Fixture f;
+        f.configure(r.rate, r.bits, r.channels);
+        EXPECT_FALSE(f.writer.Begin()) << r.rate << " " << r.bits << " " << r.channels;
+        EXPECT_FALSE(f.rt.writer.inputSet);
+    }
+    Fixture f;
+    f.configure(kMaxSampleRate, 8, 1);
+    EXPECT_TRUE(f.writer.Begin());
 }
