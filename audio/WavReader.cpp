@@ -171,6 +171,15 @@ bool WavReader::ReadExact(void* buffer, std::size_t bytes) {
     return std::fread(buffer, 1, bytes, file_.get()) == bytes;
 }
 
+bool WavReader::ReadFailed(int& framesOut) const {
+    // A short read at the end of the file is the end of the input; the error flag marks a
+    // read that failed (a lost connection, a disk error), after which the file still holds
+    // audio that did not arrive.
+    if (std::ferror(file_.get()) == 0) return false;
+    framesOut = 0;
+    return true;
+}
+
 bool WavReader::Skip(std::int64_t bytes) {
     if (bytes <= 0) return true;
 #ifdef _WIN32
@@ -569,6 +578,7 @@ bool WavReader::ReadUncompressed(void* left, void* right, int& framesOut, bool& 
     const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
     const std::size_t samples = std::fread(blockBuffer_.data(), sampleBytes,
                                            static_cast<std::size_t>(want) * c, file_.get());
+    if (ReadFailed(framesOut)) return false;
     if (samples == 0) {
         framesOut = 0;
         endFlag = true;
@@ -596,6 +606,7 @@ bool WavReader::ReadPcm8(void* left, void* right, int& framesOut, bool& endFlag)
         // Mono 8-bit goes straight into the caller's array.
         const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
         const std::size_t frames = std::fread(left, 1, static_cast<std::size_t>(want), file_.get());
+        if (ReadFailed(framesOut)) return false;
         framesOut = static_cast<int>(frames);
         if (frames == 0) {
             endFlag = true;
@@ -616,6 +627,7 @@ bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag
         // Mono 16-bit goes straight into the caller's array.
         const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
         const std::size_t frames = std::fread(left, 2, static_cast<std::size_t>(want), file_.get());
+        if (ReadFailed(framesOut)) return false;
         framesOut = static_cast<int>(frames);
         if (frames == 0) {
             endFlag = true;
@@ -733,6 +745,7 @@ bool WavReader::ReadCompressed(void* left, void* right, int& framesOut, bool& en
         DeliverDecoded(l, r, want, produced);
         if (blockPosition_ >= blockFrames_) blockPosition_ = 0;
     }
+    if (ReadFailed(framesOut)) return false;
     framesOut = produced;
     framesLeft_ -= produced;
     // A block that cannot be decoded ends the input: what follows it cannot be trusted.

@@ -76,9 +76,10 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
+        // A failed read ends the input without its end: the conversion is then incomplete.
         [&](int& n, bool& end) {
             n = reader.ReadFrames(first.data(), second.data(), end);
-            return true;
+            return !reader.ReadFailed();
         },
         [&](int n) {
             if (volume.active)
@@ -149,9 +150,10 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
+        // A failed read ends the input without its end: the conversion is then incomplete.
         [&](int& n, bool& end) {
             n = reader.ReadFrames(first.data(), second.data(), end);
-            return true;
+            return !reader.ReadFailed();
         },
         [&](int n) {
             if (!resampling) {

@@ -92,7 +92,8 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
     std::array<std::int16_t, WavReader::kMaxBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
-        // An undecodable block ends the input; it is complete only if the end was seen.
+        // An undecodable block or a failed read ends the input; it is complete only if the
+        // end was seen.
         [&](int& n, bool& end) { return reader.Read(first.data(), second.data(), n, end); },
         [&](int n) {
             const auto frames = static_cast<std::uint32_t>(n);
@@ -139,7 +140,8 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
     std::array<std::int16_t, 1152> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
-        // A decoding error ends the input; it is complete only if the end was seen.
+        // A decoding error or a failed read ends the input; it is complete only if the end
+        // was seen.
         [&](int& n, bool& end) { return reader.Read(first.data(), second.data(), n, end); },
         [&](int n) {
             if (volume.active)
@@ -180,11 +182,12 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
     std::uint64_t time = 0;
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
+        // A failed read ends the input without its end: the conversion is then incomplete.
         [&](int& n, bool& end) {
             buffer.reset();
             n = static_cast<int>(reader.ReadRawSample(&buffer, &time, end));
             if (!buffer) n = 0;
-            return true;
+            return !reader.ReadFailed();
         },
         [&](int) {
             std::uint8_t* bytes = nullptr;

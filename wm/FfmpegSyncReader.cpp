@@ -57,7 +57,7 @@ WmResult FfmpegSyncReader::Close() {
     resamplerFormat_ = -1;
     resamplerRate_ = 0;
     audioIndex_ = -1;
-    frameReady_ = draining_ = ended_ = false;
+    frameReady_ = draining_ = ended_ = readFailed_ = false;
     framesOut_ = 0;
     return WM_S_OK;
 }
@@ -100,6 +100,10 @@ WmResult FfmpegSyncReader::Open(const std::u16string& path) {
         return NS_E_DRM_UNSUPPORTED;
     }
     const Decoded first = DecodeNextFrame(true);
+    if (first == Decoded::ReadFailed) {
+        Close();
+        return NS_E_FILE_READ;
+    }
     if (first == Decoded::Error) {
         Close();
         return NS_E_DRM_UNSUPPORTED;
@@ -129,6 +133,11 @@ FfmpegSyncReader::Decoded FfmpegSyncReader::DecodeNextFrame(bool opening) {
         if (draining_) return Decoded::End;
         r = av_read_frame(input_.get(), packet_.get());
         if (r < 0) {
+            // The end of the file ends the stream; a read that failed does not: the file
+            // holds more than arrived. The demuxer reports some failed reads as the end
+            // of the file, but the I/O context keeps their error.
+            if (r != AVERROR_EOF || (input_->pb && input_->pb->error < 0))
+                return Decoded::ReadFailed;
             draining_ = true;
             avcodec_send_packet(decoder_.get(), nullptr);
             continue;
@@ -207,11 +216,12 @@ WmResult FfmpegSyncReader::GetNextSample(std::uint16_t streamNumber, WmSampleBuf
     if (audioIndex_ < 0 || streamNumber != StreamNumberOf(static_cast<unsigned>(audioIndex_)))
         return WM_E_INVALIDARG;
     if (!frameReady_) {
-        if (ended_) return NS_E_NO_MORE_SAMPLES;
+        if (ended_) return readFailed_ ? NS_E_FILE_READ : NS_E_NO_MORE_SAMPLES;
         const Decoded d = DecodeNextFrame(false);
         if (d != Decoded::Frame) {
             ended_ = true;
-            return NS_E_NO_MORE_SAMPLES;
+            readFailed_ = d == Decoded::ReadFailed;
+            return readFailed_ ? NS_E_FILE_READ : NS_E_NO_MORE_SAMPLES;
         }
     }
     frameReady_ = false;

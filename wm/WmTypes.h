@@ -21,6 +21,8 @@ inline constexpr WmResult WM_E_UNEXPECTED = static_cast<WmResult>(0x8000FFFFu);
 inline constexpr WmResult ASF_E_NOTFOUND = static_cast<WmResult>(0xC00D07F0u);
 // The stream has no further samples.
 inline constexpr WmResult NS_E_NO_MORE_SAMPLES = static_cast<WmResult>(0xC00D0BCFu);
+// Reading the file failed before its end.
+inline constexpr WmResult NS_E_FILE_READ = static_cast<WmResult>(0xC00D0019u);
 // The file could not be opened or is not a usable Windows Media file.
 inline constexpr WmResult NS_E_INVALID_INPUT_FORMAT = static_cast<WmResult>(0xC00D0BBDu);
 // The content is protected or cannot be decoded.

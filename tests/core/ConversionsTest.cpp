@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 
 #include "WavTestUtil.h"
 #include "audio/Id3v1.h"
@@ -33,12 +34,14 @@ public:
     void pumpMessages() override {
         ++pumps;
         if (cancelAfter_ >= 0 && pumps >= cancelAfter_) cancelled_ = true;
+        if (onPump) onPump(pumps);
     }
     bool cancelled() const override { return cancelled_; }
 
     std::vector<std::string> texts;
     int position = 0;
     int pumps = 0;
+    std::function<void(int pumps)> onPump;  // what happens while the window would run
 
 private:
     int cancelAfter_;
@@ -397,6 +400,78 @@ TEST_F(Conversions, CancelInTheMiddleLeavesNoFile) {
         EXPECT_EQ(r.routine(env(), r.source, dir.file(r.name), progress), 0) << r.name;
         EXPECT_FALSE(fs::exists(dir.file(r.name))) << r.name;
         EXPECT_TRUE(fs::exists(r.source));
+    }
+}
+
+using Routine = int (*)(const ConversionEnvironment&, const std::string&, const std::string&,
+                        ConvertProgress&);
+
+// A read of the source that fails in the middle (a lost connection, a disk error) fails the
+// conversion and leaves no output, whichever reader it hits: it is no end of the input.
+TEST_F(Conversions, AFailedReadFailsTheConversionAndLeavesNoOutput) {
+    const std::string wmaSource = wma("long.wma", 44100, 2, 20);
+    const std::string wavSource = wav("long.wav", 44100, 2, 20);
+    const std::string mp3Source = wav("long.mp3", 44100, 2, 20, "libmp3lame");
+    const std::string mp3InWav = wav("mp3data.wav", 44100, 2, 20, "libmp3lame");
+    const std::string adpcm = wav("adpcm.wav", 44100, 2, 20, "adpcm_ima_wav");
+    const struct {
+        const char* output;
+        Routine routine;
+        std::string source;
+    } runs[] = {{"r.mp3", ConvertWmaToMp3, wmaSource},  {"r.wav", ConvertWmaToWav, wmaSource},
+                {"r1.wma", ConvertWmaToWma, wmaSource}, {"r2.wma", ConvertWavToWma, wavSource},
+                {"r3.wma", ConvertMp3ToWma, mp3Source}, {"r4.wma", ConvertWavToWma, mp3InWav},
+                {"r5.wma", ConvertWavToWma, adpcm}};
+    for (const auto& r : runs) {
+        RecordingProgress progress;
+        int broken = 0;
+        progress.onPump = [&](int pumps) {
+            if (pumps == 10) broken = test::breakReadsOf(r.source);
+        };
+        EXPECT_EQ(r.routine(env(), r.source, dir.file(r.output), progress), 0) << r.output;
+        EXPECT_EQ(broken, 1) << r.output;
+        EXPECT_FALSE(fs::exists(dir.file(r.output))) << r.output;
+        EXPECT_TRUE(fs::exists(r.source));
+    }
+}
+
+// A source that simply ends early, as a cut download does, converts what it holds.
+TEST_F(Conversions, ACutSourceConvertsWhatItHolds) {
+    auto cut = [&](const std::string& path, double share = 0.5) {
+        auto bytes = test::readFile(path);
+        bytes.resize(static_cast<std::size_t>(static_cast<double>(bytes.size()) * share));
+        test::writeFile(path, bytes);
+        return path;
+    };
+    const std::string wmaSource = cut(wma("cut.wma", 44100, 2, 8));
+    const std::string wavSource = cut(wav("cut.wav", 44100, 2, 8));
+    const std::string mp3Source = cut(wav("cut.mp3", 44100, 2, 8, "libmp3lame"));
+    const struct {
+        const char* output;
+        Routine routine;
+        std::string source;
+    } runs[] = {{"c.mp3", ConvertWmaToMp3, wmaSource},
+                {"c.wav", ConvertWmaToWav, wmaSource},
+                {"c1.wma", ConvertWmaToWma, wmaSource},
+                {"c2.wma", ConvertWavToWma, wavSource},
+                {"c3.wma", ConvertMp3ToWma, mp3Source}};
+    for (const auto& r : runs) {
+        RecordingProgress progress;
+        EXPECT_EQ(r.routine(env(), r.source, dir.file(r.output), progress), 1) << r.output;
+        const auto info = test::probeMedia(dir.file(r.output));
+        ASSERT_TRUE(info) << r.output;
+        EXPECT_NEAR(info->durationSeconds, 4.0, 0.5) << r.output;
+    }
+    // Wherever the download stopped, in a packet's header or its payload.
+    for (const double share : {0.1, 0.333, 0.6017, 0.95}) {
+        const std::string source =
+            cut(wma("cut" + std::to_string(share) + ".wma", 44100, 2, 8), share);
+        const std::string output = dir.file("cut" + std::to_string(share) + ".wav");
+        RecordingProgress progress;
+        EXPECT_EQ(ConvertWmaToWav(env(), source, output, progress), 1) << share;
+        const auto info = test::probeMedia(output);
+        ASSERT_TRUE(info) << share;
+        EXPECT_NEAR(info->durationSeconds, 8 * share, 0.5) << share;
     }
 }
 

@@ -49,6 +49,8 @@ struct ReaderScript {
     std::vector<MediaTypeBlock> outputs;
     std::deque<std::vector<std::uint8_t>> samples;
     std::uint64_t sampleStep = 1000;
+    // What the reader answers once the samples are gone.
+    WmResult afterSamples = NS_E_NO_MORE_SAMPLES;
 
     // What the reader was asked.
     std::vector<std::u16string> attributeNames;  // first calls, in order
@@ -145,7 +147,7 @@ public:
                            std::uint64_t* time) override {
         ++s_.nextSampleCalls;
         s_.sampleStreams.push_back(stream);
-        if (s_.samples.empty()) return NS_E_NO_MORE_SAMPLES;
+        if (s_.samples.empty()) return s_.afterSamples;
         const auto bytes = s_.samples.front();
         s_.samples.pop_front();
         auto b = std::make_unique<WmHeapSampleBuffer>(static_cast<std::uint32_t>(bytes.size()));

@@ -61,6 +61,39 @@ TEST(WmaReader, EndOfStreamReturnsWhatIsLeftThenNothing) {
     end = false;
     EXPECT_EQ(reader.ReadFrames(b.first.data(), b.second.data(), end), 0);
     EXPECT_TRUE(end);
+    EXPECT_FALSE(reader.ReadFailed());
+}
+
+// A runtime failure other than the end of the samples (a read of the file that failed) is
+// no end of the stream: the reader raises its failure instead and asks for nothing more.
+TEST(WmaReader, AFailedReadIsNoEndOfStream) {
+    for (const bool raw : {false, true}) {
+        ScriptedRuntime rt;
+        rt.reader.audioOnly(44100, 2);
+        rt.reader.addFrames(1000, 2, 0);
+        rt.reader.afterSamples = NS_E_FILE_READ;
+        WmaReader reader(rt);
+        ASSERT_TRUE(reader.Open("x.wma"));
+        Block b;
+        bool end = false;
+        WmSampleBufferPtr buffer;
+        std::uint64_t time = 0;
+        if (raw) {
+            EXPECT_EQ(reader.ReadRawSample(&buffer, &time, end), 1000u);
+            buffer.reset();
+            EXPECT_EQ(reader.ReadRawSample(&buffer, &time, end), 0u);
+            EXPECT_FALSE(buffer);
+        } else {
+            EXPECT_EQ(reader.ReadFrames(b.first.data(), b.second.data(), end), 1000);
+        }
+        EXPECT_FALSE(end);
+        EXPECT_TRUE(reader.ReadFailed());
+        const int calls = rt.reader.nextSampleCalls;
+        EXPECT_EQ(reader.ReadFrames(b.first.data(), b.second.data(), end), 0);
+        EXPECT_EQ(reader.ReadRawSample(&buffer, &time, end), 0u);
+        EXPECT_EQ(rt.reader.nextSampleCalls, calls);
+        EXPECT_FALSE(end);
+    }
 }
 
 TEST(WmaReader, TrailingPartialFrameIsDropped) {

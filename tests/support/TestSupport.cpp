@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -39,11 +42,14 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
-std::string TempDir::file(const std::string& name) const { return (path_ / name).string(); }
+std::string TempDir::file(const std::string& name) const {
+    return (path_ / name).string();
+}
 
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
@@ -56,9 +62,29 @@ std::vector<std::uint8_t> readFile(const std::string& path) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-fs::path corpusDir() { return fs::path(TONVEXA_CORPUS_DIR); }
+int breakReadsOf(const std::string& path) {
+    const fs::path target = fs::canonical(path);
+    const int folder = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return 0;
+    int replaced = 0;
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(entry.path(), ec);
+        if (ec || link != target) continue;
+        const int fd = std::stoi(entry.path().filename().string());
+        if (::dup2(folder, fd) == fd) ++replaced;
+    }
+    ::close(folder);
+    return replaced;
+}
 
-std::string corpusFile(const std::string& name) { return (corpusDir() / name).string(); }
+fs::path corpusDir() {
+    return fs::path(TONVEXA_CORPUS_DIR);
+}
+
+std::string corpusFile(const std::string& name) {
+    return (corpusDir() / name).string();
+}
 
 const std::vector<ManifestRow>& corpusManifest() {
     static const std::vector<ManifestRow> rows = [] {

@@ -46,6 +46,11 @@ std::optional<ManifestRow> corpusRow(const std::string& file);
 int runProgram(const std::string& program, const std::vector<std::string>& args,
                std::vector<std::uint8_t>* standardOutput = nullptr, int timeoutMs = 120000);
 
+// Makes every later read of a file that this process has open fail, as a lost connection or
+// a disk error would: each descriptor open on the path is replaced by one of a folder, whose
+// reads fail with EISDIR. Returns how many descriptors were replaced.
+int breakReadsOf(const std::string& path);
+
 // FFmpeg's command-line tool as the independent reference. Runs "ffmpeg -nostdin -v error
 // -y <args>"; true on success.
 bool ffmpeg(const std::vector<std::string>& args);
@@ -57,7 +62,8 @@ struct Decoded {
     int sampleRate = 0;
     int channels = 0;
 };
-std::optional<Decoded> ffmpegDecode(const std::string& path, const std::string& rawFormat = "s16le");
+std::optional<Decoded> ffmpegDecode(const std::string& path,
+                                    const std::string& rawFormat = "s16le");
 
 // Reads 16-bit little-endian samples out of raw bytes.
 std::vector<std::int16_t> asInt16(const std::vector<std::uint8_t>& bytes);
