@@ -55,6 +55,12 @@ WmaWriter::~WmaWriter() {
 
 void WmaWriter::SetOutputFile(const std::string& path) {
     path_ = path;
+    file_ = nullptr;
+}
+
+void WmaWriter::SetOutputFile(AtomicOutput& file) {
+    path_.clear();
+    file_ = &file;
 }
 
 void WmaWriter::SetPcmInput(int sampleRate, int bitsPerSample, int channels) {
@@ -90,6 +96,8 @@ void WmaWriter::Reset() {
     description_.reset();
     trackNumber_ = 0;
     path_.clear();
+    file_ = nullptr;
+    owned_.reset();
     sampleRate_ = bitsPerSample_ = channels_ = 0;
     targetType_ = nullptr;
     targetBitRate_ = 0;
@@ -180,10 +188,14 @@ void WmaWriter::AddAttributes() {
 bool WmaWriter::Begin() {
     bool ok =
         !WmFailed(runtime_.CreateWriter(&writer_)) && writer_ && BuildProfile() && SetInputType();
+    if (ok && !file_) {
+        owned_ = std::make_unique<AtomicOutput>();
+        ok = !path_.empty() && owned_->Create(path_);
+        file_ = owned_.get();
+    }
     if (ok) {
         AddAttributes();
-        ok = !WmFailed(writer_->SetOutputFilename(Utf8ToUtf16(path_))) &&
-             !WmFailed(writer_->BeginWriting());
+        ok = !WmFailed(writer_->SetOutputFile(*file_)) && !WmFailed(writer_->BeginWriting());
     }
     if (!ok) {
         Reset();
@@ -230,7 +242,10 @@ bool WmaWriter::WriteRawSample(WmSampleBuffer& buffer, std::uint64_t sampleTime)
 }
 
 bool WmaWriter::End() {
-    const bool ended = !writer_ || !WmFailed(writer_->EndWriting());
+    bool ended = !writer_ || !WmFailed(writer_->EndWriting());
+    // The runtime's writer lets go of the file before it is named.
+    writer_.reset();
+    if (owned_) ended = ended && owned_->CommitAs(path_) == AtomicOutput::Commit::Named;
     Reset();
     return ended;
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/AtomicOutput.h"
 #include "wm/WmBasicProfile.h"
 #include "wm/WmRuntime.h"
 
@@ -279,7 +280,7 @@ struct WriterScript {
     std::vector<std::uint8_t> inputFormat;
     std::optional<WM_MEDIA_TYPE> inputType;
     std::vector<Attribute> attributes;
-    std::u16string path;
+    const AtomicOutput* file = nullptr;  // where the writer writes
     bool began = false;
     int ends = 0;
     std::vector<Sample> written;
@@ -317,8 +318,8 @@ public:
             {name, type, std::vector<std::uint8_t>(value, value + length), stream, language});
         return WM_S_OK;
     }
-    WmResult SetOutputFilename(const std::u16string& path) override {
-        s_.path = path;
+    WmResult SetOutputFile(AtomicOutput& file) override {
+        s_.file = &file;
         return WM_S_OK;
     }
     WmResult BeginWriting() override {
