@@ -29,7 +29,9 @@ inline constexpr char kMessageEmptyList[] = "There aren't files in list.";
 std::string BatchText(int number, int count, AudioFormatCode target);
 
 // The outcome of one job: success with the output file's name as status, or a failure
-// text. The entry's destination path is kept on success and emptied on failure.
+// text. On success the entry's destination path holds the name the output took (the chosen
+// one, or the next numbered one when something else took the chosen name during the
+// conversion); on failure it is emptied.
 struct JobOutcome {
     bool success = false;
     std::string statusText;
