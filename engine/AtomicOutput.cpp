@@ -52,17 +52,20 @@ AtomicOutput::~AtomicOutput() {
 
 bool AtomicOutput::Create(const std::string& path) {
     Discard();
-    const int fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-        // The file is named through its entry in /proc; without /proc it could never be.
-        if (::access("/proc/self/fd", X_OK) == 0) {
-            fd_ = fd;
-            return true;
+    if (method_ == Method::Unnamed) {
+        const int fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            // The file is named through its entry in /proc; without /proc it never could be.
+            if (::access("/proc/self/fd", X_OK) == 0) {
+                fd_ = fd;
+                return true;
+            }
+            ::close(fd);
+        } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            return false;  // the folder itself refuses (missing, read-only, no permission)
         }
-        ::close(fd);
-    } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-        return false;  // the folder itself refuses (missing, read-only, no permission)
     }
+    // A file system without unnamed files (or a kernel before them): a hidden name.
     std::random_device seed;
     std::mt19937_64 random((std::uint64_t{seed()} << 32) ^ seed());
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -23,7 +23,12 @@ public:
         Failed,     // the file could not be completed or named; it is dropped
     };
 
-    AtomicOutput() = default;
+    // How the file is held while it is written: without a name where the file system allows
+    // it, falling back to a hidden name where it does not; or with a hidden name from the
+    // start, which only tests ask for, to see that way work on any file system.
+    enum class Method { Unnamed, HiddenName };
+
+    explicit AtomicOutput(Method method = Method::Unnamed) : method_(method) {}
     // Drops a file that was not named.
     ~AtomicOutput();
     AtomicOutput(const AtomicOutput&) = delete;
@@ -47,6 +52,7 @@ public:
     void Discard();
 
 private:
+    Method method_;
     int fd_ = -1;
     // The hidden name of a file on a file system without O_TMPFILE; empty for an unnamed one.
     std::string temporaryPath_;
