@@ -41,8 +41,9 @@ struct JobOutcome {
 // row's earlier output (never the source itself), chooses and proves the output path, runs
 // the pair's routine and tests its file. Several jobs may run at once on different threads
 // as long as each has its own entry and progress, and the routines allow it.
-JobOutcome RunJob(FileEntry& entry, AudioFormatCode target, const ConversionTable& table,
-                  const OutputPlaces& places, ConvertProgress& progress);
+[[nodiscard]] JobOutcome RunJob(FileEntry& entry, AudioFormatCode target,
+                                const ConversionTable& table, const OutputPlaces& places,
+                                ConvertProgress& progress);
 
 // What a batch runs against.
 struct BatchContext {

@@ -37,6 +37,8 @@ private:
     // the file that fails is never taken for its end.
     Decoded DecodeNextFrame(bool opening);
     WmResult ConvertFrame(WmSampleBufferPtr* sample);
+    // Back to a reader with nothing open.
+    void Reset();
     std::uint16_t StreamNumberOf(unsigned index) const;
     int OutputChannels() const;
 

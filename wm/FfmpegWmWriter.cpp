@@ -283,8 +283,7 @@ WmResult FfmpegWmWriter::AllocateSample(std::uint32_t size, WmSampleBufferPtr* s
     if (!sample) return WM_E_INVALIDARG;
     auto buffer = std::make_unique<WmHeapSampleBuffer>(size);
     std::uint32_t capacity = 0;
-    buffer->GetMaxLength(&capacity);
-    if (capacity < size) return WM_E_OUTOFMEMORY;
+    if (WmFailed(buffer->GetMaxLength(&capacity)) || capacity < size) return WM_E_OUTOFMEMORY;
     *sample = std::move(buffer);
     return WM_S_OK;
 }

@@ -39,7 +39,7 @@ private:
     WmResult EncodeFrames(bool flush);
     WmResult SendFrame(AVFrame* frame);
     // The I/O context over the file, with seeking for the header rewritten at the end.
-    bool OpenIo();
+    [[nodiscard]] bool OpenIo();
     void CloseIo();
     void Abandon();
 

@@ -248,6 +248,7 @@ bool WmaReader::NextSample(WmSampleBufferPtr* sample, std::uint64_t* time, bool&
 }
 
 void WmaReader::Close() {
+    // Everything was read that will be; a file that does not close cleanly changes nothing.
     if (reader_ && opened_) (void)reader_->Close();
     opened_ = false;
 }

@@ -163,6 +163,8 @@ bool WmaWriter::SetInputType() {
 }
 
 void WmaWriter::AddAttributes() {
+    // An attribute the runtime refuses only leaves the file without it; the audio does not
+    // depend on it, so no result here fails the writing.
     std::uint16_t index = 0;
     auto addText = [&](const char16_t* name, const std::optional<std::u16string>& text,
                        bool countNull) {

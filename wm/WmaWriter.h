@@ -65,12 +65,13 @@ public:
     bool IsWriting() const { return writer_ != nullptr; }
 
 private:
-    bool BuildProfile();
-    bool SetInputType();
+    [[nodiscard]] bool BuildProfile();
+    [[nodiscard]] bool SetInputType();
     void AddAttributes();
-    bool WriteInterleaved(std::uint32_t frames, int bytesPerSample,
-                          void (*fill)(std::uint8_t*, const void*, const void*, std::uint32_t, int),
-                          const void* first, const void* second);
+    [[nodiscard]] bool WriteInterleaved(std::uint32_t frames, int bytesPerSample,
+                                        void (*fill)(std::uint8_t*, const void*, const void*,
+                                                     std::uint32_t, int),
+                                        const void* first, const void* second);
     void Reset();
 
     WmRuntime& runtime_;

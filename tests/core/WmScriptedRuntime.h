@@ -153,9 +153,9 @@ public:
         s_.samples.pop_front();
         auto b = std::make_unique<WmHeapSampleBuffer>(static_cast<std::uint32_t>(bytes.size()));
         std::uint8_t* p = nullptr;
-        b->GetBuffer(&p);
+        if (WmFailed(b->GetBuffer(&p))) return WM_E_OUTOFMEMORY;
         if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
-        b->SetLength(static_cast<std::uint32_t>(bytes.size()));
+        if (WmFailed(b->SetLength(static_cast<std::uint32_t>(bytes.size())))) return WM_E_FAIL;
         *sample = std::move(b);
         *time = static_cast<std::uint64_t>(s_.nextSampleCalls) * s_.sampleStep;
         return WM_S_OK;
@@ -290,7 +290,7 @@ class ScriptedWriter final : public WmWriter {
 public:
     explicit ScriptedWriter(WriterScript& s) : s_(s) {}
     WmResult SetProfile(WmProfile& profile) override {
-        profile.GetStreamCount(&s_.profileStreams);
+        if (WmFailed(profile.GetStreamCount(&s_.profileStreams))) return WM_E_INVALIDARG;
         WmStreamConfig* c = nullptr;
         if (WmFailed(profile.GetStream(0, &c))) return WM_E_INVALIDARG;
         s_.profileStream.emplace(*dynamic_cast<WmBasicStreamConfig*>(c));
@@ -336,7 +336,7 @@ public:
                          WmSampleBuffer& sample) override {
         std::uint8_t* p = nullptr;
         std::uint32_t n = 0;
-        sample.GetBufferAndLength(&p, &n);
+        if (WmFailed(sample.GetBufferAndLength(&p, &n))) return WM_E_INVALIDARG;
         s_.written.push_back({input, time, flags, std::vector<std::uint8_t>(p, p + n)});
         return s_.writeFails ? WM_E_FAIL : WM_S_OK;
     }

@@ -280,7 +280,7 @@ TEST(WmaReader, RawSamplesBypassTheBlockBuffer) {
     EXPECT_EQ(time, 2u * 261224);
     std::uint8_t* bytes = nullptr;
     std::uint32_t length = 0;
-    raw->GetBufferAndLength(&bytes, &length);
+    ASSERT_FALSE(WmFailed(raw->GetBufferAndLength(&bytes, &length)));
     EXPECT_EQ(length, 1200u);
     EXPECT_EQ(reinterpret_cast<std::int16_t*>(bytes)[0], 5000);
     // The 48 frames kept from the block read are still there.
