@@ -212,8 +212,11 @@ bool WmaWriter::WriteInterleaved(std::uint32_t frames, int bytesPerSample,
                                               std::uint32_t, int),
                                  const void* first, const void* second) {
     if (!writer_ || channels_ <= 0 || sampleRate_ <= 0) return false;
-    const std::uint32_t size =
-        frames * static_cast<std::uint32_t>(channels_) * static_cast<std::uint32_t>(bytesPerSample);
+    // A block too large for a sample buffer's 32-bit length is refused, not wrapped around.
+    const std::uint64_t wide = std::uint64_t{frames} * static_cast<std::uint64_t>(channels_) *
+                               static_cast<std::uint64_t>(bytesPerSample);
+    if (wide > UINT32_MAX) return false;
+    const auto size = static_cast<std::uint32_t>(wide);
     WmSampleBufferPtr sample;
     std::uint8_t* bytes = nullptr;
     if (WmFailed(writer_->AllocateSample(size, &sample)) || !sample ||

@@ -198,6 +198,10 @@ TEST(WmaWriter, FailedAllocationWritesNothingAndKeepsTheTime) {
     EXPECT_FALSE(f.writer.WriteFrames16(a.data(), b.data(), 100));
     EXPECT_TRUE(f.rt.writer.written.empty());
     EXPECT_EQ(f.writer.NextSampleTime(), 0u);
+    // A block whose byte count would wrap a 32-bit length is refused before any allocation.
+    f.rt.writer.allocationFails = false;
+    EXPECT_FALSE(f.writer.WriteFrames16(a.data(), b.data(), 0x40000000u));
+    EXPECT_TRUE(f.rt.writer.written.empty());
 }
 
 TEST(WmaWriter, RefusedWriteStillMovesTheTime) {
