@@ -57,11 +57,15 @@ std::optional<std::uintmax_t> outputSize(qint64 pid, const std::string& folder) 
     return std::nullopt;
 }
 
-// Starts the tool and waits until its output has grown past a few blocks: the conversion is
-// then under way.
-bool startConverting(QProcess& p, const QStringList& args, const std::string& folder) {
+// Starts the tool on one source and waits until its output in the source's folder has grown
+// past a few blocks: the conversion is then under way.
+bool startConverting(QProcess& p, const char* target, const std::string& options,
+                     const std::string& source) {
+    const std::string folder = fs::path(source).parent_path().string();
     p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL), args);
+    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL),
+            {QStringLiteral("--to"), QString::fromUtf8(target), QStringLiteral("--options"),
+             QString::fromStdString(options), QString::fromStdString(source)});
     if (!p.waitForStarted(10000)) return false;
     for (int i = 0; i < 1200; ++i) {
         if (outputSize(p.processId(), folder).value_or(0) > 50000) return true;
@@ -200,12 +204,7 @@ TEST_F(ConvertTool, InterruptLeavesNoPartialOutput) {
     const std::string src = dir.file("long.wav");
     ASSERT_TRUE(test::makeTone(src, 44100, 2, 240, {}));
     QProcess p;
-    ASSERT_TRUE(
-        startConverting(p,
-                        {QStringLiteral("--to"), QStringLiteral("wma"), QStringLiteral("--options"),
-                         QString::fromStdString(options), QString::fromStdString(src)},
-                        dir.path().string()))
-        << "the conversion did not start";
+    ASSERT_TRUE(startConverting(p, "wma", options, src)) << "the conversion did not start";
     EXPECT_FALSE(fs::exists(dir.file("long.wma"))) << "the output has no name while written";
     ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGINT), 0);
     ASSERT_TRUE(p.waitForFinished(60000));
@@ -219,12 +218,7 @@ TEST_F(ConvertTool, InterruptLeavesNoPartialOutput) {
 TEST_F(ConvertTool, KilledConversionLeavesNothingUnderTheOutputName) {
     const std::string src = wma("long.wma", 300);
     QProcess p;
-    ASSERT_TRUE(
-        startConverting(p,
-                        {QStringLiteral("--to"), QStringLiteral("mp3"), QStringLiteral("--options"),
-                         QString::fromStdString(options), QString::fromStdString(src)},
-                        dir.path().string()))
-        << "the conversion did not start";
+    ASSERT_TRUE(startConverting(p, "mp3", options, src)) << "the conversion did not start";
     ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGKILL), 0);
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
