@@ -100,13 +100,13 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
     const int channels = reader.Channels();
     const int rate = reader.SampleRate();
 
-    PartialOutput file(destination);
-    if (!file.Create()) return 0;
+    PartialOutput partial(destination);
+    if (!partial.Create()) return 0;
     WavWriter writer(env.wavDataLimit);
     bool resampling = false;
     PcmFormat output{channels, rate, 16};
     if (s.AutoDestWAVEncodingParam != 0) {
-        if (!writer.Open(file.file(), channels == 2, 16, rate,
+        if (!writer.Open(partial.file(), channels == 2, 16, rate,
                          expectedWavData(reader, rate, channels == 2, 16)))
             return 0;
     } else {
@@ -114,8 +114,8 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
         resampling =
             !(s.WAVSampleRate == rate && s.WAVBitsPerSample == 16 && s.WAVChannelNum == channels);
         if (!writer.Open(
-                file.file(), s.WAVChannelNum == 2, static_cast<std::uint16_t>(s.WAVBitsPerSample),
-                s.WAVSampleRate,
+                partial.file(), s.WAVChannelNum == 2,
+                static_cast<std::uint16_t>(s.WAVBitsPerSample), s.WAVSampleRate,
                 expectedWavData(reader, s.WAVSampleRate, s.WAVChannelNum == 2, s.WAVBitsPerSample)))
             return 0;
     }
@@ -164,7 +164,7 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
         });
     const bool closed = writer.Close();
     reader.Close();
-    const bool complete = loop.complete() && closed && file.Commit(source);
+    const bool complete = loop.complete() && closed && partial.Commit(source);
     fileProgress.finish(complete);
     return complete ? 1 : 0;
 }
