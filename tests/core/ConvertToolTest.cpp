@@ -4,7 +4,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -22,6 +24,43 @@ using ToolRun = test::ProgramRun;
 
 ToolRun runTool(const std::vector<std::string>& args) {
     return test::runCaptured(TONVEXA_CONVERT_TOOL, args);
+}
+
+// The size of the file a running tool has open for writing in the folder (named or not).
+std::optional<std::uintmax_t> outputSize(qint64 pid, const std::string& folder) {
+    const std::string process = "/proc/" + std::to_string(pid);
+    std::error_code ec;
+    for (const auto& fd : fs::directory_iterator(process + "/fd", ec)) {
+        const std::string link = fs::read_symlink(fd.path(), ec).string();
+        if (ec || link.rfind(folder + "/", 0) != 0) continue;
+        std::ifstream info(process + "/fdinfo/" + fd.path().filename().string());
+        std::string field, flags;
+        while (info >> field && field != "flags:") {
+        }
+        info >> flags;
+        if (flags.empty() || (std::stoul(flags, nullptr, 8) & 3) == 0) continue;  // read-only
+        const auto size = fs::file_size(fd.path(), ec);
+        if (!ec) return size;
+    }
+    return std::nullopt;
+}
+
+// Starts the tool on one source and waits until its output in the source's folder has grown
+// past a few blocks: the conversion is then under way.
+bool startConverting(QProcess& p, const char* target, const std::string& options,
+                     const std::string& source) {
+    const std::string folder = fs::path(source).parent_path().string();
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL),
+            {QStringLiteral("--to"), QString::fromUtf8(target), QStringLiteral("--options"),
+             QString::fromStdString(options), QString::fromStdString(source)});
+    if (!p.waitForStarted(10000)) return false;
+    for (int i = 0; i < 1200; ++i) {
+        if (outputSize(p.processId(), folder).value_or(0) > 50000) return true;
+        if (p.state() != QProcess::Running) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return false;
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -47,6 +86,13 @@ protected:
         EXPECT_TRUE(test::makeTone(path, 44100, 2, seconds,
                                    {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"}));
         return path;
+    }
+    // Every name in the folder.
+    std::set<std::string> folderNames() const {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            names.insert(e.path().filename().string());
+        return names;
     }
     test::TempDir dir;
     std::string options;
@@ -148,29 +194,30 @@ TEST_F(ConvertTool, OptionsFileChoosesTheOutputFolder) {
     EXPECT_TRUE(fs::exists(mirrored)) << r.out;
 }
 
-// Ctrl+C ends the running job as cancelled and removes its partial output.
+// Ctrl+C ends the running job as cancelled, and nothing of its output remains.
 TEST_F(ConvertTool, InterruptLeavesNoPartialOutput) {
     const std::string src = dir.file("long.wav");
     ASSERT_TRUE(test::makeTone(src, 44100, 2, 240, {}));
     QProcess p;
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL),
-            {QStringLiteral("--to"), QStringLiteral("wma"), QStringLiteral("--options"),
-             QString::fromStdString(options), QString::fromStdString(src)});
-    ASSERT_TRUE(p.waitForStarted(10000));
-    const std::string output = dir.file("long.wma");
-    // Wait until the conversion is under way: its output has grown.
-    for (int i = 0; i < 600; ++i) {
-        std::error_code ec;
-        if (fs::exists(output) && fs::file_size(output, ec) > 50000) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(fs::exists(output)) << "the conversion did not start";
+    ASSERT_TRUE(startConverting(p, "wma", options, src)) << "the conversion did not start";
+    EXPECT_FALSE(fs::exists(dir.file("long.wma"))) << "the output has no name while written";
     ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGINT), 0);
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_EQ(p.readAllStandardOutput().toStdString(), src + "\tCancelled\n");
-    EXPECT_FALSE(fs::exists(output));
+    EXPECT_EQ(folderNames(), (std::set<std::string>{"long.wav", "options.ini"}));
+}
+
+// A conversion killed outright, as by a crash or a power failure, leaves nothing under the
+// output's name: the output is named only once it is complete.
+TEST_F(ConvertTool, KilledConversionLeavesNothingUnderTheOutputName) {
+    const std::string src = wma("long.wma", 300);
+    QProcess p;
+    ASSERT_TRUE(startConverting(p, "mp3", options, src)) << "the conversion did not start";
+    ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGKILL), 0);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(folderNames(), (std::set<std::string>{"long.wma", "options.ini"}));
 }
 
 // A folder tree with a link back to its top is scanned once; the probe prints the list's

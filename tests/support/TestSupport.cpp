@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -94,6 +97,25 @@ int runAllTests() {
         return 1;
     }
     return result;
+
+int breakReadsOf(const std::string& path) {
+    const fs::path target = fs::canonical(path);
+    const int folder = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return 0;
+    int replaced = 0;
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(entry.path(), ec);
+        if (ec || link != target) continue;
+        const int fd = std::stoi(entry.path().filename().string());
+        if (::dup2(folder, fd) == fd) ++replaced;
+    }
+    ::close(folder);
+    return replaced;
+}
+
+fs::path corpusDir() {
+    return fs::path(TONVEXA_CORPUS_DIR);
 }
 
 std::string corpusFile(const std::string& name) {

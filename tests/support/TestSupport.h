@@ -87,6 +87,11 @@ struct ProgramRun {
 ProgramRun runCaptured(const std::string& program, const std::vector<std::string>& args,
                        const std::vector<std::string>& environment = {}, int timeoutMs = 300000);
 
+// Makes every later read of a file that this process has open fail, as a lost connection or
+// a disk error would: each descriptor open on the path is replaced by one of a folder, whose
+// reads fail with EISDIR. Returns how many descriptors were replaced.
+int breakReadsOf(const std::string& path);
+
 // FFmpeg's command-line tool as the independent reference. Runs "ffmpeg -nostdin -v error
 // -y <args>"; true on success.
 bool ffmpeg(const std::vector<std::string>& args);
