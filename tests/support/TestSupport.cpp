@@ -97,6 +97,7 @@ int runAllTests() {
         return 1;
     }
     return result;
+}
 
 int breakReadsOf(const std::string& path) {
     const fs::path target = fs::canonical(path);
@@ -112,10 +113,6 @@ int breakReadsOf(const std::string& path) {
     }
     ::close(folder);
     return replaced;
-}
-
-fs::path corpusDir() {
-    return fs::path(TONVEXA_CORPUS_DIR);
 }
 
 std::string corpusFile(const std::string& name) {
