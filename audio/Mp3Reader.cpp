@@ -261,6 +261,9 @@ bool Mp3Reader::Read(std::int16_t* left, std::int16_t* right, int& frames, bool&
         if (n > 0) return Deliver(n, frame.channels, left, right, frames);
         if (n < 0) return false;
     }
+    // A read that failed is no end of the stream: the file still holds frames that did not
+    // arrive, so the frames the decoder has left are not handed out as the last ones.
+    if (std::ferror(stream_) != 0) return false;
 
     for (int attempt = 0; attempt < kDrainAttempts; ++attempt) {
         n = decoder_.Decode(nullptr, 0, frame);
@@ -271,7 +274,7 @@ bool Mp3Reader::Read(std::int16_t* left, std::int16_t* right, int& frames, bool&
         }
     }
     end = true;
-    return std::ferror(stream_) == 0;
+    return true;
 }
 
 const std::array<std::uint8_t, mp3::kId3v1BlockSize>* Mp3Reader::ReadId3v1() {

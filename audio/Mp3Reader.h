@@ -46,8 +46,9 @@ public:
     // Decodes the next frame into left and right (arrays of kMaxFrameSamples samples
     // each; right is written only for two-channel streams and may be null otherwise).
     // frames receives the samples per channel delivered (0 at the end); end is raised
-    // when the stream has no more frames. False on a decoding error or when nothing is
-    // open.
+    // when the stream has no more frames. False on a decoding error (end raised when the
+    // error came from what was left at the end of the stream), when reading the stream
+    // failed (end not raised), or when nothing is open.
     [[nodiscard]] bool Read(std::int16_t* left, std::int16_t* right, int& frames, bool& end);
 
     // The 128-byte ID3v1 block at the end of the file, or null when the last 128 bytes

@@ -1,9 +1,13 @@
 #include "audio/Mp3Writer.h"
 
+#include <fcntl.h>
 #include <lame/lame.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdarg>
+
+#include "engine/PcmFormat.h"
 
 namespace tonvexa {
 
@@ -22,17 +26,40 @@ void Mp3Writer::EncoderCloser::operator()(lame_global_struct* encoder) const {
 Mp3Writer::Mp3Writer() = default;
 
 Mp3Writer::~Mp3Writer() {
-    Close();
+    static_cast<void>(Close());
 }
 
 bool Mp3Writer::Open(const std::string& path) {
-    Close();
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+    static_cast<void>(Close());
+    auto file = std::make_unique<AtomicOutput>();
+    if (!file->Create(path)) return false;
+    const bool started = Start(*file);
+    // A file whose encoder could not be set up stays open until Close, as any other.
+    if (file_) {
+        owned_ = std::move(file);
+        path_ = path;
+    }
+    return started;
+}
+
+bool Mp3Writer::Open(AtomicOutput& file) {
+    static_cast<void>(Close());
+    return Start(file);
+}
+
+bool Mp3Writer::Start(AtomicOutput& output) {
+    path_.clear();
+    const int fd = ::fcntl(output.Descriptor(), F_DUPFD_CLOEXEC, 0);
+    if (fd < 0) return false;
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr) {
+        ::close(fd);
+        return false;
+    }
     file_.reset(file);
-    path_ = path;
     writeFailed_ = false;
     started_ = false;
+    inRateRefused_ = false;
     outRateRefused_ = false;
     lame_t encoder = lame_init();
     if (encoder == nullptr) return false;
@@ -55,7 +82,10 @@ void Mp3Writer::SetChannels(int channels) {
 }
 
 void Mp3Writer::SetInSampleRate(int rate) {
-    if (encoder_) lame_set_in_samplerate(encoder_.get(), rate);
+    // A rate no audio has would only reach the encoder's resampling arithmetic.
+    if (!encoder_) return;
+    inRateRefused_ = !IsPlausibleSampleRate(rate);
+    if (!inRateRefused_) lame_set_in_samplerate(encoder_.get(), rate);
 }
 
 void Mp3Writer::SetOutSampleRate(int rate) {
@@ -78,7 +108,7 @@ void Mp3Writer::SetMode(int mode) {
 }
 
 bool Mp3Writer::StartEncoding() {
-    if (!encoder_ || started_ || outRateRefused_) return false;
+    if (!encoder_ || started_ || inRateRefused_ || outRateRefused_) return false;
     lame_set_bWriteVbrTag(encoder_.get(), 0);
     lame_set_VBR(encoder_.get(), vbr_off);
     if (lame_init_params(encoder_.get()) == -1) return false;
@@ -120,6 +150,11 @@ bool Mp3Writer::Close() {
     if (tagBlock_ && !WriteAll(tagBlock_->data(), tagBlock_->size())) ok = false;
     // Closing writes what the stream still buffers; a full disk shows up here.
     if (std::fclose(file_.release()) != 0) ok = false;
+    if (owned_) {
+        // The path's name is taken only by a finished file, and only if nothing else took it.
+        ok = ok && owned_->CommitAs(path_) == AtomicOutput::Commit::Named;
+        owned_.reset();
+    }
     tagBlock_.reset();
     encoder_.reset();
     started_ = false;

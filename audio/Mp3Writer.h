@@ -9,6 +9,7 @@
 #include <string>
 
 #include "audio/Mp3Format.h"
+#include "engine/AtomicOutput.h"
 
 struct lame_global_struct;
 
@@ -20,6 +21,10 @@ namespace tonvexa {
 //
 // Calling order: Open, optionally SetTagBlock, the setters, StartEncoding, Encode for every
 // block, Close. The setters only take effect between Open and StartEncoding.
+//
+// The file is written without a name (AtomicOutput): opened on a path, the writer names it
+// at Close, never in place of anything; opened on the caller's AtomicOutput, the caller
+// names it.
 class Mp3Writer {
 public:
     // Bytes of encoder output one Encode call can take: enough for blocks of several
@@ -33,15 +38,19 @@ public:
     Mp3Writer(const Mp3Writer&) = delete;
     Mp3Writer& operator=(const Mp3Writer&) = delete;
 
-    // Finishes a previous file, creates the file (mode "wb") and an encoder with LAME's
-    // defaults. False when the file cannot be created (nothing else changes) or the
-    // encoder cannot be set up (the file then stays open until Close).
+    // Finishes a previous file, starts the file and an encoder with LAME's defaults. False
+    // when the file cannot be created (nothing else changes) or the encoder cannot be set up
+    // (the file then stays open until Close). The path form writes a file that takes the
+    // path's name at Close; the other writes into the caller's file, which must outlive the
+    // writing.
     [[nodiscard]] bool Open(const std::string& path);
+    [[nodiscard]] bool Open(AtomicOutput& file);
 
     // Keeps a copy of the ID3v1 block to append at Close.
     void SetTagBlock(std::span<const std::uint8_t, mp3::kId3v1BlockSize> block);
     // 1 or 2; values below give 1, above give 2.
     void SetChannels(int channels);
+    // A rate outside 1 Hz ... kMaxSampleRate makes StartEncoding fail.
     void SetInSampleRate(int rate);
     // 0 leaves the choice to the encoder; a rate that MPEG audio does not have makes
     // StartEncoding fail.
@@ -63,12 +72,15 @@ public:
     // larger than the buffer), a short write, or before StartEncoding.
     [[nodiscard]] bool Encode(const std::int16_t* left, const std::int16_t* right, int frames);
 
-    // Flushes the encoder, appends the tag block, closes the file and releases the
-    // encoder. False when the flush, a write or closing the file failed, so the caller
-    // can treat the file as broken. True (and nothing happens) when no file is open.
-    bool Close();
+    // Flushes the encoder, appends the tag block, closes the file (a file opened on a path
+    // then takes that name) and releases the encoder. False when the flush, a write or
+    // closing the file failed, or when the path's name was taken meanwhile (the file is then
+    // dropped, as it is after any failure), so the caller can treat the file as broken. True
+    // (and nothing happens) when no file is open.
+    [[nodiscard]] bool Close();
 
     bool IsOpen() const { return file_ != nullptr; }
+    // The path given to the path form of Open; empty for the other.
     const std::string& Path() const { return path_; }
     // The parameters the encoder settled on, valid after a successful StartEncoding.
     int EffectiveBitRate() const { return effectiveBitRate_; }
@@ -84,12 +96,16 @@ private:
     };
 
     bool WriteAll(const void* data, std::size_t size);
+    [[nodiscard]] bool Start(AtomicOutput& file);
 
+    // The file of the path form.
+    std::unique_ptr<AtomicOutput> owned_;
     std::string path_;
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::unique_ptr<lame_global_struct, EncoderCloser> encoder_;
     bool started_ = false;
     bool writeFailed_ = false;
+    bool inRateRefused_ = false;
     bool outRateRefused_ = false;
     int effectiveBitRate_ = 0;
     int effectiveOutSampleRate_ = 0;

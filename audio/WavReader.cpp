@@ -11,6 +11,7 @@
 #include "audio/G711.h"
 #include "audio/Mp3Format.h"
 #include "audio/Mp3Reader.h"
+#include "engine/PcmFormat.h"
 
 namespace tonvexa {
 
@@ -79,6 +80,15 @@ bool IsSupportedSubFormat(std::uint32_t tag) {
 }
 
 constexpr int kMaxUncompressedChannels = 8;
+
+// PCM and float samples are read packed, one after the other: a frame (one sample of every
+// channel) takes channels x bits / 8 bytes. A header whose block size and byte rate both
+// describe another frame holds samples that would be misread (24-bit samples in 4-byte
+// containers); one of the two alone disagreeing is a damaged field, which reading ignores.
+bool DescribesPackedFrames(const WavFormatRecord& f) {
+    const std::uint32_t packed = f.channels * f.bitsPerSample / 8u;
+    return f.blockAlign == packed || f.avgBytesPerSec == std::uint64_t{f.samplesPerSec} * packed;
+}
 
 // Beyond this a 64-bit size from "ds64" cannot be a real one (and would not survive the
 // signed arithmetic of seeking).
@@ -159,6 +169,15 @@ void WavReader::ResetDecoding() {
 
 bool WavReader::ReadExact(void* buffer, std::size_t bytes) {
     return std::fread(buffer, 1, bytes, file_.get()) == bytes;
+}
+
+bool WavReader::ReadFailed(int& framesOut) const {
+    // A short read at the end of the file is the end of the input; the error flag marks a
+    // read that failed (a lost connection, a disk error), after which the file still holds
+    // audio that did not arrive.
+    if (std::ferror(file_.get()) == 0) return false;
+    framesOut = 0;
+    return true;
 }
 
 bool WavReader::Skip(std::int64_t bytes) {
@@ -347,22 +366,33 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
         format_.extensionSize = extensionSize;
     }
     const std::int64_t rest = std::int64_t{chunkSize} - consumed;
+    // A rate that no audio has is refused here, with the other checks of the header, rather
+    // than carried into the arithmetic of the writers and the resampler later.
+    if (!IsPlausibleSampleRate(format_.samplesPerSec)) return false;
 
     switch (format_.formatTag) {
         case wav::kFormatPcm: {
             const auto bits = format_.bitsPerSample;
             if (bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
             if (format_.channels == 0 || format_.channels > kMaxUncompressedChannels) return false;
+            if (!DescribesPackedFrames(format_)) return false;
             outputBits_ = bits == 8 ? 8 : 16;
             outputChannels_ = std::min<int>(format_.channels, 2);
             return Skip(rest);
         }
         case wav::kFormatIeeeFloat:
+            // As for PCM; the width (32 or 64 bits) is checked when decoding is prepared.
+            if (format_.bitsPerSample == 0) return false;
+            if (format_.channels == 0 || format_.channels > kMaxUncompressedChannels) return false;
+            if (!DescribesPackedFrames(format_)) return false;
+            outputBits_ = 16;
+            outputChannels_ = std::min<int>(format_.channels, 2);
+            return Skip(rest);
         case wav::kFormatALaw:
         case wav::kFormatMuLaw:
             // Without bits or channels the data size gives no frame count; more than eight
-            // channels are refused as they are for PCM. Of more than two, the first two
-            // are delivered.
+            // channels are refused as they are for PCM and float. Of more than two, the first
+            // two are delivered.
             if (format_.bitsPerSample == 0) return false;
             if (format_.channels == 0 || format_.channels > kMaxUncompressedChannels) return false;
             outputBits_ = 16;
@@ -548,6 +578,7 @@ bool WavReader::ReadUncompressed(void* left, void* right, int& framesOut, bool& 
     const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
     const std::size_t samples = std::fread(blockBuffer_.data(), sampleBytes,
                                            static_cast<std::size_t>(want) * c, file_.get());
+    if (ReadFailed(framesOut)) return false;
     if (samples == 0) {
         framesOut = 0;
         endFlag = true;
@@ -575,6 +606,7 @@ bool WavReader::ReadPcm8(void* left, void* right, int& framesOut, bool& endFlag)
         // Mono 8-bit goes straight into the caller's array.
         const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
         const std::size_t frames = std::fread(left, 1, static_cast<std::size_t>(want), file_.get());
+        if (ReadFailed(framesOut)) return false;
         framesOut = static_cast<int>(frames);
         if (frames == 0) {
             endFlag = true;
@@ -595,6 +627,7 @@ bool WavReader::ReadPcm16(void* left, void* right, int& framesOut, bool& endFlag
         // Mono 16-bit goes straight into the caller's array.
         const int want = std::clamp(framesLeft_, 0, kMaxBlockFrames);
         const std::size_t frames = std::fread(left, 2, static_cast<std::size_t>(want), file_.get());
+        if (ReadFailed(framesOut)) return false;
         framesOut = static_cast<int>(frames);
         if (frames == 0) {
             endFlag = true;
@@ -712,6 +745,7 @@ bool WavReader::ReadCompressed(void* left, void* right, int& framesOut, bool& en
         DeliverDecoded(l, r, want, produced);
         if (blockPosition_ >= blockFrames_) blockPosition_ = 0;
     }
+    if (ReadFailed(framesOut)) return false;
     framesOut = produced;
     framesLeft_ -= produced;
     // A block that cannot be decoded ends the input: what follows it cannot be trusted.

@@ -54,9 +54,10 @@ public:
     // for 8, std::int16_t for 16); right is written only when outputChannels() is 2.
     // framesOut receives the frames delivered (0 to 1152); endFlag is set when the input is
     // known to be exhausted and is never cleared here. A block of 0 frames also ends the
-    // input. The WAV routines return true; the MP3 routine returns false for a decoding
-    // error. Without a prepared routine: 0 frames, end flag set, false. MPEG Layer 3 data
-    // is delivered one MPEG frame (1152 or 576 frames) per call.
+    // input. The routines return false, with 0 frames and the end flag as it was, when
+    // reading the file failed (as opposed to the file ending), and the MP3 routine also for
+    // a decoding error. Without a prepared routine: 0 frames, end flag set, false. MPEG
+    // Layer 3 data is delivered one MPEG frame (1152 or 576 frames) per call.
     [[nodiscard]] bool Read(void* left, void* right, int& framesOut, bool& endFlag);
 
     // Releases the stream, the buffers and the decoders. Harmless when nothing is open.
@@ -102,6 +103,8 @@ private:
     [[nodiscard]] bool ReadImaAdpcmExtension(std::int64_t available);
     [[nodiscard]] bool ReadExact(void* buffer, std::size_t bytes);
     [[nodiscard]] bool Skip(std::int64_t bytes);
+    // True, with framesOut cleared, when a read of the stream failed.
+    [[nodiscard]] bool ReadFailed(int& framesOut) const;
     void ResetDecoding();
 
     // Uncompressed routines, by the file's sample format and byte order.

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/PcmFormat.h"
+
 namespace tonvexa {
 
 namespace {
@@ -71,6 +73,25 @@ WavWriter::~WavWriter() {
 bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerSample,
                      std::int32_t sampleRate, std::uint64_t expectedDataSize) {
     static_cast<void>(Close());
+    auto file = std::make_unique<AtomicOutput>();
+    if (!IsPlausibleSampleRate(sampleRate) || !file->Create(path) ||
+        !Start(*file, stereo, bitsPerSample, sampleRate, expectedDataSize))
+        return false;
+    owned_ = std::move(file);
+    path_ = path;
+    return true;
+}
+
+bool WavWriter::Open(AtomicOutput& file, int stereo, std::uint16_t bitsPerSample,
+                     std::int32_t sampleRate, std::uint64_t expectedDataSize) {
+    static_cast<void>(Close());
+    return Start(file, stereo, bitsPerSample, sampleRate, expectedDataSize);
+}
+
+bool WavWriter::Start(AtomicOutput& file, int stereo, std::uint16_t bitsPerSample,
+                      std::int32_t sampleRate, std::uint64_t expectedDataSize) {
+    // A rate no audio has would make a header whose byte rate wraps around.
+    if (!IsPlausibleSampleRate(sampleRate) || !file.IsOpen()) return false;
 
     const std::uint16_t channels = stereo != 0 ? 2 : 1;
     const auto rate = static_cast<std::uint32_t>(sampleRate);
@@ -115,7 +136,7 @@ bool WavWriter::Open(const std::string& path, int stereo, std::uint16_t bitsPerS
         PutLe32(&header[kRf64DataSizeFieldOffset], kSizeInDs64);
     }
 
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::fcntl(file.Descriptor(), F_DUPFD_CLOEXEC, 0);
     if (fd < 0) return false;
     // A file without its whole header could never be finished correctly.
     if (!WriteAll(fd, header.data(), headerSize)) {
@@ -205,6 +226,11 @@ bool WavWriter::Close() {
         }
     }
     if (::close(fd) != 0) ok = false;
+    if (owned_) {
+        // The path's name is taken only by a finished file, and only if nothing else took it.
+        ok = ok && owned_->CommitAs(path_) == AtomicOutput::Commit::Named;
+        owned_.reset();
+    }
     return ok;
 }
 

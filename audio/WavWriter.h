@@ -2,9 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "audio/WavHeader.h"
+#include "engine/AtomicOutput.h"
 
 namespace tonvexa {
 
@@ -16,6 +18,10 @@ namespace tonvexa {
 // The file is the canonical 44-byte RIFF layout, unless the caller expects more data than
 // its 32-bit sizes can describe: it is then written as RF64 from the start, its 64-bit
 // sizes in a "ds64" chunk.
+//
+// The file is written without a name (AtomicOutput): opened on a path, the writer names it
+// at Close, never in place of anything; opened on the caller's AtomicOutput, the caller
+// names it.
 class WavWriter {
 public:
     // maxDataSize is the most data a RIFF file may take. It defaults to what the 32-bit
@@ -26,12 +32,16 @@ public:
     WavWriter(const WavWriter&) = delete;
     WavWriter& operator=(const WavWriter&) = delete;
 
-    // Creates (or truncates) the file and writes the header: the 44-byte RIFF one, or the
-    // 80-byte RF64 one when expectedDataSize (the data bytes the caller expects to write, 0
-    // when it cannot tell) passes the limit. Any non-zero stereo flag means two channels.
-    // False when the file cannot be created or its header cannot be written; the writer is
-    // then not open. A file still open from before is closed first.
+    // Starts the file and writes the header: the 44-byte RIFF one, or the 80-byte RF64 one
+    // when expectedDataSize (the data bytes the caller expects to write, 0 when it cannot
+    // tell) passes the limit. Any non-zero stereo flag means two channels. False when the
+    // file cannot be created or its header cannot be written, or for a rate outside 1 Hz ...
+    // kMaxSampleRate; the writer is then not open. A file still open from before is closed
+    // first. The path form writes a file that takes the path's name at Close; the other
+    // writes into the caller's file, which must outlive the writing.
     [[nodiscard]] bool Open(const std::string& path, int stereo, std::uint16_t bitsPerSample,
+                            std::int32_t sampleRate, std::uint64_t expectedDataSize = 0);
+    [[nodiscard]] bool Open(AtomicOutput& file, int stereo, std::uint16_t bitsPerSample,
                             std::int32_t sampleRate, std::uint64_t expectedDataSize = 0);
 
     // Append frames of signed 16-bit (WritePcm16) or unsigned 8-bit (WritePcm8) samples; for a
@@ -46,9 +56,11 @@ public:
                                  std::int32_t frames);
 
     // Writes the sizes from the file's length (for RF64 the RIFF and data sizes and the
-    // frame count in "ds64") and closes it. True when nothing was open. False when the
-    // length could not be read or does not fit the size fields, when the sizes could not
-    // be written, or when closing reported an error; the file is closed in every case.
+    // frame count in "ds64") and closes it; a file opened on a path then takes that name.
+    // True when nothing was open. False when the length could not be read or does not fit
+    // the size fields, when the sizes could not be written, when closing reported an error,
+    // or when the path's name was taken meanwhile (the file is then dropped, as it is after
+    // any failure); the file is closed in every case.
     [[nodiscard]] bool Close();
 
     bool IsOpen() const { return fd_ >= 0; }
@@ -58,9 +70,14 @@ public:
 
 private:
     [[nodiscard]] bool WriteBlock(const void* data, std::size_t bytes);
+    [[nodiscard]] bool Start(AtomicOutput& file, int stereo, std::uint16_t bitsPerSample,
+                             std::int32_t sampleRate, std::uint64_t expectedDataSize);
 
     const std::uint64_t maxDataSize_;
-    int fd_ = -1;
+    // The file of the path form, and the name it takes at Close.
+    std::unique_ptr<AtomicOutput> owned_;
+    std::string path_;
+    int fd_ = -1;  // a duplicate of the file's descriptor
     std::uint16_t channels_ = 0;
     std::uint16_t bitsPerSample_ = 0;
     std::uint16_t blockAlign_ = 0;

@@ -67,6 +67,9 @@ struct Result {
 
 bool Encode(const std::string& path, const std::vector<std::int16_t>& left,
             const std::vector<std::int16_t>& right, Result& result) {
+    // The writer never replaces a file: the previous repetition's goes first.
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
     const auto start = Clock::now();
     Mp3Writer writer;
     if (!writer.Open(path)) return false;

@@ -83,6 +83,9 @@ void MakeInput(int frames, std::vector<std::int16_t>& left, std::vector<std::int
 bool EncodeWithWriter(WmRuntime& runtime, const WM_MEDIA_TYPE* type, const std::string& path,
                       const std::vector<std::int16_t>& left,
                       const std::vector<std::int16_t>& right) {
+    // The writer never replaces a file: the previous repetition's goes first.
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
     WmaWriter writer(runtime);
     writer.SetOutputFile(path);
     writer.SetPcmInput(kRate, 16, kChannels);
@@ -95,8 +98,7 @@ bool EncodeWithWriter(WmRuntime& runtime, const WM_MEDIA_TYPE* type, const std::
                                   static_cast<std::uint32_t>(n)))
             return false;
     }
-    writer.End();
-    return true;
+    return writer.End();
 }
 
 // The same encoding straight on FFmpeg: interleaved 16-bit PCM converted to the encoder's

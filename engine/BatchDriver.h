@@ -29,7 +29,9 @@ inline constexpr char kMessageEmptyList[] = "There aren't files in list.";
 std::string BatchText(int number, int count, AudioFormatCode target);
 
 // The outcome of one job: success with the output file's name as status, or a failure
-// text. The entry's destination path is kept on success and emptied on failure.
+// text. On success the entry's destination path holds the name the output took (the chosen
+// one, or the next numbered one when something else took the chosen name during the
+// conversion); on failure it is emptied.
 struct JobOutcome {
     bool success = false;
     std::string statusText;
@@ -39,8 +41,9 @@ struct JobOutcome {
 // row's earlier output (never the source itself), chooses and proves the output path, runs
 // the pair's routine and tests its file. Several jobs may run at once on different threads
 // as long as each has its own entry and progress, and the routines allow it.
-JobOutcome RunJob(FileEntry& entry, AudioFormatCode target, const ConversionTable& table,
-                  const OutputPlaces& places, ConvertProgress& progress);
+[[nodiscard]] JobOutcome RunJob(FileEntry& entry, AudioFormatCode target,
+                                const ConversionTable& table, const OutputPlaces& places,
+                                ConvertProgress& progress);
 
 // What a batch runs against.
 struct BatchContext {

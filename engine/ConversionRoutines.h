@@ -26,17 +26,20 @@ struct ConversionEnvironment {
 };
 
 // Each converts one file and returns 1 when the whole input reached the output, 0 on
-// failure or cancel; an incomplete output is deleted (never when it is the source).
-int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress);
-int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress);
-int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress);
-int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress);
-int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress);
+// failure or cancel. The output is written without a name and appears under the destination
+// only when it is complete, never in place of anything: if something has taken that name in
+// the meantime, the output takes the next free numbered name, which the destination then
+// holds. An incomplete output leaves nothing behind.
+[[nodiscard]] int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
+                                  std::string& destination, ConvertProgress& progress);
+[[nodiscard]] int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
+                                  std::string& destination, ConvertProgress& progress);
+[[nodiscard]] int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
+                                  std::string& destination, ConvertProgress& progress);
+[[nodiscard]] int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
+                                  std::string& destination, ConvertProgress& progress);
+[[nodiscard]] int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
+                                  std::string& destination, ConvertProgress& progress);
 
 // Registers the five routines for their pairs; env must outlive the table.
 void RegisterConversions(ConversionTable& table, const ConversionEnvironment& env);

@@ -1,17 +1,34 @@
 #include "engine/ConversionSupport.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "engine/Amplify.h"
-#include "engine/PathUtil.h"
+#include "engine/OutputNaming.h"
 
 namespace tonvexa {
 
-void DeleteIncompleteOutput(const std::string& source, const std::string& destination) {
-    if (destination.empty() || EqualsNoCase(source, destination)) return;
-    std::error_code ec;
-    std::filesystem::remove(std::filesystem::path(destination), ec);
+namespace {
+
+// Names taken by other programs one after another could keep the output from its name for
+// ever; past this many the conversion fails.
+constexpr int kNamingAttempts = 1000;
+
+}  // namespace
+
+bool PartialOutput::Commit(const std::string& source) {
+    std::string name = destination_;
+    for (int attempt = 0; attempt < kNamingAttempts; ++attempt) {
+        switch (file_.CommitAs(name)) {
+            case AtomicOutput::Commit::Named:
+                destination_ = name;
+                return true;
+            case AtomicOutput::Commit::Failed:
+                return false;
+            case AtomicOutput::Commit::NameTaken:
+                name = NextFreeOutputName(source, destination_);
+                break;
+        }
+    }
+    file_.Discard();
+    return false;
 }
 
 VolumeScaling::VolumeScaling(std::int32_t enabled, std::int32_t percent)

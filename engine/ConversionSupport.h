@@ -3,14 +3,39 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/AtomicOutput.h"
 #include "engine/FileProgress.h"
 
 namespace tonvexa {
 
 // Pieces every conversion routine shares.
 
-// Removes an incomplete output, unless it names the source itself.
-void DeleteIncompleteOutput(const std::string& source, const std::string& destination);
+// The output of one conversion while it is written: a file without a name in the
+// destination's folder, which the routine's writer writes into. It takes a name only when
+// the routine commits a complete file; on every other way out of the routine (a failure, a
+// cancel, an early return) it is dropped, and nothing ever appears under the name. A routine
+// makes one before its writer, so that the writer lets go of the file first.
+class PartialOutput {
+public:
+    // destination is the name the output is to take; Commit puts the name it took there.
+    explicit PartialOutput(std::string& destination) : destination_(destination) {}
+    PartialOutput(const PartialOutput&) = delete;
+    PartialOutput& operator=(const PartialOutput&) = delete;
+
+    // Creates the file in the destination's folder; false when the folder cannot take one.
+    [[nodiscard]] bool Create() { return file_.Create(destination_); }
+    AtomicOutput& file() { return file_; }
+
+    // Names the complete file: the destination when nothing has taken that name meanwhile,
+    // otherwise the next free name of the output naming's numbering (a_1.mp3 taken gives
+    // a_2.mp3), which the destination then holds. Nothing is ever replaced. False when the
+    // file cannot be named; it is dropped then.
+    [[nodiscard]] bool Commit(const std::string& source);
+
+private:
+    std::string& destination_;
+    AtomicOutput file_;
+};
 
 // The volume scaling of one conversion: off unless switched on with a percentage other
 // than exactly 100, so that 100 % leaves the samples bit for bit.

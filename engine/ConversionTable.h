@@ -10,10 +10,12 @@
 
 namespace tonvexa {
 
-// A conversion of one file: 1 when it completed, 0 on failure or cancel. A routine deletes a
-// destination that it leaves incomplete.
-using ConversionRoutine = std::function<int(
-    const std::string& source, const std::string& destination, ConvertProgress& progress)>;
+// A conversion of one file: 1 when it completed, 0 on failure or cancel. A routine leaves
+// nothing of an incomplete output behind. destination is the name chosen for the output; a
+// routine whose output had to take another name (something took the chosen one meanwhile)
+// puts that name there.
+using ConversionRoutine = std::function<int(const std::string& source, std::string& destination,
+                                            ConvertProgress& progress)>;
 
 // What the batch does with a (source, target) pair: every conversion has a Windows Media
 // file on one side; WAV and MP3 between each other are skipped; a code outside the three

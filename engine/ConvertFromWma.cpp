@@ -40,12 +40,14 @@ int AutomaticMp3BitRate(int channels, int sampleRate) {
 }
 
 int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress) {
+                    std::string& destination, ConvertProgress& progress) {
     const AppSettings& s = env.settings;
     WmaReader reader(env.runtime);
     if (!reader.Open(source)) return 0;
+    PartialOutput output(destination);
+    if (!output.Create()) return 0;
     Mp3Writer writer;
-    if (!writer.Open(destination)) return 0;
+    if (!writer.Open(output.file())) return 0;
 
     if (s.ID3TagOpt == kTagAddConfigured)
         writer.SetTagBlock(Id3v1FromConfigured(s.ID3Tag, source));
@@ -64,21 +66,17 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
         writer.SetOutSampleRate(s.MP3SampleRate);
         writer.SetMode(s.MP3ChannelMode);
     }
-    if (!writer.StartEncoding()) {
-        (void)writer.Close();
-        reader.Close();
-        DeleteIncompleteOutput(source, destination);
-        return 0;
-    }
+    if (!writer.StartEncoding()) return 0;
 
     const VolumeScaling volume(s.AmplifyMp3, s.AmplifyMp3Coeff);
     FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
+        // A failed read ends the input without its end: the conversion is then incomplete.
         [&](int& n, bool& end) {
             n = reader.ReadFrames(first.data(), second.data(), end);
-            return true;
+            return !reader.ReadFailed();
         },
         [&](int n) {
             if (volume.active)
@@ -89,42 +87,37 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
     // not what it should be.
     const bool closed = writer.Close();
     reader.Close();
-    const bool complete = loop.complete() && closed;
+    const bool complete = loop.complete() && closed && output.Commit(source);
     fileProgress.finish(complete);
-    if (!complete) DeleteIncompleteOutput(source, destination);
     return complete ? 1 : 0;
 }
 
 int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress) {
+                    std::string& destination, ConvertProgress& progress) {
     const AppSettings& s = env.settings;
     WmaReader reader(env.runtime);
     if (!reader.Open(source)) return 0;
     const int channels = reader.Channels();
     const int rate = reader.SampleRate();
 
+    PartialOutput partial(destination);
+    if (!partial.Create()) return 0;
     WavWriter writer(env.wavDataLimit);
     bool resampling = false;
     PcmFormat output{channels, rate, 16};
     if (s.AutoDestWAVEncodingParam != 0) {
-        if (!writer.Open(destination, channels == 2, 16, rate,
-                         expectedWavData(reader, rate, channels == 2, 16))) {
-            (void)writer.Close();
-            DeleteIncompleteOutput(source, destination);
+        if (!writer.Open(partial.file(), channels == 2, 16, rate,
+                         expectedWavData(reader, rate, channels == 2, 16)))
             return 0;
-        }
     } else {
         output = PcmFormat{s.WAVChannelNum, s.WAVSampleRate, s.WAVBitsPerSample};
         resampling =
             !(s.WAVSampleRate == rate && s.WAVBitsPerSample == 16 && s.WAVChannelNum == channels);
-        if (!writer.Open(destination, s.WAVChannelNum == 2,
-                         static_cast<std::uint16_t>(s.WAVBitsPerSample), s.WAVSampleRate,
-                         expectedWavData(reader, s.WAVSampleRate, s.WAVChannelNum == 2,
-                                         s.WAVBitsPerSample))) {
-            (void)writer.Close();
-            DeleteIncompleteOutput(source, destination);
+        if (!writer.Open(
+                partial.file(), s.WAVChannelNum == 2,
+                static_cast<std::uint16_t>(s.WAVBitsPerSample), s.WAVSampleRate,
+                expectedWavData(reader, s.WAVSampleRate, s.WAVChannelNum == 2, s.WAVBitsPerSample)))
             return 0;
-        }
     }
 
     const VolumeScaling volume(s.AmplifyWav, s.AmplifyWavCoeff);
@@ -133,12 +126,7 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
     if (resampling) {
         resampler.SetInputFormat(PcmFormat{channels, rate, 16});
         resampler.SetOutputFormat(output);
-        if (!resampler.Init()) {
-            (void)writer.Close();
-            reader.Close();
-            DeleteIncompleteOutput(source, destination);
-            return 0;
-        }
+        if (!resampler.Init()) return 0;
         const std::size_t bytes =
             resampler.OutputCapacity(kWmaReadBlockFrames) * (output.bitsPerSample == 16 ? 2 : 1);
         out1.resize(bytes);
@@ -149,9 +137,10 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
+        // A failed read ends the input without its end: the conversion is then incomplete.
         [&](int& n, bool& end) {
             n = reader.ReadFrames(first.data(), second.data(), end);
-            return true;
+            return !reader.ReadFailed();
         },
         [&](int n) {
             if (!resampling) {
@@ -175,9 +164,8 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
         });
     const bool closed = writer.Close();
     reader.Close();
-    const bool complete = loop.complete() && closed;
+    const bool complete = loop.complete() && closed && partial.Commit(source);
     fileProgress.finish(complete);
-    if (!complete) DeleteIncompleteOutput(source, destination);
     return complete ? 1 : 0;
 }
 

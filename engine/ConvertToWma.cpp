@@ -38,7 +38,7 @@ WmaRequest configuredRequest(const AppSettings& s) {
             static_cast<std::uint32_t>(s.WMAChannels)};
 }
 
-// Finds the codec format and begins writing; false leaves nothing to delete.
+// Finds the codec format and begins writing.
 bool beginWriting(const ConversionEnvironment& env, WmaWriter& writer, const WmaRequest& request) {
     const WM_MEDIA_TYPE* type = nullptr;
     std::uint32_t bitRate = 0;
@@ -50,13 +50,12 @@ bool beginWriting(const ConversionEnvironment& env, WmaWriter& writer, const Wma
 }
 
 // Ends the file and decides the result: complete only when the whole input was read, every
-// write succeeded and the file was finished properly.
+// write succeeded, the file was finished properly and took a name.
 int finishConversion(WmaWriter& writer, FileProgress& fileProgress, const BlockLoopResult& loop,
-                     const std::string& source, const std::string& destination) {
+                     PartialOutput& output, const std::string& source) {
     const bool ended = writer.End();
-    const bool complete = loop.complete() && ended;
+    const bool complete = loop.complete() && ended && output.Commit(source);
     fileProgress.finish(complete);
-    if (!complete) DeleteIncompleteOutput(source, destination);
     return complete ? 1 : 0;
 }
 
@@ -68,12 +67,14 @@ int AutomaticWmaBitRate(int channels, int sampleRate) {
 }
 
 int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress) {
+                    std::string& destination, ConvertProgress& progress) {
     const AppSettings& s = env.settings;
     WavReader reader;
     if (!reader.Open(source) || !reader.PrepareDecoding()) return 0;
+    PartialOutput output(destination);
+    if (!output.Create()) return 0;
     WmaWriter writer(env.runtime);
-    writer.SetOutputFile(destination);
+    writer.SetOutputFile(output.file());
     if (s.WMAID3TagOpt == kTagAddConfigured)
         writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
 
@@ -92,7 +93,8 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
     std::array<std::int16_t, WavReader::kMaxBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
-        // An undecodable block ends the input; it is complete only if the end was seen.
+        // An undecodable block or a failed read ends the input; it is complete only if the
+        // end was seen.
         [&](int& n, bool& end) { return reader.Read(first.data(), second.data(), n, end); },
         [&](int n) {
             const auto frames = static_cast<std::uint32_t>(n);
@@ -107,16 +109,18 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
             return writer.WriteFrames8(f8, s8, frames);
         });
     reader.Close();
-    return finishConversion(writer, fileProgress, loop, source, destination);
+    return finishConversion(writer, fileProgress, loop, output, source);
 }
 
 int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress) {
+                    std::string& destination, ConvertProgress& progress) {
     const AppSettings& s = env.settings;
     Mp3Reader reader;
     if (!reader.Open(source)) return 0;
+    PartialOutput output(destination);
+    if (!output.Create()) return 0;
     WmaWriter writer(env.runtime);
-    writer.SetOutputFile(destination);
+    writer.SetOutputFile(output.file());
     if (s.WMAID3TagOpt == kTagAddConfigured) {
         writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
     } else if (s.WMAID3TagOpt == kTagKeepSource) {
@@ -139,7 +143,8 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
     std::array<std::int16_t, 1152> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
-        // A decoding error ends the input; it is complete only if the end was seen.
+        // A decoding error or a failed read ends the input; it is complete only if the end
+        // was seen.
         [&](int& n, bool& end) { return reader.Read(first.data(), second.data(), n, end); },
         [&](int n) {
             if (volume.active)
@@ -147,16 +152,18 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
             return writer.WriteFrames16(first.data(), second.data(), static_cast<std::uint32_t>(n));
         });
     reader.Close();
-    return finishConversion(writer, fileProgress, loop, source, destination);
+    return finishConversion(writer, fileProgress, loop, output, source);
 }
 
 int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
-                    const std::string& destination, ConvertProgress& progress) {
+                    std::string& destination, ConvertProgress& progress) {
     const AppSettings& s = env.settings;
     WmaReader reader(env.runtime);
     if (!reader.Open(source)) return 0;
+    PartialOutput output(destination);
+    if (!output.Create()) return 0;
     WmaWriter writer(env.runtime);
-    writer.SetOutputFile(destination);
+    writer.SetOutputFile(output.file());
     if (s.WMAID3TagOpt == kTagAddConfigured) {
         writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
     } else if (s.WMAID3TagOpt == kTagKeepSource) {
@@ -180,11 +187,12 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
     std::uint64_t time = 0;
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
+        // A failed read ends the input without its end: the conversion is then incomplete.
         [&](int& n, bool& end) {
             buffer.reset();
             n = static_cast<int>(reader.ReadRawSample(&buffer, &time, end));
             if (!buffer) n = 0;
-            return true;
+            return !reader.ReadFailed();
         },
         [&](int) {
             std::uint8_t* bytes = nullptr;
@@ -199,14 +207,14 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
             return writer.WriteRawSample(*buffer, time);
         });
     reader.Close();
-    return finishConversion(writer, fileProgress, loop, source, destination);
+    return finishConversion(writer, fileProgress, loop, output, source);
 }
 
 void RegisterConversions(ConversionTable& table, const ConversionEnvironment& env) {
-    using Routine = int (*)(const ConversionEnvironment&, const std::string&, const std::string&,
-                            ConvertProgress&);
+    using Routine =
+        int (*)(const ConversionEnvironment&, const std::string&, std::string&, ConvertProgress&);
     auto bind = [&env](Routine routine) {
-        return [&env, routine](const std::string& source, const std::string& destination,
+        return [&env, routine](const std::string& source, std::string& destination,
                                ConvertProgress& progress) {
             return routine(env, source, destination, progress);
         };

@@ -1,14 +1,11 @@
 #include "engine/OutputNaming.h"
 
-#include <cstdio>
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
+#include "engine/AtomicOutput.h"
 #include "engine/OutputNameReservations.h"
 #include "engine/PathUtil.h"
 
@@ -39,21 +36,14 @@ std::string withoutExtension(const std::string& path) {
     return path.substr(0, path.size() - FileExtension(path).size());
 }
 
-// Creates the file only if nothing of that name exists, so that a file appearing between the
-// name check and the probe is never truncated, then removes it again.
+// Proves that the file can be created: the folder takes a file without a name, the way the
+// output is written, and the name is not longer than the folder's file system allows.
+// Nothing of the probe is left, nor ever seen, in the folder.
 bool probeCreate(const std::string& path) {
-#ifdef _WIN32
-    std::FILE* f = std::fopen(path.c_str(), "wbx");
-    if (f == nullptr) return false;
-    std::fclose(f);
-#else
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    ::close(fd);
-#endif
-    std::error_code ec;
-    fs::remove(fs::path(path), ec);
-    return true;
+    AtomicOutput probe;
+    if (!probe.Create(path)) return false;
+    const long maxName = ::fpathconf(probe.Descriptor(), _PC_NAME_MAX);
+    return maxName <= 0 || FileNamePart(path).size() <= static_cast<std::size_t>(maxName);
 }
 
 // The source's folder path as it is recreated below the specified folder: doubled
@@ -77,15 +67,30 @@ std::string mirroredFolder(const std::string& source) {
 }
 
 // A name is taken by anything of that name on disk, and by a name another running job holds.
-void makeFreeName(std::string& destination, const std::string& basePath, AudioFormatCode target,
+void makeFreeName(std::string& destination, const std::string& basePath, std::string_view extension,
                   const OutputNameReservations* reservations) {
-    const std::string_view extension = TargetExtension(target);
     auto taken = [&](const std::string& name) {
         return FileExists(name) || (reservations && reservations->isReserved(name));
     };
     destination = basePath + std::string(extension);
     for (long long n = 1; taken(destination); ++n)
         destination = basePath + "_" + std::to_string(n) + std::string(extension);
+}
+
+void makeFreeName(std::string& destination, const std::string& basePath, AudioFormatCode target,
+                  const OutputNameReservations* reservations) {
+    makeFreeName(destination, basePath, TargetExtension(target), reservations);
+}
+
+// Whether text is stem, or stem followed by "_" and a number.
+bool isNumberedName(std::string_view text, std::string_view stem) {
+    if (text.substr(0, stem.size()) != stem) return false;
+    const std::string_view rest = text.substr(stem.size());
+    if (rest.empty()) return true;
+    if (rest.size() < 2 || rest[0] != '_') return false;
+    for (char c : rest.substr(1))
+        if (c < '0' || c > '9') return false;
+    return true;
 }
 
 bool tryFallback(const std::string& folderOfFallback, const std::string& shortName,
@@ -102,6 +107,19 @@ bool tryFallback(const std::string& folderOfFallback, const std::string& shortNa
 
 void MakeOutputName(std::string& destination, const std::string& basePath, AudioFormatCode target) {
     makeFreeName(destination, basePath, target, nullptr);
+}
+
+std::string NextFreeOutputName(const std::string& source, const std::string& taken) {
+    const std::string name = FileNamePart(taken);
+    const std::string folder = taken.substr(0, taken.size() - name.size());
+    const std::string extension = FileExtension(name);
+    const std::string takenStem = name.substr(0, name.size() - extension.size());
+    const std::string sourceName = FileNamePart(source);
+    const std::string sourceStem = withoutExtension(sourceName);
+    const std::string& stem = isNumberedName(takenStem, sourceStem) ? sourceStem : takenStem;
+    std::string next;
+    makeFreeName(next, folder + stem, extension, nullptr);
+    return next;
 }
 
 bool EnsureFolder(const std::string& path, bool create) {
@@ -160,9 +178,8 @@ bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target, std::string& er
                         places.reservations))
             return true;
     }
-    if (places.programFolder &&
-        tryFallback(*places.programFolder, shortName, target, entry.destinationPath,
-                    places.reservations))
+    if (places.programFolder && tryFallback(*places.programFolder, shortName, target,
+                                            entry.destinationPath, places.reservations))
         return true;
 
     errorText = "Failed to create destination file";

@@ -10,7 +10,7 @@ namespace tonvexa {
 namespace {
 
 bool ValidFormat(const PcmFormat& f) {
-    return (f.channels == 1 || f.channels == 2) && f.sampleRate > 0 &&
+    return (f.channels == 1 || f.channels == 2) && IsPlausibleSampleRate(f.sampleRate) &&
            (f.bitsPerSample == 8 || f.bitsPerSample == 16);
 }
 
@@ -127,6 +127,7 @@ bool Resampler::Init() {
         return true;
     }
     if (input_.bitsPerSample != 16) return false;
+    if (output_.sampleRate / input_.sampleRate > kMaxUpRatio) return false;
 
     ratio_ = static_cast<double>(input_.sampleRate) / output_.sampleRate;
     const std::int32_t g = Gcd(input_.sampleRate, output_.sampleRate % input_.sampleRate);

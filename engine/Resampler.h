@@ -24,6 +24,10 @@ class Resampler {
 public:
     static constexpr int kMaxUpFactor = 320;
     static constexpr std::size_t kTableSlots = 2 * kMaxUpFactor + 1;
+    // The most a rate may grow: the output of a block takes (output rate / input rate + 1)
+    // x its frames, and beyond a thousandfold no real conversion exists while the buffers
+    // would take gigabytes.
+    static constexpr int kMaxUpRatio = 1000;
 
     Resampler() = default;
     virtual ~Resampler();
@@ -37,7 +41,9 @@ public:
     const PcmFormat& OutputFormat() const { return output_; }
 
     // Builds the weight tables (unless the rates are equal, when only channels and width
-    // change), clears the history and the phase. False for formats it cannot convert.
+    // change), clears the history and the phase. False for formats it cannot convert: rates
+    // outside 1 Hz ... kMaxSampleRate, or an output rate more than kMaxUpRatio times the
+    // input's.
     [[nodiscard]] bool Init();
 
     // Converts inputFrames frames from input1 (and input2 when the input has two channels)

@@ -6,6 +6,8 @@
 #                             (also the core tests under ASan and UBSan, and each
 #                             fuzz target for 60 s: scripts/fuzz.sh ci)
 #   scripts/tonvexa.sh build  install what is missing and build
+#   scripts/tonvexa.sh package  install what is missing, build, and make the Debian
+#                             package build/tonvexa_<version>_<arch>.deb
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -15,7 +17,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
   qt6-qpa-plugins fonts-dejavu-core xdg-utils
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
-  libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon)
+  libmp3lame-dev libgsm1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon
+  desktop-file-utils appstream man-db dpkg-dev file)
 
 # The fuzz targets of the test step are built with clang and its libFuzzer.
 packages+=(clang libclang-rt-14-dev)
@@ -61,8 +64,13 @@ case "$cmd" in
     echo "== fuzz targets, 60 s each =="
     bash scripts/fuzz.sh ci
     ;;
+  package)
+    install_missing
+    configure_and_build build
+    cmake --build build --target package
+    ;;
   *)
-    echo "usage: $0 run|test|build" >&2
+    echo "usage: $0 run|test|build|package" >&2
     exit 2
     ;;
 esac

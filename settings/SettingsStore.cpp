@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <limits>
 #include <span>
+#include <type_traits>
+#include <variant>
 
 namespace tonvexa {
 namespace {
@@ -43,37 +45,31 @@ std::optional<std::int32_t> numberOf(const QVariant& v) {
     }
 }
 
-class Reader {
-public:
-    explicit Reader(const QSettings& s) : s_(s) {}
+// Each read below takes a value as the store holds it and reports whether the field took it;
+// a value that does not fit the field's kind leaves the field as it was.
+bool readNumber(const QVariant& v, std::int32_t& field) {
+    const auto n = numberOf(v);
+    if (n) field = *n;
+    return n.has_value();
+}
 
-    void number(const char* name, std::int32_t& field) const {
-        if (const auto n = numberOf(s_.value(QLatin1String(name)))) field = *n;
-    }
+bool readText(const QVariant& v, std::string& field) {
+    if (v.typeId() != QMetaType::QString) return false;
+    QString t = v.toString();
+    // A text ends at its first zero, as a stored string does.
+    if (const auto zero = t.indexOf(QChar(u'\0')); zero >= 0) t.truncate(zero);
+    if (t.size() > static_cast<qsizetype>(AppSettings::kMaxTextLength)) return false;
+    field = t.toStdString();
+    return true;
+}
 
-    void text(const char* name, std::string& field) const {
-        const QVariant v = s_.value(QLatin1String(name));
-        if (v.typeId() != QMetaType::QString) return;
-        QString t = v.toString();
-        // A text ends at its first zero, as a stored string does.
-        if (const auto zero = t.indexOf(QChar(u'\0')); zero >= 0) t.truncate(zero);
-        if (t.size() > static_cast<qsizetype>(AppSettings::kMaxTextLength)) return;
-        field = t.toStdString();
-    }
-
-    void tag(const char* name, Id3Tag& field) const {
-        const QVariant v = s_.value(QLatin1String(name));
-        if (v.typeId() != QMetaType::QByteArray) return;
-        const QByteArray b = v.toByteArray();
-        if (b.isEmpty()) return;
-        (void)field.assignBytes(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(b.constData()),
-                                          static_cast<std::size_t>(b.size())));
-    }
-
-private:
-    const QSettings& s_;
-};
+bool readTag(const QVariant& v, Id3Tag& field) {
+    if (v.typeId() != QMetaType::QByteArray) return false;
+    const QByteArray b = v.toByteArray();
+    if (b.isEmpty()) return false;
+    return field.assignBytes(std::span<const std::uint8_t>(
+        reinterpret_cast<const std::uint8_t*>(b.constData()), static_cast<std::size_t>(b.size())));
+}
 
 void checkChannelMode(std::int32_t& mode) {
     if (mode != 0 && mode != 1 && mode != 3) mode = 1;
@@ -87,9 +83,90 @@ void clampPercent(std::int32_t& percent) {
     percent = std::clamp<std::int32_t>(percent, 10, 3000);
 }
 
-QByteArray tagBytes(const Id3Tag& tag) {
-    const Id3Tag::Bytes b = tag.toBytes();
-    return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+// One stored option: its name, its field (whose type is its kind) and the check that runs on
+// the field after every read.
+struct Option {
+    const char* name;
+    std::variant<std::int32_t AppSettings::*, std::string AppSettings::*, Id3Tag AppSettings::*>
+        field;
+    void (*check)(std::int32_t&) = nullptr;
+    int part = SettingsStore::SaveOptions;  // the part of SaveSettings that writes it
+};
+
+// In the order the options are read and written.
+const Option kOptions[] = {
+    {"Folder", &AppSettings::Folder, nullptr, SettingsStore::SaveFolder},
+    {"DestOutputFolderOpt", &AppSettings::DestOutputFolderOpt},
+    {"DestSpecifiedFolder", &AppSettings::DestSpecifiedFolder},
+    {"CreateDirs", &AppSettings::CreateDirs},
+    {"BrowseOutputFolder", &AppSettings::BrowseOutputFolder},
+    {"AutoDestMP3EncodingParam", &AppSettings::AutoDestMP3EncodingParam},
+    {"MP3BitRate", &AppSettings::MP3BitRate},
+    {"MP3SampleRate", &AppSettings::MP3SampleRate},
+    {"MP3ChannelMode", &AppSettings::MP3ChannelMode, checkChannelMode},
+    {"ID3TagOpt", &AppSettings::ID3TagOpt},
+    {"ID3Tag", &AppSettings::ID3Tag},
+    {"AmplifyMp3", &AppSettings::AmplifyMp3},
+    {"AmplifyMp3Coeff", &AppSettings::AmplifyMp3Coeff, clampPercent},
+    {"AutoDestWAVEncodingParam", &AppSettings::AutoDestWAVEncodingParam},
+    {"WAVBitsPerSample", &AppSettings::WAVBitsPerSample},
+    {"WAVSampleRate", &AppSettings::WAVSampleRate},
+    {"WAVChannelNum", &AppSettings::WAVChannelNum, checkChannels},
+    {"AmplifyWav", &AppSettings::AmplifyWav},
+    {"AmplifyWavCoeff", &AppSettings::AmplifyWavCoeff, clampPercent},
+    {"AutoDestWMAEncodingParam", &AppSettings::AutoDestWMAEncodingParam},
+    {"WMABitRate", &AppSettings::WMABitRate},
+    {"WMASampleRate", &AppSettings::WMASampleRate},
+    {"WMAChannels", &AppSettings::WMAChannels, checkChannels},
+    {"WMAID3TagOpt", &AppSettings::WMAID3TagOpt},
+    {"WMAID3Tag", &AppSettings::WMAID3Tag},
+    {"AmplifyWMA", &AppSettings::AmplifyWMA},
+    {"AmplifyWMACoeff", &AppSettings::AmplifyWMACoeff, clampPercent},
+};
+
+const Option* findOption(std::string_view name) {
+    for (const Option& o : kOptions)
+        if (name == o.name) return &o;
+    return nullptr;
+}
+
+// Reads one value into its field by the field's kind; true when the field took it.
+bool readOption(const Option& o, const QVariant& v, AppSettings& s) {
+    return std::visit(
+        [&](auto member) {
+            auto& field = s.*member;
+            using Field = std::remove_reference_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, std::int32_t>)
+                return readNumber(v, field);
+            else if constexpr (std::is_same_v<Field, std::string>)
+                return readText(v, field);
+            else
+                return readTag(v, field);
+        },
+        o.field);
+}
+
+// The check of a number option, on whatever its field holds.
+void checkOption(const Option& o, AppSettings& s) {
+    if (o.check) o.check(s.*std::get<std::int32_t AppSettings::*>(o.field));
+}
+
+QVariant storedValue(const Option& o, const AppSettings& s) {
+    return std::visit(
+        [&](auto member) -> QVariant {
+            const auto& field = s.*member;
+            using Field = std::remove_cvref_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, std::int32_t>) {
+                return static_cast<int>(field);
+            } else if constexpr (std::is_same_v<Field, std::string>) {
+                return QString::fromStdString(field);
+            } else {
+                const Id3Tag::Bytes b = field.toBytes();
+                return QByteArray(reinterpret_cast<const char*>(b.data()),
+                                  static_cast<qsizetype>(b.size()));
+            }
+        },
+        o.field);
 }
 
 }  // namespace
@@ -115,44 +192,12 @@ bool SettingsStore::LoadSettings(AppSettings& s) {
     q.sync();  // see what another writer stored meanwhile
     q.beginGroup(kGroup);
     // No stored options at all: every field keeps its value, and the checks do not run.
-    if (q.childKeys().isEmpty()) {
-        q.endGroup();
-        return true;
+    if (!q.childKeys().isEmpty()) {
+        for (const Option& o : kOptions) {
+            (void)readOption(o, q.value(QLatin1String(o.name)), s);
+            checkOption(o, s);
+        }
     }
-    const Reader r(q);
-    r.text("Folder", s.Folder);
-    r.number("DestOutputFolderOpt", s.DestOutputFolderOpt);
-    r.text("DestSpecifiedFolder", s.DestSpecifiedFolder);
-    r.number("CreateDirs", s.CreateDirs);
-    r.number("BrowseOutputFolder", s.BrowseOutputFolder);
-    r.number("AutoDestMP3EncodingParam", s.AutoDestMP3EncodingParam);
-    r.number("MP3BitRate", s.MP3BitRate);
-    r.number("MP3SampleRate", s.MP3SampleRate);
-    r.number("MP3ChannelMode", s.MP3ChannelMode);
-    checkChannelMode(s.MP3ChannelMode);
-    r.number("ID3TagOpt", s.ID3TagOpt);
-    r.tag("ID3Tag", s.ID3Tag);
-    r.number("AmplifyMp3", s.AmplifyMp3);
-    r.number("AmplifyMp3Coeff", s.AmplifyMp3Coeff);
-    clampPercent(s.AmplifyMp3Coeff);
-    r.number("AutoDestWAVEncodingParam", s.AutoDestWAVEncodingParam);
-    r.number("WAVBitsPerSample", s.WAVBitsPerSample);
-    r.number("WAVSampleRate", s.WAVSampleRate);
-    r.number("WAVChannelNum", s.WAVChannelNum);
-    checkChannels(s.WAVChannelNum);
-    r.number("AmplifyWav", s.AmplifyWav);
-    r.number("AmplifyWavCoeff", s.AmplifyWavCoeff);
-    clampPercent(s.AmplifyWavCoeff);
-    r.number("AutoDestWMAEncodingParam", s.AutoDestWMAEncodingParam);
-    r.number("WMABitRate", s.WMABitRate);
-    r.number("WMASampleRate", s.WMASampleRate);
-    r.number("WMAChannels", s.WMAChannels);
-    checkChannels(s.WMAChannels);
-    r.number("WMAID3TagOpt", s.WMAID3TagOpt);
-    r.tag("WMAID3Tag", s.WMAID3Tag);
-    r.number("AmplifyWMA", s.AmplifyWMA);
-    r.number("AmplifyWMACoeff", s.AmplifyWMACoeff);
-    clampPercent(s.AmplifyWMACoeff);
     q.endGroup();
     return true;
 }
@@ -161,44 +206,33 @@ int SettingsStore::SaveSettings(const AppSettings& s, int parts) {
     if ((parts & (SaveFolder | SaveOptions)) == 0) return 0;
     QSettings& q = *settings_;
     q.beginGroup(kGroup);
-    const auto number = [&q](const char* name, std::int32_t v) {
-        q.setValue(QLatin1String(name), static_cast<int>(v));
-    };
-    const auto text = [&q](const char* name, const std::string& v) {
-        q.setValue(QLatin1String(name), QString::fromStdString(v));
-    };
-    if (parts & SaveFolder) text("Folder", s.Folder);
-    if (parts & SaveOptions) {
-        number("DestOutputFolderOpt", s.DestOutputFolderOpt);
-        text("DestSpecifiedFolder", s.DestSpecifiedFolder);
-        number("CreateDirs", s.CreateDirs);
-        number("BrowseOutputFolder", s.BrowseOutputFolder);
-        number("AutoDestMP3EncodingParam", s.AutoDestMP3EncodingParam);
-        number("MP3BitRate", s.MP3BitRate);
-        number("MP3SampleRate", s.MP3SampleRate);
-        number("MP3ChannelMode", s.MP3ChannelMode);
-        number("ID3TagOpt", s.ID3TagOpt);
-        q.setValue(QStringLiteral("ID3Tag"), tagBytes(s.ID3Tag));
-        number("AmplifyMp3", s.AmplifyMp3);
-        number("AmplifyMp3Coeff", s.AmplifyMp3Coeff);
-        number("AutoDestWAVEncodingParam", s.AutoDestWAVEncodingParam);
-        number("WAVBitsPerSample", s.WAVBitsPerSample);
-        number("WAVSampleRate", s.WAVSampleRate);
-        number("WAVChannelNum", s.WAVChannelNum);
-        number("AmplifyWav", s.AmplifyWav);
-        number("AmplifyWavCoeff", s.AmplifyWavCoeff);
-        number("AutoDestWMAEncodingParam", s.AutoDestWMAEncodingParam);
-        number("WMABitRate", s.WMABitRate);
-        number("WMASampleRate", s.WMASampleRate);
-        number("WMAChannels", s.WMAChannels);
-        number("WMAID3TagOpt", s.WMAID3TagOpt);
-        q.setValue(QStringLiteral("WMAID3Tag"), tagBytes(s.WMAID3Tag));
-        number("AmplifyWMA", s.AmplifyWMA);
-        number("AmplifyWMACoeff", s.AmplifyWMACoeff);
-    }
+    for (const Option& o : kOptions)
+        if (parts & o.part) q.setValue(QLatin1String(o.name), storedValue(o, s));
     q.endGroup();
     q.sync();
     return 1;
+}
+
+SettingsStore::OptionResult SettingsStore::SetOption(AppSettings& s, std::string_view name,
+                                                     std::string_view value) {
+    const Option* o = findOption(name);
+    if (o == nullptr) return OptionResult::UnknownName;
+    const QVariant v(QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    if (!readOption(*o, v, s)) {
+        if (std::holds_alternative<std::int32_t AppSettings::*>(o->field))
+            return OptionResult::NotANumber;
+        if (std::holds_alternative<std::string AppSettings::*>(o->field))
+            return OptionResult::TextTooLong;
+        return OptionResult::NotText;
+    }
+    checkOption(*o, s);
+    return OptionResult::Set;
+}
+
+std::vector<std::string> SettingsStore::OptionNames() {
+    std::vector<std::string> names;
+    for (const Option& o : kOptions) names.emplace_back(o.name);
+    return names;
 }
 
 std::optional<std::int32_t> SettingsStore::ReadFirstRun() const {

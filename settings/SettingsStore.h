@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "settings/AppSettings.h"
 
@@ -35,6 +37,23 @@ public:
     // Writes the parts asked for (SaveFolder, SaveOptions) and flushes them. 0 when parts is
     // 0 (nothing is touched), else 1 whatever the store did; status() tells what it did.
     int SaveSettings(const AppSettings& settings, int parts);
+
+    // What SetOption made of a name and a value.
+    enum class OptionResult {
+        Set,
+        UnknownName,  // no stored option has that name
+        NotANumber,   // a number option's value is not a 32-bit integer
+        TextTooLong,  // a text option's value is longer than AppSettings::kMaxTextLength
+        NotText,      // a tag option: its 152 bytes are read from a store only
+    };
+    // Sets one option, named by its stored name, from a text, which is read by the field's
+    // kind exactly as a stored value of that name is, and checked as a loaded one is (a
+    // channel count of 3 becomes 2, a percentage is clamped). Anything but Set leaves the
+    // settings as they were.
+    static OptionResult SetOption(AppSettings& settings, std::string_view name,
+                                  std::string_view value);
+    // The stored names of every option, in the order they are read.
+    static std::vector<std::string> OptionNames();
 
     // The first-run marker beside the options; nothing when it is not stored as a number.
     std::optional<std::int32_t> ReadFirstRun() const;

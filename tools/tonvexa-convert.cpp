@@ -43,10 +43,13 @@ constexpr int kExitUsage = 2;
 std::atomic<bool> gCancelRequested{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
 
-extern "C" void onInterrupt(int) { gCancelRequested.store(true); }
+extern "C" void onInterrupt(int) {
+    gCancelRequested.store(true);
+}
 
 const char kUsage[] =
-    "usage: tonvexa-convert --to mp3|wav|wma [--options FILE] [--jobs N] PATH...\n"
+    "usage: tonvexa-convert --to mp3|wav|wma [--options FILE] [--set KEY=VALUE]... [--jobs N]\n"
+    "                       PATH...\n"
     "       tonvexa-convert --probe PATH...\n"
     "       tonvexa-convert --wma-formats\n"
     "       tonvexa-convert --help | --version\n";
@@ -58,6 +61,9 @@ const char kHelp[] =
     "\n"
     "  --to mp3|wav|wma  the target format\n"
     "  --options FILE    read the options from this INI file instead of the saved ones\n"
+    "  --set KEY=VALUE   set one option for this run, over the saved ones or the file's\n"
+    "                    (repeatable); KEY is an option's stored name, listed below, and\n"
+    "                    VALUE is read and checked as in an options file\n"
     "  --jobs N          convert up to N files at once (default 1)\n"
     "  --probe           print each file's name, length, bit rate, rate and channels\n"
     "  --wma-formats     print the Windows Media formats on offer: rate, bit/s, channels,\n"
@@ -66,7 +72,9 @@ const char kHelp[] =
     "Prints one line per job: the source, a tab, and the outcome (the output's file name or\n"
     "the reason it failed). Ctrl+C cancels: running jobs end as \"Cancelled\" and leave no\n"
     "partial file. Exit status: 0 when every file converted, 1 when any did not, 2 for a\n"
-    "usage error.\n";
+    "usage error.\n"
+    "\n"
+    "Option keys (the names in the options file, group [Options]):\n";
 
 // One job's progress on the terminal; the cancel flag is the process's Ctrl+C.
 class ConsoleProgress final : public ConvertProgress {
@@ -94,14 +102,54 @@ private:
     std::string last_;
 };
 
+// One --set: an option's stored name and its text.
+struct OptionOverride {
+    std::string name;
+    std::string value;
+};
+
 struct Arguments {
     std::optional<AudioFormatCode> target;
     std::optional<std::string> optionsFile;
+    std::vector<OptionOverride> overrides;
     int jobs = 1;
     bool probe = false;
     bool wmaFormats = false;
     std::vector<std::string> paths;
 };
+
+// Why an option override cannot be applied, or nothing when it can. Its value is read as a
+// value of that name in an options file is read.
+std::optional<std::string> overrideError(const OptionOverride& o) {
+    AppSettings scratch;
+    switch (SettingsStore::SetOption(scratch, o.name, o.value)) {
+        case SettingsStore::OptionResult::Set:
+            return std::nullopt;
+        case SettingsStore::OptionResult::UnknownName:
+            return "--set: unknown option key \"" + o.name + "\" (--help lists the keys)";
+        case SettingsStore::OptionResult::NotANumber:
+            return "--set " + o.name + ": \"" + o.value + "\" is not a whole number";
+        case SettingsStore::OptionResult::TextTooLong:
+            return "--set " + o.name + ": the text is longer than " +
+                   std::to_string(AppSettings::kMaxTextLength) + " characters";
+        case SettingsStore::OptionResult::NotText:
+            return "--set " + o.name + ": a tag is read only from an options file (--options)";
+    }
+    return "--set " + o.name + ": cannot be set";
+}
+
+// The help's list of option keys, wrapped to the terminal's usual width.
+std::string optionKeyList() {
+    std::string text, line = " ";
+    for (const auto& name : SettingsStore::OptionNames()) {
+        if (line.size() + 1 + name.size() > 78) {
+            text += line + "\n";
+            line = " ";
+        }
+        line += " " + name;
+    }
+    return text + line + "\n";
+}
 
 // Parses the command line; an error text on a usage error.
 std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help, bool& version) {
@@ -119,14 +167,25 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
         } else if (arg == "--to") {
             const auto v = value("--to");
             if (!v) return "--to needs mp3, wav or wma";
-            if (*v == "mp3") a.target = FormatMp3;
-            else if (*v == "wav") a.target = FormatWav;
-            else if (*v == "wma") a.target = FormatWma;
-            else return "unknown target \"" + *v + "\" (mp3, wav or wma)";
+            if (*v == "mp3")
+                a.target = FormatMp3;
+            else if (*v == "wav")
+                a.target = FormatWav;
+            else if (*v == "wma")
+                a.target = FormatWma;
+            else
+                return "unknown target \"" + *v + "\" (mp3, wav or wma)";
         } else if (arg == "--options") {
             const auto v = value("--options");
             if (!v) return "--options needs a file";
             a.optionsFile = *v;
+        } else if (arg == "--set") {
+            const auto v = value("--set");
+            const auto eq = v ? v->find('=') : std::string::npos;
+            if (eq == std::string::npos || eq == 0) return "--set needs KEY=VALUE";
+            OptionOverride o{v->substr(0, eq), v->substr(eq + 1)};
+            if (auto error = overrideError(o)) return error;
+            a.overrides.push_back(std::move(o));
         } else if (arg == "--jobs") {
             const auto v = value("--jobs");
             char* end = nullptr;
@@ -233,6 +292,8 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         SettingsStore store;
         (void)store.LoadSettings(settings);
     }
+    // Checked while parsing, so each one takes.
+    for (const auto& o : a.overrides) (void)SettingsStore::SetOption(settings, o.name, o.value);
 
     WmaFormatList formats;
     if (*a.target == FormatWma) BuildWmaFormatList(runtime, formats);
@@ -294,7 +355,7 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     if (help) {
-        std::printf("%s\n%s", kUsage, kHelp);
+        std::printf("%s\n%s%s", kUsage, kHelp, optionKeyList().c_str());
         return kExitConverted;
     }
     if (version) {

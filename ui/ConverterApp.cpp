@@ -65,6 +65,7 @@ int RunConverterApp(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brakkfield"));
     QApplication::setApplicationName(QStringLiteral("Tonvexa"));
+    QApplication::setDesktopFileName(QStringLiteral(TONVEXA_APP_ID));
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setStyle(new ProgramStyle);
 

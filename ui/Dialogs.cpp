@@ -15,11 +15,19 @@ void QtDialogs::showMessage(QWidget* owner, const QString& text, MessageIcon ico
     box.exec();
 }
 
+namespace {
+
+// Where a file or folder dialog starts when nothing says otherwise: the user's music folder,
+// else their home (never the folder the program happened to be started from).
+QString DefaultStartFolder() {
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return QFileInfo(music).isDir() ? music : QDir::homePath();
+}
+
+}  // namespace
+
 QStringList QtDialogs::openFiles(QWidget* owner, const QStringList& filters) {
-    if (lastFileFolder_.isEmpty()) {
-        const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-        lastFileFolder_ = QFileInfo(music).isDir() ? music : QDir::homePath();
-    }
+    if (lastFileFolder_.isEmpty()) lastFileFolder_ = DefaultStartFolder();
     const QString filter = filters.join(QStringLiteral(";;"));
     const QStringList chosen =
         QFileDialog::getOpenFileNames(owner, QString(), lastFileFolder_, filter);
@@ -28,7 +36,9 @@ QStringList QtDialogs::openFiles(QWidget* owner, const QStringList& filters) {
 }
 
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& start) {
-    return QFileDialog::getExistingDirectory(owner, title, start, QFileDialog::ShowDirsOnly);
+    return QFileDialog::getExistingDirectory(owner, title,
+                                             start.isEmpty() ? DefaultStartFolder() : start,
+                                             QFileDialog::ShowDirsOnly);
 }
 
 int QtDialogs::exec(QDialog& dialog) {

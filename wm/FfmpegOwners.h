@@ -19,14 +19,25 @@ struct InputFormatFree {
 };
 using InputFormat = std::unique_ptr<AVFormatContext, InputFormatFree>;
 
-// An output context together with the file it writes into.
+// An output context together with the file it writes into, unless that file is the
+// caller's own I/O context (AVFMT_FLAG_CUSTOM_IO), which the caller frees.
 struct OutputFormatFree {
     void operator()(AVFormatContext* c) const {
-        if (c->pb && !(c->oformat->flags & AVFMT_NOFILE)) avio_closep(&c->pb);
+        if (c->pb && !(c->oformat->flags & AVFMT_NOFILE) && !(c->flags & AVFMT_FLAG_CUSTOM_IO))
+            avio_closep(&c->pb);
         avformat_free_context(c);
     }
 };
 using OutputFormat = std::unique_ptr<AVFormatContext, OutputFormatFree>;
+
+// An I/O context of the program's own, with its buffer.
+struct IoContextFree {
+    void operator()(AVIOContext* c) const {
+        av_freep(&c->buffer);
+        avio_context_free(&c);
+    }
+};
+using IoContext = std::unique_ptr<AVIOContext, IoContextFree>;
 
 struct CodecContextFree {
     void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }

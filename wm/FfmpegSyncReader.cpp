@@ -48,6 +48,11 @@ FfmpegSyncReader::~FfmpegSyncReader() {
 }
 
 WmResult FfmpegSyncReader::Close() {
+    Reset();
+    return WM_S_OK;
+}
+
+void FfmpegSyncReader::Reset() {
     resampler_.reset();
     frame_.reset();
     packet_.reset();
@@ -57,20 +62,19 @@ WmResult FfmpegSyncReader::Close() {
     resamplerFormat_ = -1;
     resamplerRate_ = 0;
     audioIndex_ = -1;
-    frameReady_ = draining_ = ended_ = false;
+    frameReady_ = draining_ = ended_ = readFailed_ = false;
     framesOut_ = 0;
-    return WM_S_OK;
 }
 
 WmResult FfmpegSyncReader::Open(const std::u16string& path) {
-    Close();
+    Reset();
     const std::string file = Utf16ToUtf8(path);
     AVFormatContext* raw = nullptr;
     if (avformat_open_input(&raw, file.c_str(), nullptr, nullptr) < 0)
         return NS_E_INVALID_INPUT_FORMAT;
     input_.reset(raw);
     if (!IsAsf(input_->iformat) || avformat_find_stream_info(input_.get(), nullptr) < 0) {
-        Close();
+        Reset();
         return NS_E_INVALID_INPUT_FORMAT;
     }
     for (unsigned i = 0; i < input_->nb_streams; ++i) {
@@ -96,12 +100,16 @@ WmResult FfmpegSyncReader::Open(const std::u16string& path) {
         avcodec_parameters_to_context(decoder_.get(), par) < 0 ||
         avcodec_open2(decoder_.get(), codec, nullptr) < 0 || decoder_->sample_rate <= 0 ||
         decoder_->ch_layout.nb_channels <= 0) {
-        Close();
+        Reset();
         return NS_E_DRM_UNSUPPORTED;
     }
     const Decoded first = DecodeNextFrame(true);
+    if (first == Decoded::ReadFailed) {
+        Reset();
+        return NS_E_FILE_READ;
+    }
     if (first == Decoded::Error) {
-        Close();
+        Reset();
         return NS_E_DRM_UNSUPPORTED;
     }
     frameReady_ = first == Decoded::Frame;
@@ -129,6 +137,11 @@ FfmpegSyncReader::Decoded FfmpegSyncReader::DecodeNextFrame(bool opening) {
         if (draining_) return Decoded::End;
         r = av_read_frame(input_.get(), packet_.get());
         if (r < 0) {
+            // The end of the file ends the stream; a read that failed does not: the file
+            // holds more than arrived. The demuxer reports some failed reads as the end
+            // of the file, but the I/O context keeps their error.
+            if (r != AVERROR_EOF || (input_->pb && input_->pb->error < 0))
+                return Decoded::ReadFailed;
             draining_ = true;
             avcodec_send_packet(decoder_.get(), nullptr);
             continue;
@@ -188,15 +201,16 @@ WmResult FfmpegSyncReader::ConvertFrame(WmSampleBufferPtr* sample) {
     if (!buffer) return WM_E_OUTOFMEMORY;
     std::uint8_t* out = nullptr;
     std::uint32_t maxLength = 0;
-    buffer->GetBuffer(&out);
-    buffer->GetMaxLength(&maxLength);
-    if (!out || maxLength == 0) return WM_E_OUTOFMEMORY;
+    if (WmFailed(buffer->GetBuffer(&out)) || WmFailed(buffer->GetMaxLength(&maxLength)) || !out ||
+        maxLength == 0)
+        return WM_E_OUTOFMEMORY;
     const int produced =
         swr_convert(resampler_.get(), &out, capacity,
                     const_cast<const std::uint8_t**>(f->extended_data), f->nb_samples);
     if (produced < 0) return WM_E_FAIL;
-    buffer->SetLength(static_cast<std::uint32_t>(produced) *
-                      static_cast<std::uint32_t>(outChannels) * 2);
+    const WmResult sized = buffer->SetLength(static_cast<std::uint32_t>(produced) *
+                                             static_cast<std::uint32_t>(outChannels) * 2);
+    if (WmFailed(sized)) return sized;
     *sample = std::move(buffer);
     return WM_S_OK;
 }
@@ -207,11 +221,12 @@ WmResult FfmpegSyncReader::GetNextSample(std::uint16_t streamNumber, WmSampleBuf
     if (audioIndex_ < 0 || streamNumber != StreamNumberOf(static_cast<unsigned>(audioIndex_)))
         return WM_E_INVALIDARG;
     if (!frameReady_) {
-        if (ended_) return NS_E_NO_MORE_SAMPLES;
+        if (ended_) return readFailed_ ? NS_E_FILE_READ : NS_E_NO_MORE_SAMPLES;
         const Decoded d = DecodeNextFrame(false);
         if (d != Decoded::Frame) {
             ended_ = true;
-            return NS_E_NO_MORE_SAMPLES;
+            readFailed_ = d == Decoded::ReadFailed;
+            return readFailed_ ? NS_E_FILE_READ : NS_E_NO_MORE_SAMPLES;
         }
     }
     frameReady_ = false;
@@ -226,7 +241,10 @@ WmResult FfmpegSyncReader::GetNextSample(std::uint16_t streamNumber, WmSampleBuf
         *sampleTime =
             framesOut_ * kUnitsPerSecond / static_cast<std::uint64_t>(decoder_->sample_rate);
     std::uint32_t length = 0;
-    (*sample)->GetLength(&length);
+    if (const WmResult measured = (*sample)->GetLength(&length); WmFailed(measured)) {
+        sample->reset();
+        return measured;
+    }
     framesOut_ += length / (static_cast<std::uint32_t>(OutputChannels()) * 2);
     return WM_S_OK;
 }

@@ -32,10 +32,13 @@ public:
                            std::uint64_t* sampleTime) override;
 
 private:
-    enum class Decoded { Frame, End, Error };
-    // While opening, any decoding error fails; later, damaged packets are skipped.
+    enum class Decoded { Frame, End, Error, ReadFailed };
+    // While opening, any decoding error fails; later, damaged packets are skipped. A read of
+    // the file that fails is never taken for its end.
     Decoded DecodeNextFrame(bool opening);
     WmResult ConvertFrame(WmSampleBufferPtr* sample);
+    // Back to a reader with nothing open.
+    void Reset();
     std::uint16_t StreamNumberOf(unsigned index) const;
     int OutputChannels() const;
 
@@ -49,6 +52,7 @@ private:
     bool frameReady_ = false;  // frame_ holds a decoded frame not yet handed out
     bool draining_ = false;
     bool ended_ = false;
+    bool readFailed_ = false;  // the stream ended on a failed read
     std::uint64_t framesOut_ = 0;
     // The layout, format and rate the resampler was set up for.
     AVChannelLayout resamplerLayout_{};

@@ -1,8 +1,13 @@
 #include "wm/FfmpegWmWriter.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 
+#include "engine/AtomicOutput.h"
 #include "wm/WmAttributeNames.h"
 #include "wm/WmText.h"
 
@@ -20,11 +25,38 @@ std::uint64_t LeValue(const std::uint8_t* p, std::uint32_t bytes) {
     return v;
 }
 
+// The I/O buffer, as large as the one FFmpeg gives its own files.
+constexpr int kIoBufferSize = 32768;
+
+int WritePacket(void* opaque, std::uint8_t* data, int size) {
+    const int fd = *static_cast<const int*>(opaque);
+    int done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, static_cast<std::size_t>(size - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return AVERROR(n < 0 ? errno : EIO);
+        done += static_cast<int>(n);
+    }
+    return size;
+}
+
+std::int64_t Seek(void* opaque, std::int64_t offset, int whence) {
+    const int fd = *static_cast<const int*>(opaque);
+    if (whence & AVSEEK_SIZE) {
+        struct stat st {};
+        return ::fstat(fd, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : AVERROR(errno);
+    }
+    const off_t at = ::lseek(fd, static_cast<off_t>(offset), whence & ~AVSEEK_FORCE);
+    return at < 0 ? AVERROR(errno) : static_cast<std::int64_t>(at);
+}
+
 }  // namespace
 
 FfmpegWmWriter::FfmpegWmWriter() = default;
 
-FfmpegWmWriter::~FfmpegWmWriter() = default;
+FfmpegWmWriter::~FfmpegWmWriter() {
+    Abandon();
+}
 
 WmResult FfmpegWmWriter::SetProfile(WmProfile& profile) {
     std::uint32_t count = 0;
@@ -115,32 +147,53 @@ WmResult FfmpegWmWriter::AddAttribute(std::uint16_t streamNumber, const std::u16
     return WM_S_OK;
 }
 
-WmResult FfmpegWmWriter::SetOutputFilename(const std::u16string& path) {
-    if (writing_ || path.empty()) return WM_E_INVALIDARG;
-    path_ = Utf16ToUtf8(path);
+WmResult FfmpegWmWriter::SetOutputFile(AtomicOutput& file) {
+    if (writing_ || !file.IsOpen()) return WM_E_INVALIDARG;
+    file_ = &file;
     return WM_S_OK;
 }
 
+bool FfmpegWmWriter::OpenIo() {
+    fd_ = ::fcntl(file_->Descriptor(), F_DUPFD_CLOEXEC, 0);
+    if (fd_ < 0) return false;
+    auto* buffer = static_cast<std::uint8_t*>(av_malloc(kIoBufferSize));
+    if (!buffer) return false;
+    io_.reset(avio_alloc_context(buffer, kIoBufferSize, 1, &fd_, nullptr, WritePacket, Seek));
+    if (!io_) {
+        av_free(buffer);
+        return false;
+    }
+    output_->pb = io_.get();
+    output_->flags |= AVFMT_FLAG_CUSTOM_IO;
+    return true;
+}
+
+void FfmpegWmWriter::CloseIo() {
+    if (output_) output_->pb = nullptr;
+    io_.reset();
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
 void FfmpegWmWriter::Abandon() {
-    const bool created = output_ && output_->pb;
+    // What was written stays the file's owner's to drop.
     resampler_.reset();
     frame_.reset();
     packet_.reset();
     encoder_.reset();
+    CloseIo();
     output_.reset();
     stream_ = nullptr;
-    if (created) std::remove(path_.c_str());
     writing_ = false;
 }
 
 WmResult FfmpegWmWriter::BeginWriting() {
-    if (writing_ || !targetRate_ || !inputRate_ || path_.empty()) return WM_E_UNEXPECTED;
+    if (writing_ || !targetRate_ || !inputRate_ || !file_) return WM_E_UNEXPECTED;
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_WMAV2);
     if (!codec) return WM_E_FAIL;
 
     AVFormatContext* raw = nullptr;
-    if (avformat_alloc_output_context2(&raw, nullptr, "asf", path_.c_str()) < 0 || !raw)
-        return WM_E_FAIL;
+    if (avformat_alloc_output_context2(&raw, nullptr, "asf", nullptr) < 0 || !raw) return WM_E_FAIL;
     output_.reset(raw);
     encoder_.reset(avcodec_alloc_context3(codec));
     packet_.reset(av_packet_alloc());
@@ -202,8 +255,7 @@ WmResult FfmpegWmWriter::BeginWriting() {
         return WM_E_OUTOFMEMORY;
     }
 
-    if (avio_open(&output_->pb, path_.c_str(), AVIO_FLAG_WRITE) < 0) {
-        output_->pb = nullptr;
+    if (!OpenIo()) {
         Abandon();
         return WM_E_FAIL;
     }
@@ -231,8 +283,7 @@ WmResult FfmpegWmWriter::AllocateSample(std::uint32_t size, WmSampleBufferPtr* s
     if (!sample) return WM_E_INVALIDARG;
     auto buffer = std::make_unique<WmHeapSampleBuffer>(size);
     std::uint32_t capacity = 0;
-    buffer->GetMaxLength(&capacity);
-    if (capacity < size) return WM_E_OUTOFMEMORY;
+    if (WmFailed(buffer->GetMaxLength(&capacity)) || capacity < size) return WM_E_OUTOFMEMORY;
     *sample = std::move(buffer);
     return WM_S_OK;
 }
@@ -307,13 +358,12 @@ WmResult FfmpegWmWriter::EndWriting() {
     WmResult r = EncodeFrames(true);
     if (!WmFailed(r)) r = SendFrame(nullptr);
     if (av_write_trailer(output_.get()) < 0 && !WmFailed(r)) r = WM_E_FAIL;
-    resampler_.reset();
-    frame_.reset();
-    packet_.reset();
-    encoder_.reset();
-    output_.reset();  // closes the file
-    stream_ = nullptr;
-    writing_ = false;
+    // Whatever the buffer still holds goes out; a write that failed on the way shows here.
+    avio_flush(io_.get());
+    if (io_->error < 0 && !WmFailed(r)) r = WM_E_FAIL;
+    if (::close(fd_) != 0 && !WmFailed(r)) r = WM_E_FAIL;
+    fd_ = -1;
+    Abandon();
     return r;
 }
 

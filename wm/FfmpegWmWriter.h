@@ -24,7 +24,7 @@ public:
     WmResult AddAttribute(std::uint16_t streamNumber, const std::u16string& name,
                           std::uint16_t* index, WMT_ATTR_DATATYPE type, std::uint16_t language,
                           const std::uint8_t* value, std::uint32_t length) override;
-    WmResult SetOutputFilename(const std::u16string& path) override;
+    WmResult SetOutputFile(AtomicOutput& file) override;
     WmResult BeginWriting() override;
     WmResult AllocateSample(std::uint32_t size, WmSampleBufferPtr* sample) override;
     WmResult WriteSample(std::uint32_t input, std::uint64_t sampleTime, std::uint32_t flags,
@@ -38,6 +38,9 @@ private:
     // the converter is flushed and the last frame completed with silence.
     WmResult EncodeFrames(bool flush);
     WmResult SendFrame(AVFrame* frame);
+    // The I/O context over the file, with seeking for the header rewritten at the end.
+    [[nodiscard]] bool OpenIo();
+    void CloseIo();
     void Abandon();
 
     // From the profile.
@@ -48,9 +51,12 @@ private:
     int inputRate_ = 0;
     int inputChannels_ = 0;
     int inputBits_ = 0;
-    std::string path_;
+    AtomicOutput* file_ = nullptr;
     ffmpeg::Dictionary metadata_;
 
+    // The muxer writes through its own duplicate of the file's descriptor (fd_).
+    int fd_ = -1;
+    ffmpeg::IoContext io_;
     ffmpeg::OutputFormat output_;
     ffmpeg::CodecContext encoder_;
     ffmpeg::Resampler resampler_;

@@ -13,6 +13,8 @@
 
 namespace tonvexa {
 
+class AtomicOutput;
+
 // A block of sample bytes (INSSBuffer): the decoded audio a reader hands out, or the
 // buffer a writer allocates for the caller to fill.
 class WmSampleBuffer {
@@ -130,7 +132,11 @@ public:
                                   std::uint16_t* index, WMT_ATTR_DATATYPE type,
                                   std::uint16_t language, const std::uint8_t* value,
                                   std::uint32_t length) = 0;
-    virtual WmResult SetOutputFilename(const std::u16string& path) = 0;
+    // The file to write into: one that has no name until the caller gives it one, once the
+    // writing has ended (IWMWriter::SetOutputFilename in the Windows runtime, which would be
+    // given the temporary name such a file has there). It must outlive the writing and
+    // allow seeking: the header is rewritten at the end.
+    virtual WmResult SetOutputFile(AtomicOutput& file) = 0;
     virtual WmResult BeginWriting() = 0;
     virtual WmResult AllocateSample(std::uint32_t size, WmSampleBufferPtr* sample) = 0;
     virtual WmResult WriteSample(std::uint32_t input, std::uint64_t sampleTime, std::uint32_t flags,

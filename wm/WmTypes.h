@@ -10,24 +10,37 @@
 
 namespace tonvexa {
 
-// A runtime result: negative is a failure, as with HRESULT.
-using WmResult = std::int32_t;
-inline constexpr WmResult WM_S_OK = 0;
-inline constexpr WmResult WM_E_FAIL = static_cast<WmResult>(0x80004005u);
-inline constexpr WmResult WM_E_INVALIDARG = static_cast<WmResult>(0x80070057u);
-inline constexpr WmResult WM_E_OUTOFMEMORY = static_cast<WmResult>(0x8007000Eu);
-inline constexpr WmResult WM_E_UNEXPECTED = static_cast<WmResult>(0x8000FFFFu);
+// A runtime result, as an HRESULT: negative is a failure. A type of its own, so that no
+// caller drops one unseen: every operation's result is looked at, or explicitly set aside
+// where it cannot matter.
+struct [[nodiscard]] WmResult {
+    std::int32_t code = 0;
+
+    constexpr WmResult() = default;
+    // The code as Windows writes it, 0x8007000E for example.
+    constexpr explicit WmResult(std::uint32_t value) : code(static_cast<std::int32_t>(value)) {}
+
+    friend constexpr bool operator==(WmResult, WmResult) = default;
+};
+
+inline constexpr WmResult WM_S_OK{0u};
+inline constexpr WmResult WM_E_FAIL{0x80004005u};
+inline constexpr WmResult WM_E_INVALIDARG{0x80070057u};
+inline constexpr WmResult WM_E_OUTOFMEMORY{0x8007000Eu};
+inline constexpr WmResult WM_E_UNEXPECTED{0x8000FFFFu};
 // The attribute asked for is not in the file.
-inline constexpr WmResult ASF_E_NOTFOUND = static_cast<WmResult>(0xC00D07F0u);
+inline constexpr WmResult ASF_E_NOTFOUND{0xC00D07F0u};
 // The stream has no further samples.
-inline constexpr WmResult NS_E_NO_MORE_SAMPLES = static_cast<WmResult>(0xC00D0BCFu);
+inline constexpr WmResult NS_E_NO_MORE_SAMPLES{0xC00D0BCFu};
+// Reading the file failed before its end.
+inline constexpr WmResult NS_E_FILE_READ{0xC00D0019u};
 // The file could not be opened or is not a usable Windows Media file.
-inline constexpr WmResult NS_E_INVALID_INPUT_FORMAT = static_cast<WmResult>(0xC00D0BBDu);
+inline constexpr WmResult NS_E_INVALID_INPUT_FORMAT{0xC00D0BBDu};
 // The content is protected or cannot be decoded.
-inline constexpr WmResult NS_E_DRM_UNSUPPORTED = static_cast<WmResult>(0xC00D2711u);
+inline constexpr WmResult NS_E_DRM_UNSUPPORTED{0xC00D2711u};
 
 inline constexpr bool WmFailed(WmResult r) {
-    return r < 0;
+    return r.code < 0;
 }
 
 struct WmGuid {

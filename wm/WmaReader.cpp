@@ -201,9 +201,9 @@ int WmaReader::ReadFrames(std::int16_t* first, std::int16_t* second, bool& endOf
         std::uint64_t time = 0;
         std::uint8_t* data = nullptr;
         std::uint32_t length = 0;
-        if (!reader_ || WmFailed(reader_->GetNextSample(audioStream_, &sample, &time)) || !sample ||
+        if (!NextSample(&sample, &time, endOfStream) ||
             WmFailed(sample->GetBufferAndLength(&data, &length))) {
-            endOfStream = true;
+            if (!endOfStream) readFailed_ = true;
             return delivered;
         }
         if (length > bufferCapacity_) {
@@ -228,9 +228,8 @@ std::uint32_t WmaReader::ReadRawSample(WmSampleBufferPtr* buffer, std::uint64_t*
     WmSampleBufferPtr sample;
     std::uint64_t time = 0;
     std::uint32_t length = 0;
-    if (!reader_ || WmFailed(reader_->GetNextSample(audioStream_, &sample, &time)) || !sample ||
-        WmFailed(sample->GetLength(&length))) {
-        endOfStream = true;
+    if (!NextSample(&sample, &time, endOfStream) || WmFailed(sample->GetLength(&length))) {
+        if (!endOfStream) readFailed_ = true;
         return 0;
     }
     const std::uint32_t frameBytes = static_cast<std::uint32_t>(std::max(1, Channels())) * 2;
@@ -239,7 +238,17 @@ std::uint32_t WmaReader::ReadRawSample(WmSampleBufferPtr* buffer, std::uint64_t*
     return length / frameBytes;
 }
 
+bool WmaReader::NextSample(WmSampleBufferPtr* sample, std::uint64_t* time, bool& endOfStream) {
+    if (readFailed_) return false;
+    // Without a file open in the runtime's reader there is nothing to read.
+    const WmResult r = reader_ && opened_ ? reader_->GetNextSample(audioStream_, sample, time)
+                                          : NS_E_NO_MORE_SAMPLES;
+    if (r == NS_E_NO_MORE_SAMPLES) endOfStream = true;
+    return !WmFailed(r) && *sample;
+}
+
 void WmaReader::Close() {
+    // Everything was read that will be; a file that does not close cleanly changes nothing.
     if (reader_ && opened_) (void)reader_->Close();
     opened_ = false;
 }

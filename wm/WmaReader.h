@@ -50,14 +50,21 @@ public:
 
     // Fills `first` (and `second` for a stereo source), each of at least 1152 samples, with up
     // to 1152 frames and returns how many; sets `endOfStream` when the stream ends (never
-    // clears it). Frames of a sample that do not fit are kept for the next call.
+    // clears it). Frames of a sample that do not fit are kept for the next call. When the
+    // runtime fails otherwise than by running out of samples (a read of the file failed),
+    // the stream has not ended: ReadFailed is raised instead and no further sample is read.
     int ReadFrames(std::int16_t* first, std::int16_t* second, bool& endOfStream);
 
     // Hands out the runtime's next decoded sample buffer (the caller owns it) with its
-    // presentation time in 100-ns units, and returns its frame count; 0 and `endOfStream` set
-    // when there is none. The block buffer of ReadFrames is not involved.
+    // presentation time in 100-ns units, and returns its frame count; 0, with `endOfStream`
+    // set at the end of the stream or ReadFailed raised on a failure, when there is none.
+    // The block buffer of ReadFrames is not involved.
     std::uint32_t ReadRawSample(WmSampleBufferPtr* buffer, std::uint64_t* sampleTime,
                                 bool& endOfStream);
+
+    // True once reading failed before the end of the stream; whatever was read is then not
+    // the whole source.
+    bool ReadFailed() const { return readFailed_; }
 
     // Closes the file in the sync reader; harmless when nothing is open.
     void Close();
@@ -70,6 +77,9 @@ private:
     bool FindAudioStream();
     bool FindAudioOutput();
     int CopyFrames(std::int16_t* first, std::int16_t* second, int offset, int count);
+    // The runtime's next sample of the audio stream; false, with `endOfStream` set at its
+    // end, when there is none.
+    bool NextSample(WmSampleBufferPtr* sample, std::uint64_t* time, bool& endOfStream);
 
     std::unique_ptr<WmSyncReader> reader_;
     std::uint16_t audioStream_ = 0;
@@ -85,6 +95,7 @@ private:
     std::uint32_t undelivered_ = 0;   // frames
     int channels_ = 0;                // of the source format, for the copy rule
     bool opened_ = false;
+    bool readFailed_ = false;
 };
 
 // The leading decimal integer of a text (leading blanks and a sign allowed; parsing stops at

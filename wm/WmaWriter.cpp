@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/PcmFormat.h"
 #include "wm/WmText.h"
 
 namespace tonvexa {
@@ -54,6 +55,12 @@ WmaWriter::~WmaWriter() {
 
 void WmaWriter::SetOutputFile(const std::string& path) {
     path_ = path;
+    file_ = nullptr;
+}
+
+void WmaWriter::SetOutputFile(AtomicOutput& file) {
+    path_.clear();
+    file_ = &file;
 }
 
 void WmaWriter::SetPcmInput(int sampleRate, int bitsPerSample, int channels) {
@@ -89,6 +96,8 @@ void WmaWriter::Reset() {
     description_.reset();
     trackNumber_ = 0;
     path_.clear();
+    file_ = nullptr;
+    owned_.reset();
     sampleRate_ = bitsPerSample_ = channels_ = 0;
     targetType_ = nullptr;
     targetBitRate_ = 0;
@@ -126,6 +135,11 @@ bool WmaWriter::SetInputType() {
             break;
         }
     }
+    // The runtime takes 8- or 16-bit PCM of one or two channels; a rate no audio has is
+    // refused before it reaches the byte rate's arithmetic.
+    if ((bitsPerSample_ != 8 && bitsPerSample_ != 16) || channels_ < 1 || channels_ > 2 ||
+        !IsPlausibleSampleRate(sampleRate_))
+        return false;
     WAVEFORMATEX format{};
     format.wFormatTag = WAVE_FORMAT_PCM;
     format.nChannels = static_cast<std::uint16_t>(channels_);
@@ -149,6 +163,8 @@ bool WmaWriter::SetInputType() {
 }
 
 void WmaWriter::AddAttributes() {
+    // An attribute the runtime refuses only leaves the file without it; the audio does not
+    // depend on it, so no result here fails the writing.
     std::uint16_t index = 0;
     auto addText = [&](const char16_t* name, const std::optional<std::u16string>& text,
                        bool countNull) {
@@ -174,10 +190,14 @@ void WmaWriter::AddAttributes() {
 bool WmaWriter::Begin() {
     bool ok =
         !WmFailed(runtime_.CreateWriter(&writer_)) && writer_ && BuildProfile() && SetInputType();
+    if (ok && !file_) {
+        owned_ = std::make_unique<AtomicOutput>();
+        ok = !path_.empty() && owned_->Create(path_);
+        file_ = owned_.get();
+    }
     if (ok) {
         AddAttributes();
-        ok = !WmFailed(writer_->SetOutputFilename(Utf8ToUtf16(path_))) &&
-             !WmFailed(writer_->BeginWriting());
+        ok = !WmFailed(writer_->SetOutputFile(*file_)) && !WmFailed(writer_->BeginWriting());
     }
     if (!ok) {
         Reset();
@@ -192,8 +212,11 @@ bool WmaWriter::WriteInterleaved(std::uint32_t frames, int bytesPerSample,
                                               std::uint32_t, int),
                                  const void* first, const void* second) {
     if (!writer_ || channels_ <= 0 || sampleRate_ <= 0) return false;
-    const std::uint32_t size =
-        frames * static_cast<std::uint32_t>(channels_) * static_cast<std::uint32_t>(bytesPerSample);
+    // A block too large for a sample buffer's 32-bit length is refused, not wrapped around.
+    const std::uint64_t wide = std::uint64_t{frames} * static_cast<std::uint64_t>(channels_) *
+                               static_cast<std::uint64_t>(bytesPerSample);
+    if (wide > UINT32_MAX) return false;
+    const auto size = static_cast<std::uint32_t>(wide);
     WmSampleBufferPtr sample;
     std::uint8_t* bytes = nullptr;
     if (WmFailed(writer_->AllocateSample(size, &sample)) || !sample ||
@@ -224,7 +247,10 @@ bool WmaWriter::WriteRawSample(WmSampleBuffer& buffer, std::uint64_t sampleTime)
 }
 
 bool WmaWriter::End() {
-    const bool ended = !writer_ || !WmFailed(writer_->EndWriting());
+    bool ended = !writer_ || !WmFailed(writer_->EndWriting());
+    // The runtime's writer lets go of the file before it is named.
+    writer_.reset();
+    if (owned_) ended = ended && owned_->CommitAs(path_) == AtomicOutput::Commit::Named;
     Reset();
     return ended;
 }

@@ -6,9 +6,11 @@
 // decoded sample buffers. The runtime converts the input to the codec's format.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "engine/AtomicOutput.h"
 #include "wm/WmRuntime.h"
 
 namespace tonvexa {
@@ -34,7 +36,11 @@ public:
     WmaWriter(const WmaWriter&) = delete;
     WmaWriter& operator=(const WmaWriter&) = delete;
 
+    // Where the file goes. A path: the writer creates the file at Begin and names it at
+    // End, never in place of anything. The caller's AtomicOutput: the writer writes into it
+    // and the caller names it; it must outlive the writing.
     void SetOutputFile(const std::string& path);
+    void SetOutputFile(AtomicOutput& file);
     void SetPcmInput(int sampleRate, int bitsPerSample, int channels);
     // The media type stays the caller's (an entry of the WmaFormatList) and must outlive the
     // writing.
@@ -50,26 +56,30 @@ public:
                                     std::uint32_t frames);
     // A decoded sample buffer of a reader with its own time; the caller keeps the buffer.
     [[nodiscard]] bool WriteRawSample(WmSampleBuffer& buffer, std::uint64_t sampleTime);
-    // Finishes the file and resets the writer as new.
-    // Finishes the file; false when the runtime could not (the file is then incomplete).
-    bool End();
+    // Finishes the file (a file set by its path then takes that name) and resets the writer
+    // as new. False when the runtime could not finish it, or when the path's name was taken
+    // meanwhile; the file is then dropped.
+    [[nodiscard]] bool End();
 
     std::uint64_t NextSampleTime() const { return nextSampleTime_; }
     bool IsWriting() const { return writer_ != nullptr; }
 
 private:
-    bool BuildProfile();
-    bool SetInputType();
+    [[nodiscard]] bool BuildProfile();
+    [[nodiscard]] bool SetInputType();
     void AddAttributes();
-    bool WriteInterleaved(std::uint32_t frames, int bytesPerSample,
-                          void (*fill)(std::uint8_t*, const void*, const void*, std::uint32_t, int),
-                          const void* first, const void* second);
+    [[nodiscard]] bool WriteInterleaved(std::uint32_t frames, int bytesPerSample,
+                                        void (*fill)(std::uint8_t*, const void*, const void*,
+                                                     std::uint32_t, int),
+                                        const void* first, const void* second);
     void Reset();
 
     WmRuntime& runtime_;
     std::optional<std::u16string> title_, album_, author_, genre_, year_, description_;
     std::uint32_t trackNumber_ = 0;
     std::string path_;
+    AtomicOutput* file_ = nullptr;         // the file written into
+    std::unique_ptr<AtomicOutput> owned_;  // that file when the writer was given a path
     int sampleRate_ = 0;
     int bitsPerSample_ = 0;
     int channels_ = 0;

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QStringList>
 
 #include <csignal>
-#include <set>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <sstream>
 #include <thread>
 
+#include "settings/SettingsStore.h"
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
 
@@ -16,24 +20,47 @@ using namespace tonvexa;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using ToolRun = test::ProgramRun;
 
 ToolRun runTool(const std::vector<std::string>& args) {
-    QProcess p;
-    QStringList list;
-    for (const auto& a : args) list << QString::fromStdString(a);
+    return test::runCaptured(TONVEXA_CONVERT_TOOL, args);
+}
+
+// The size of the file a running tool has open for writing in the folder (named or not).
+std::optional<std::uintmax_t> outputSize(qint64 pid, const std::string& folder) {
+    const std::string process = "/proc/" + std::to_string(pid);
+    std::error_code ec;
+    for (const auto& fd : fs::directory_iterator(process + "/fd", ec)) {
+        const std::string link = fs::read_symlink(fd.path(), ec).string();
+        if (ec || link.rfind(folder + "/", 0) != 0) continue;
+        std::ifstream info(process + "/fdinfo/" + fd.path().filename().string());
+        std::string field, flags;
+        while (info >> field && field != "flags:") {
+        }
+        info >> flags;
+        if (flags.empty() || (std::stoul(flags, nullptr, 8) & 3) == 0) continue;  // read-only
+        const auto size = fs::file_size(fd.path(), ec);
+        if (!ec) return size;
+    }
+    return std::nullopt;
+}
+
+// Starts the tool on one source and waits until its output in the source's folder has grown
+// past a few blocks: the conversion is then under way.
+bool startConverting(QProcess& p, const char* target, const std::string& options,
+                     const std::string& source) {
+    const std::string folder = fs::path(source).parent_path().string();
     p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL), list);
-    ToolRun r;
-    if (!p.waitForStarted(10000) || !p.waitForFinished(300000)) return r;
-    r.out = p.readAllStandardOutput().toStdString();
-    r.err = p.readAllStandardError().toStdString();
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    return r;
+    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL),
+            {QStringLiteral("--to"), QString::fromUtf8(target), QStringLiteral("--options"),
+             QString::fromStdString(options), QString::fromStdString(source)});
+    if (!p.waitForStarted(10000)) return false;
+    for (int i = 0; i < 1200; ++i) {
+        if (outputSize(p.processId(), folder).value_or(0) > 50000) return true;
+        if (p.state() != QProcess::Running) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
+    return false;
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -56,8 +83,16 @@ protected:
     }
     std::string wma(const std::string& name, double seconds = 1.0) {
         const std::string path = dir.file(name);
-        EXPECT_TRUE(test::makeTone(path, 44100, 2, seconds, {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"}));
+        EXPECT_TRUE(test::makeTone(path, 44100, 2, seconds,
+                                   {"-c:a", "wmav2", "-b:a", "128k", "-f", "asf"}));
         return path;
+    }
+    // Every name in the folder.
+    std::set<std::string> folderNames() const {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            names.insert(e.path().filename().string());
+        return names;
     }
     test::TempDir dir;
     std::string options;
@@ -72,17 +107,26 @@ TEST_F(ConvertTool, UsageErrorsExitWithTwo) {
     EXPECT_EQ(runTool({"--to", "mp3", "--jobs", "0", dir.file("x.wma")}).exitCode, 2);
     EXPECT_EQ(runTool({"--to", "mp3", "--probe", dir.file("x.wma")}).exitCode, 2);
     EXPECT_EQ(runTool({"--bogus"}).exitCode, 2);
-    const ToolRun missing = runTool({"--to", "mp3", "--options", dir.file("none.ini"), dir.file("x.wma")});
+    const ToolRun missing =
+        runTool({"--to", "mp3", "--options", dir.file("none.ini"), dir.file("x.wma")});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_NE(missing.err.find("options"), std::string::npos);
     // An options path that is a folder cannot be read either.
-    EXPECT_EQ(runTool({"--to", "mp3", "--options", dir.path().string(), dir.file("x.wma")}).exitCode, 2);
+    EXPECT_EQ(
+        runTool({"--to", "mp3", "--options", dir.path().string(), dir.file("x.wma")}).exitCode, 2);
 }
 
 TEST_F(ConvertTool, HelpAndVersion) {
     const ToolRun help = runTool({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--to mp3|wav|wma"), std::string::npos);
+    // The help ends with the list of option keys for --set: every key, and nothing else.
+    const auto list = help.out.find("Option keys");
+    ASSERT_NE(list, std::string::npos);
+    std::istringstream words(help.out.substr(help.out.find('\n', list)));
+    const std::set<std::string> listed{std::istream_iterator<std::string>(words), {}};
+    const auto names = SettingsStore::OptionNames();
+    EXPECT_EQ(listed, std::set<std::string>(names.begin(), names.end()));
     const ToolRun version = runTool({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.rfind("tonvexa-convert ", 0), 0u);
@@ -95,7 +139,8 @@ TEST_F(ConvertTool, CollidingNamesWithSeveralJobs) {
     fs::copy_file(a, dir.file("a.wmv"));
     fs::copy_file(a, dir.file("a.asf"));
     fs::copy_file(a, dir.file("b.wma"));
-    const ToolRun r = runTool({"--to", "mp3", "--jobs", "4", "--options", options, dir.path().string()});
+    const ToolRun r =
+        runTool({"--to", "mp3", "--jobs", "4", "--options", options, dir.path().string()});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 4u) << r.out;
@@ -120,8 +165,8 @@ TEST_F(ConvertTool, FailuresSkipsAndExitCodes) {
     test::writeFile(dir.file("broken.wma"), std::string("not a Windows Media file"));
     test::writeFile(dir.file("notes.txt"), std::string("text"));
     ASSERT_TRUE(test::makeTone(dir.file("tone.wav"), 22050, 1, 0.5, {}));
-    ToolRun r = runTool({"--to", "wav", "--options", options, good, dir.file("broken.wma"),
-                     dir.file("notes.txt")});
+    ToolRun r = runTool(
+        {"--to", "wav", "--options", options, good, dir.file("broken.wma"), dir.file("notes.txt")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Failed to load the following files.\n\n" + dir.file("broken.wma") + "\n" +
                          dir.file("notes.txt") + "\n"),
@@ -149,36 +194,38 @@ TEST_F(ConvertTool, OptionsFileChoosesTheOutputFolder) {
     EXPECT_TRUE(fs::exists(mirrored)) << r.out;
 }
 
-// Ctrl+C ends the running job as cancelled and removes its partial output.
+// Ctrl+C ends the running job as cancelled, and nothing of its output remains.
 TEST_F(ConvertTool, InterruptLeavesNoPartialOutput) {
     const std::string src = dir.file("long.wav");
     ASSERT_TRUE(test::makeTone(src, 44100, 2, 240, {}));
     QProcess p;
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(QStringLiteral(TONVEXA_CONVERT_TOOL),
-            {QStringLiteral("--to"), QStringLiteral("wma"), QStringLiteral("--options"),
-             QString::fromStdString(options), QString::fromStdString(src)});
-    ASSERT_TRUE(p.waitForStarted(10000));
-    const std::string output = dir.file("long.wma");
-    // Wait until the conversion is under way: its output has grown.
-    for (int i = 0; i < 600; ++i) {
-        std::error_code ec;
-        if (fs::exists(output) && fs::file_size(output, ec) > 50000) break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(fs::exists(output)) << "the conversion did not start";
+    ASSERT_TRUE(startConverting(p, "wma", options, src)) << "the conversion did not start";
+    EXPECT_FALSE(fs::exists(dir.file("long.wma"))) << "the output has no name while written";
     ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGINT), 0);
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 1);
     EXPECT_EQ(p.readAllStandardOutput().toStdString(), src + "\tCancelled\n");
-    EXPECT_FALSE(fs::exists(output));
+    EXPECT_EQ(folderNames(), (std::set<std::string>{"long.wav", "options.ini"}));
+}
+
+// A conversion killed outright, as by a crash or a power failure, leaves nothing under the
+// output's name: the output is named only once it is complete.
+TEST_F(ConvertTool, KilledConversionLeavesNothingUnderTheOutputName) {
+    const std::string src = wma("long.wma", 300);
+    QProcess p;
+    ASSERT_TRUE(startConverting(p, "mp3", options, src)) << "the conversion did not start";
+    ASSERT_EQ(::kill(static_cast<pid_t>(p.processId()), SIGKILL), 0);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(folderNames(), (std::set<std::string>{"long.wma", "options.ini"}));
 }
 
 // A folder tree with a link back to its top is scanned once; the probe prints the list's
 // row texts.
 TEST_F(ConvertTool, ProbeEndsOnALinkCycle) {
     fs::create_directories(dir.path() / "music" / "inner");
-    test::makeTone(dir.file("music/inner/tone.wma"), 44100, 2, 2.5, {"-c:a", "wmav2", "-b:a", "128k"});
+    test::makeTone(dir.file("music/inner/tone.wma"), 44100, 2, 2.5,
+                   {"-c:a", "wmav2", "-b:a", "128k"});
     fs::create_directory_symlink(dir.path() / "music", dir.path() / "music" / "inner" / "loop");
     const ToolRun r = runTool({"--probe", dir.file("music")});
     EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -198,4 +245,45 @@ TEST_F(ConvertTool, ListsTheOfferedWindowsMediaFormats) {
         if (line.rfind("44100\t128000\t2\t", 0) == 0) cdQuality = true;
     }
     EXPECT_TRUE(cdQuality) << r.out;
+}
+
+// --set overrides the options file's values for one run, and leaves the file as it was.
+TEST_F(ConvertTool, SetOverridesOptionsForOneRun) {
+    const std::string src = wma("song.wma");
+    const std::string out = dir.file("Converted here");
+    const std::string file = "[Options]\nAutoDestMP3EncodingParam=0\nMP3BitRate=64\n";
+    test::writeFile(options, file);
+    const ToolRun r =
+        runTool({"--to", "mp3", "--options", options, "--set", "MP3BitRate=192", "--set",
+                 "DestOutputFolderOpt=399", "--set", "DestSpecifiedFolder=" + out, src});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, src + "\tsong.mp3\n");
+    const auto info = test::probeMedia(out + "/song.mp3");
+    ASSERT_TRUE(info) << r.out;
+    EXPECT_EQ(info->bitRate, 192000);
+    const auto kept = test::readFile(options);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), file);
+}
+
+// A key that is not an option, a value that does not parse, or a tag: a usage error naming the
+// key, before any file is touched.
+TEST_F(ConvertTool, SetUsageErrorsNameTheKey) {
+    const std::string src = wma("song.wma");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Mp3BitRate=192", "Mp3BitRate"},
+        {"MP3BitRate=fast", "MP3BitRate"},
+        {"WMABitRate=", "WMABitRate"},
+        {"ID3Tag=Title", "ID3Tag"},
+        {"=192", "KEY=VALUE"},
+        {"CreateDirs", "KEY=VALUE"},
+        {"DestSpecifiedFolder=" + std::string(300, 'd'), "DestSpecifiedFolder"},
+    };
+    for (const auto& [setting, named] : cases) {
+        const ToolRun r = runTool({"--to", "mp3", "--options", options, "--set", setting, src});
+        EXPECT_EQ(r.exitCode, 2) << setting;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(runTool({"--to", "mp3", "--options", options, "--set"}).exitCode, 2);
+    EXPECT_FALSE(fs::exists(dir.file("song.mp3")));
 }

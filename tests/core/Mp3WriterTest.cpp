@@ -13,6 +13,8 @@ extern "C" {
 #include "audio/Mp3Format.h"
 #include "audio/Mp3Reader.h"
 #include "audio/Mp3Writer.h"
+#include "engine/PcmFormat.h"
+#include "support/FileSizeLimit.h"
 #include "support/Mp3TestSupport.h"
 #include "support/TestSupport.h"
 
@@ -230,6 +232,7 @@ std::vector<FrameHeader> FramesOf(const TempDir& dir, int inputChannels, int rat
     }
     EXPECT_TRUE(writer.Close());
     const auto bytes = readFile(path);
+    std::filesystem::remove(path);  // the next call's file takes the name
     auto frames = WalkFrames(bytes, bytes.size());
     EXPECT_TRUE(frames.has_value());
     return frames.value_or(std::vector<FrameHeader>{});
@@ -342,7 +345,19 @@ TEST(Mp3Writer, RefusesAnOutputRateMpegDoesNotHave) {
     EXPECT_FALSE(writer.StartEncoding());
     const std::int16_t pcm[4] = {};
     EXPECT_FALSE(writer.Encode(pcm, pcm, 2));
-    writer.Close();
+}
+
+TEST(Mp3Writer, RefusesAnInputRateNoAudioHas) {
+    TempDir dir;
+    for (int rate : {0, -44100, kMaxSampleRate + 1, 0x7FFFFFFF}) {
+        Mp3Writer writer;
+        ASSERT_TRUE(writer.Open(dir.file("in.mp3")));
+        writer.SetChannels(2);
+        writer.SetInSampleRate(rate);
+        writer.SetOutSampleRate(44100);
+        writer.SetBitRate(128);
+        EXPECT_FALSE(writer.StartEncoding()) << rate;
+    }
 }
 
 // --- Beginning and end of a file ------------------------------------------------------
@@ -412,7 +427,6 @@ TEST(Mp3Writer, ABlockTooLargeForTheOutputBufferFails) {
     // A minute of 320 kbit/s in one call is megabytes of output for a 16 kB buffer.
     std::vector<std::int16_t> block(48000 * 60, 1000);
     EXPECT_FALSE(writer.Encode(block.data(), block.data(), static_cast<int>(block.size())));
-    writer.Close();
 }
 
 // --- Failures -------------------------------------------------------------------------
@@ -429,13 +443,15 @@ TEST(Mp3Writer, OpenFailsWhereNoFileCanBeCreated) {
     EXPECT_TRUE(writer.Close());
 }
 
-// A full disk must not pass for a finished file: the caller deletes the output when Close
-// reports the failure.
+// A full disk must not pass for a finished file: Close reports the failure, and the file
+// never takes its name.
 TEST(Mp3Writer, CloseReportsAFailedWrite) {
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    TempDir dir;
+    test::FileSizeLimit full(100);
+    ASSERT_TRUE(full.active());
     const auto tag = TagBlock("Lost");
     Mp3Writer writer;
-    ASSERT_TRUE(writer.Open("/dev/full"));
+    ASSERT_TRUE(writer.Open(dir.file("flushed.mp3")));
     writer.SetTagBlock(tag);
     writer.SetChannels(1);
     writer.SetInSampleRate(44100);
@@ -449,7 +465,7 @@ TEST(Mp3Writer, CloseReportsAFailedWrite) {
     EXPECT_FALSE(writer.IsOpen());
 
     Mp3Writer longer;
-    ASSERT_TRUE(longer.Open("/dev/full"));
+    ASSERT_TRUE(longer.Open(dir.file("long.mp3")));
     longer.SetChannels(1);
     longer.SetInSampleRate(44100);
     longer.SetBitRate(320);
@@ -462,6 +478,7 @@ TEST(Mp3Writer, CloseReportsAFailedWrite) {
     }
     EXPECT_TRUE(failedOnTheWay);
     EXPECT_FALSE(longer.Close());
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(Mp3Writer, OpeningAgainFinishesTheFirstFile) {

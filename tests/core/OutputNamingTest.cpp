@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
@@ -178,6 +181,49 @@ TEST_F(OutputNamingTest, EveryProbeFailingIsReported) {
     places.programFolder.reset();
     prepare(impossible("song.mp3"), FormatWma, false);
     EXPECT_EQ(error, "Failed to create destination file");
+}
+
+// The probe proves the folder with a file that never has a name: nothing appears in the
+// folder, not even for an instant.
+TEST_F(OutputNamingTest, TheProbeNeverShowsInTheFolder) {
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, dir.file("music").c_str(),
+                                  IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM),
+              0);
+    EXPECT_EQ(prepare(dir.file("music/quiet.wma"), FormatMp3), dir.file("music/quiet.mp3"));
+    char events[4096];
+    EXPECT_LT(::read(watch, events, sizeof events), 0) << "a file came and went";
+    ::close(watch);
+    EXPECT_TRUE(fs::is_empty(dir.file("music")));
+}
+
+// A name longer than the file system takes fails the probe, so that the fallback folder is
+// tried rather than a conversion run whose output could never be named.
+TEST_F(OutputNamingTest, ANameTooLongForTheFileSystemFailsTheProbe) {
+    const std::string stem(251, 'n');
+    const std::string source = dir.file("music/" + stem + ".wma");
+    touch(source);
+    // The source's own name is taken; the numbered one has 257 bytes.
+    EXPECT_EQ(prepare(source, FormatWma), dir.file("docs/TONVEX/" + stem + ".wma"));
+}
+
+// The name an output takes when its own was taken during the conversion follows the
+// numbering of the names that output naming chooses.
+TEST_F(OutputNamingTest, TheNextFreeNameFollowsTheNumbering) {
+    touch(dir.file("music/a.mp3"));
+    touch(dir.file("music/a_1.mp3"));
+    EXPECT_EQ(NextFreeOutputName(dir.file("music/a.wma"), dir.file("music/a.mp3")),
+              dir.file("music/a_2.mp3"));
+    EXPECT_EQ(NextFreeOutputName(dir.file("music/a.wma"), dir.file("music/a_1.mp3")),
+              dir.file("music/a_2.mp3"));
+    // A source whose name looks numbered is a base of its own.
+    EXPECT_EQ(NextFreeOutputName(dir.file("music/a_1.wma"), dir.file("music/a_1.mp3")),
+              dir.file("music/a_1_1.mp3"));
+    // A name of another stem is numbered on its own.
+    touch(dir.file("music/other.mp3"));
+    EXPECT_EQ(NextFreeOutputName(dir.file("music/a.wma"), dir.file("music/other.mp3")),
+              dir.file("music/other_1.mp3"));
 }
 
 TEST_F(OutputNamingTest, FolderTreeRules) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/Amplify.h"
+#include "engine/PcmFormat.h"
 #include "engine/ResampleKernel.h"
 #include "engine/Resampler.h"
 
@@ -385,6 +386,17 @@ TEST(Resampler, RefusesWhatItCannotConvert) {
     r.SetInputFormat(Format(2, 44100, 16));
     r.SetOutputFormat(Format(2, 48000, 24));
     EXPECT_FALSE(r.Init());
+    // Rates no audio has, and a growth whose buffers would take gigabytes.
+    r.SetOutputFormat(Format(2, kMaxSampleRate + 1, 16));
+    EXPECT_FALSE(r.Init());
+    r.SetOutputFormat(Format(2, 0x7FFFFFFF, 16));
+    EXPECT_FALSE(r.Init());
+    r.SetInputFormat(Format(2, 44, 16));
+    r.SetOutputFormat(Format(2, 44100, 16));
+    EXPECT_FALSE(r.Init());
+    r.SetInputFormat(Format(2, 45, 16));
+    EXPECT_TRUE(r.Init()) << "980 times";
+    r.SetInputFormat(Format(2, 44100, 16));
     r.SetOutputFormat(Format(2, 48000, 16));
     ASSERT_TRUE(r.Init());
     EXPECT_FALSE(r.Process(in, nullptr, 4, out, out, m)) << "second input missing";

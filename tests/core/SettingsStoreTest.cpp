@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include <sys/resource.h>
@@ -273,7 +274,6 @@ TEST(SettingsStore, FirstRunLivesBesideTheOptions) {
     EXPECT_EQ(raw.value(QStringLiteral("Options/FirstRun")).toInt(), 1);
 }
 
-
 TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
     TempDir dir;
     const std::string path = dir.file("o.ini");
@@ -313,4 +313,69 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
     AppSettings loaded;
     ASSERT_TRUE(reader.LoadSettings(loaded));
     EXPECT_EQ(loaded, first);
+}
+
+// The names a command line can set are exactly the names the store writes.
+TEST(SettingsStore, OptionNamesAreTheStoredNames) {
+    TempDir dir;
+    {
+        SettingsStore store(dir.file("o.ini"));
+        ASSERT_EQ(store.SaveSettings(AppSettings{},
+                                     SettingsStore::SaveFolder | SettingsStore::SaveOptions),
+                  1);
+    }
+    QSettings raw(QString::fromStdString(dir.file("o.ini")), QSettings::IniFormat);
+    raw.beginGroup(QStringLiteral("Options"));
+    std::set<std::string> written;
+    for (const QString& key : raw.childKeys()) written.insert(key.toStdString());
+    const std::vector<std::string> names = SettingsStore::OptionNames();
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), written);
+    EXPECT_EQ(names.size(), written.size());
+}
+
+// A value set from text ends up exactly as the same text in an options file loads: the same
+// parse, the same checks, the same refusals.
+TEST(SettingsStore, SetOptionReadsTextAsTheOptionsFileDoes) {
+    const std::vector<std::string> values = {"192",  "-5",  "0",        "2",
+                                             "5000", "abc", "48000x",   "99999999999",
+                                             "",     "3",   "/srv/out", std::string(300, 'x')};
+    for (const std::string& name : SettingsStore::OptionNames()) {
+        if (name == "ID3Tag" || name == "WMAID3Tag") continue;
+        for (const std::string& value : values) {
+            TempDir dir;
+            test::writeFile(dir.file("o.ini"), iniText(name + "=" + value + "\n"));
+            AppSettings fromFile;
+            SettingsStore store(dir.file("o.ini"));
+            ASSERT_TRUE(store.LoadSettings(fromFile));
+            AppSettings fromText;
+            const auto result = SettingsStore::SetOption(fromText, name, value);
+            EXPECT_EQ(fromText, fromFile) << name << "=" << value;
+            if (result != SettingsStore::OptionResult::Set) {
+                EXPECT_EQ(fromText, AppSettings{}) << name << "=" << value;
+            }
+        }
+    }
+}
+
+TEST(SettingsStore, SetOptionResults) {
+    using R = SettingsStore::OptionResult;
+    AppSettings s;
+    EXPECT_EQ(SettingsStore::SetOption(s, "MP3BitRate", "192"), R::Set);
+    EXPECT_EQ(s.MP3BitRate, 192);
+    EXPECT_EQ(SettingsStore::SetOption(s, "WAVChannelNum", "3"), R::Set);
+    EXPECT_EQ(s.WAVChannelNum, 2);  // checked as a loaded value
+    EXPECT_EQ(SettingsStore::SetOption(s, "AmplifyWMACoeff", "5000"), R::Set);
+    EXPECT_EQ(s.AmplifyWMACoeff, 3000);
+    EXPECT_EQ(SettingsStore::SetOption(s, "DestSpecifiedFolder", "/srv/Ärger out"), R::Set);
+    EXPECT_EQ(s.DestSpecifiedFolder, "/srv/Ärger out");
+
+    const AppSettings before = s;
+    EXPECT_EQ(SettingsStore::SetOption(s, "mp3bitrate", "192"), R::UnknownName);
+    EXPECT_EQ(SettingsStore::SetOption(s, "FirstRun", "1"), R::UnknownName);
+    EXPECT_EQ(SettingsStore::SetOption(s, "lastOptionsPage", "1"), R::UnknownName);
+    EXPECT_EQ(SettingsStore::SetOption(s, "MP3BitRate", "192k"), R::NotANumber);
+    EXPECT_EQ(SettingsStore::SetOption(s, "MP3SampleRate", "4294967296"), R::NotANumber);
+    EXPECT_EQ(SettingsStore::SetOption(s, "Folder", std::string(260, 'f')), R::TextTooLong);
+    EXPECT_EQ(SettingsStore::SetOption(s, "ID3Tag", "anything"), R::NotText);
+    EXPECT_EQ(s, before);
 }

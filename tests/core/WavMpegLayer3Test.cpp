@@ -32,6 +32,7 @@ std::vector<std::uint8_t> DataBody(const std::vector<std::uint8_t>& file) {
 }
 
 std::vector<std::string> CorpusMpegLayer3Files() {
+    if (!corpusFound()) return {kNoCorpus};
     std::vector<std::string> files;
     for (const auto& row : corpusManifest())
         if (row.at("wav_format_tag").rfind("0x0055", 0) == 0) files.push_back(row.at("file"));
@@ -41,6 +42,7 @@ std::vector<std::string> CorpusMpegLayer3Files() {
 class WavMpegLayer3Corpus : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(WavMpegLayer3Corpus, DecodesAsTheMp3ReaderAndFfmpegDecodeTheData) {
+    TONVEXA_NEEDS_CORPUS();
     const std::string path = corpusFile(GetParam());
     const auto row = corpusRow(GetParam());
     ASSERT_TRUE(row.has_value());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -17,6 +18,7 @@ extern "C" {
 #include "audio/WavHeader.h"
 #include "audio/WavReader.h"
 #include "audio/WavWriter.h"
+#include "engine/PcmFormat.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 
@@ -89,6 +91,12 @@ std::vector<std::int16_t> Ramp16(std::size_t n, int start, int step) {
     for (std::size_t i = 0; i < n; ++i)
         v[i] = static_cast<std::int16_t>(start + static_cast<int>(i) * step);
     return v;
+}
+
+// The length of a file being written, which has no name yet.
+std::uint64_t SizeOf(const AtomicOutput& file) {
+    struct stat st {};
+    return ::fstat(file.Descriptor(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
 }
 
 }  // namespace
@@ -187,11 +195,11 @@ TEST(WavWriter, FieldsOfCommonFormats) {
         std::uint16_t blockAlign;
     };
     for (const Case& c : {Case{1, 16, 44100, 176400, 4}, Case{0, 8, 22050, 22050, 1}}) {
+        const std::string path = dir.file("f" + std::to_string(c.rate) + ".wav");
         WavWriter w;
-        ASSERT_TRUE(
-            w.Open(dir.file("f.wav"), c.stereo, static_cast<std::uint16_t>(c.bits), c.rate));
+        ASSERT_TRUE(w.Open(path, c.stereo, static_cast<std::uint16_t>(c.bits), c.rate));
         ASSERT_TRUE(w.Close());
-        const Bytes f = test::readFile(dir.file("f.wav"));
+        const Bytes f = test::readFile(path);
         ASSERT_EQ(f.size(), 44u);
         EXPECT_EQ(Le32(f, wavheader::kByteRateOffset), c.byteRate);
         EXPECT_EQ(f[wavheader::kBlockAlignOffset], c.blockAlign);
@@ -200,12 +208,20 @@ TEST(WavWriter, FieldsOfCommonFormats) {
     }
 }
 
-TEST(WavWriter, ReopeningReplacesTheFileAndEmptyBlocksWriteNothing) {
+// The file takes its name at Close, and never in place of a file of that name: one that was
+// there before, or appeared during the writing, is left as it is.
+TEST(WavWriter, ANameTakenIsNeverReplacedAndEmptyBlocksWriteNothing) {
     TempDir dir;
-    const std::string path = dir.file("x.wav");
-    test::writeFile(path, Bytes(5000, 0xEE));
+    const std::string taken = dir.file("taken.wav");
+    test::writeFile(taken, Bytes(5000, 0xEE));
     WavWriter w;
+    ASSERT_TRUE(w.Open(taken, 0, 16, 8000));
+    EXPECT_FALSE(w.Close());
+    EXPECT_EQ(test::readFile(taken), Bytes(5000, 0xEE));
+
+    const std::string path = dir.file("x.wav");
     ASSERT_TRUE(w.Open(path, 0, 16, 8000));
+    EXPECT_FALSE(std::filesystem::exists(path)) << "no name before Close";
     const std::int16_t one[1] = {0x1234};
     EXPECT_TRUE(w.WritePcm16(one, nullptr, 0));
     EXPECT_TRUE(w.WritePcm16(one, nullptr, 1));
@@ -243,6 +259,16 @@ TEST(WavWriter, OpenFailsWhereNoFileCanBeCreated) {
     EXPECT_FALSE(w.IsOpen());
     EXPECT_FALSE(w.Open(dir.file("missing") + "/x.wav", 1, 16, 44100));
     EXPECT_TRUE(w.Close());
+}
+
+TEST(WavWriter, OpenRefusesRatesNoAudioHas) {
+    TempDir dir;
+    WavWriter w;
+    for (std::int32_t rate : {0, -8000, kMaxSampleRate + 1, 0x7FFFFFFF}) {
+        EXPECT_FALSE(w.Open(dir.file("x.wav"), 1, 16, rate)) << rate;
+        EXPECT_FALSE(w.IsOpen());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 TEST(WavWriter, DestroyedUnclosedStillLeavesCorrectSizes) {
@@ -320,15 +346,18 @@ TEST(WavWriter, DataStopsAtTheSizeLimit) {
     // The same guard exercised on a small limit: a block that would cross it is refused whole.
     TempDir dir;
     const std::string path = dir.file("limit.wav");
+    AtomicOutput file;
+    ASSERT_TRUE(file.Create(path));
     WavWriter w(100);
-    ASSERT_TRUE(w.Open(path, 0, 8, 8000));
+    ASSERT_TRUE(w.Open(file, 0, 8, 8000));
     const Bytes samples(200, 77);
     EXPECT_TRUE(w.WritePcm8(samples.data(), nullptr, 96));
     EXPECT_FALSE(w.WritePcm8(samples.data(), nullptr, 5));
-    EXPECT_EQ(std::filesystem::file_size(path), 44u + 96u) << "nothing of a refused block";
+    EXPECT_EQ(SizeOf(file), 44u + 96u) << "nothing of a refused block";
     EXPECT_TRUE(w.WritePcm8(samples.data(), nullptr, 4)) << "an exact fit is fine";
     EXPECT_FALSE(w.WritePcm8(samples.data(), nullptr, 1));
     ASSERT_TRUE(w.Close());
+    ASSERT_EQ(file.CommitAs(path), AtomicOutput::Commit::Named);
     const Bytes f = test::readFile(path);
     ASSERT_EQ(f.size(), 144u);
     EXPECT_EQ(Le32(f, wavheader::kDataSizeOffset), 100u);
@@ -339,13 +368,18 @@ TEST(WavWriter, CloseRefusesSizesThatWouldWrap) {
     // the writer's back, so nothing large reaches the disk) must not get wrapped sizes.
     TempDir dir;
     const std::string path = dir.file("huge.wav");
+    AtomicOutput file;
+    ASSERT_TRUE(file.Create(path));
     WavWriter w;
-    ASSERT_TRUE(w.Open(path, 1, 16, 44100));
+    ASSERT_TRUE(w.Open(file, 1, 16, 44100));
     const auto block = Ramp16(8, 0, 1);
     ASSERT_TRUE(w.WritePcm16(block.data(), block.data() + 4, 4));
-    ASSERT_EQ(::truncate(path.c_str(), 44 + static_cast<off_t>(wavheader::kMaxDataSize) + 1), 0);
+    const off_t tooLarge = 44 + static_cast<off_t>(wavheader::kMaxDataSize) + 1;
+    ASSERT_EQ(::ftruncate(file.Descriptor(), tooLarge), 0);
     EXPECT_FALSE(w.Close());
     EXPECT_FALSE(w.IsOpen());
+    // What Close left in the file, which a conversion would drop.
+    ASSERT_EQ(file.CommitAs(path), AtomicOutput::Commit::Named);
     std::vector<std::uint8_t> head(44);
     {
         FILE* f = std::fopen(path.c_str(), "rb");
@@ -357,10 +391,14 @@ TEST(WavWriter, CloseRefusesSizesThatWouldWrap) {
     EXPECT_EQ(Le32(head, wavheader::kDataSizeOffset), wavheader::kSizePlaceholder);
 
     // One byte less fits exactly: the RIFF size becomes 2^32 - 1.
+    AtomicOutput second;
+    ASSERT_TRUE(second.Create(path));
     WavWriter fits;
-    ASSERT_TRUE(fits.Open(path, 1, 16, 44100));
-    ASSERT_EQ(::truncate(path.c_str(), 44 + static_cast<off_t>(wavheader::kMaxDataSize)), 0);
+    ASSERT_TRUE(fits.Open(second, 1, 16, 44100));
+    ASSERT_EQ(::ftruncate(second.Descriptor(), tooLarge - 1), 0);
     EXPECT_TRUE(fits.Close());
+    std::filesystem::remove(path);
+    ASSERT_EQ(second.CommitAs(path), AtomicOutput::Commit::Named);
     {
         FILE* f = std::fopen(path.c_str(), "rb");
         ASSERT_NE(f, nullptr);

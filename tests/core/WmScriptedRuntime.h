@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/AtomicOutput.h"
 #include "wm/WmBasicProfile.h"
 #include "wm/WmRuntime.h"
 
@@ -49,6 +50,8 @@ struct ReaderScript {
     std::vector<MediaTypeBlock> outputs;
     std::deque<std::vector<std::uint8_t>> samples;
     std::uint64_t sampleStep = 1000;
+    // What the reader answers once the samples are gone.
+    WmResult afterSamples = NS_E_NO_MORE_SAMPLES;
 
     // What the reader was asked.
     std::vector<std::u16string> attributeNames;  // first calls, in order
@@ -145,14 +148,14 @@ public:
                            std::uint64_t* time) override {
         ++s_.nextSampleCalls;
         s_.sampleStreams.push_back(stream);
-        if (s_.samples.empty()) return NS_E_NO_MORE_SAMPLES;
+        if (s_.samples.empty()) return s_.afterSamples;
         const auto bytes = s_.samples.front();
         s_.samples.pop_front();
         auto b = std::make_unique<WmHeapSampleBuffer>(static_cast<std::uint32_t>(bytes.size()));
         std::uint8_t* p = nullptr;
-        b->GetBuffer(&p);
+        if (WmFailed(b->GetBuffer(&p))) return WM_E_OUTOFMEMORY;
         if (!bytes.empty()) std::memcpy(p, bytes.data(), bytes.size());
-        b->SetLength(static_cast<std::uint32_t>(bytes.size()));
+        if (WmFailed(b->SetLength(static_cast<std::uint32_t>(bytes.size())))) return WM_E_FAIL;
         *sample = std::move(b);
         *time = static_cast<std::uint64_t>(s_.nextSampleCalls) * s_.sampleStep;
         return WM_S_OK;
@@ -277,7 +280,7 @@ struct WriterScript {
     std::vector<std::uint8_t> inputFormat;
     std::optional<WM_MEDIA_TYPE> inputType;
     std::vector<Attribute> attributes;
-    std::u16string path;
+    const AtomicOutput* file = nullptr;  // where the writer writes
     bool began = false;
     int ends = 0;
     std::vector<Sample> written;
@@ -287,7 +290,7 @@ class ScriptedWriter final : public WmWriter {
 public:
     explicit ScriptedWriter(WriterScript& s) : s_(s) {}
     WmResult SetProfile(WmProfile& profile) override {
-        profile.GetStreamCount(&s_.profileStreams);
+        if (WmFailed(profile.GetStreamCount(&s_.profileStreams))) return WM_E_INVALIDARG;
         WmStreamConfig* c = nullptr;
         if (WmFailed(profile.GetStream(0, &c))) return WM_E_INVALIDARG;
         s_.profileStream.emplace(*dynamic_cast<WmBasicStreamConfig*>(c));
@@ -315,8 +318,8 @@ public:
             {name, type, std::vector<std::uint8_t>(value, value + length), stream, language});
         return WM_S_OK;
     }
-    WmResult SetOutputFilename(const std::u16string& path) override {
-        s_.path = path;
+    WmResult SetOutputFile(AtomicOutput& file) override {
+        s_.file = &file;
         return WM_S_OK;
     }
     WmResult BeginWriting() override {
@@ -333,7 +336,7 @@ public:
                          WmSampleBuffer& sample) override {
         std::uint8_t* p = nullptr;
         std::uint32_t n = 0;
-        sample.GetBufferAndLength(&p, &n);
+        if (WmFailed(sample.GetBufferAndLength(&p, &n))) return WM_E_INVALIDARG;
         s_.written.push_back({input, time, flags, std::vector<std::uint8_t>(p, p + n)});
         return s_.writeFails ? WM_E_FAIL : WM_S_OK;
     }

@@ -61,6 +61,39 @@ TEST(WmaReader, EndOfStreamReturnsWhatIsLeftThenNothing) {
     end = false;
     EXPECT_EQ(reader.ReadFrames(b.first.data(), b.second.data(), end), 0);
     EXPECT_TRUE(end);
+    EXPECT_FALSE(reader.ReadFailed());
+}
+
+// A runtime failure other than the end of the samples (a read of the file that failed) is
+// no end of the stream: the reader raises its failure instead and asks for nothing more.
+TEST(WmaReader, AFailedReadIsNoEndOfStream) {
+    for (const bool raw : {false, true}) {
+        ScriptedRuntime rt;
+        rt.reader.audioOnly(44100, 2);
+        rt.reader.addFrames(1000, 2, 0);
+        rt.reader.afterSamples = NS_E_FILE_READ;
+        WmaReader reader(rt);
+        ASSERT_TRUE(reader.Open("x.wma"));
+        Block b;
+        bool end = false;
+        WmSampleBufferPtr buffer;
+        std::uint64_t time = 0;
+        if (raw) {
+            EXPECT_EQ(reader.ReadRawSample(&buffer, &time, end), 1000u);
+            buffer.reset();
+            EXPECT_EQ(reader.ReadRawSample(&buffer, &time, end), 0u);
+            EXPECT_FALSE(buffer);
+        } else {
+            EXPECT_EQ(reader.ReadFrames(b.first.data(), b.second.data(), end), 1000);
+        }
+        EXPECT_FALSE(end);
+        EXPECT_TRUE(reader.ReadFailed());
+        const int calls = rt.reader.nextSampleCalls;
+        EXPECT_EQ(reader.ReadFrames(b.first.data(), b.second.data(), end), 0);
+        EXPECT_EQ(reader.ReadRawSample(&buffer, &time, end), 0u);
+        EXPECT_EQ(rt.reader.nextSampleCalls, calls);
+        EXPECT_FALSE(end);
+    }
 }
 
 TEST(WmaReader, TrailingPartialFrameIsDropped) {
@@ -247,7 +280,7 @@ TEST(WmaReader, RawSamplesBypassTheBlockBuffer) {
     EXPECT_EQ(time, 2u * 261224);
     std::uint8_t* bytes = nullptr;
     std::uint32_t length = 0;
-    raw->GetBufferAndLength(&bytes, &length);
+    ASSERT_FALSE(WmFailed(raw->GetBufferAndLength(&bytes, &length)));
     EXPECT_EQ(length, 1200u);
     EXPECT_EQ(reinterpret_cast<std::int16_t*>(bytes)[0], 5000);
     // The 48 frames kept from the block read are still there.

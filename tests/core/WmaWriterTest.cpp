@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "WmScriptedRuntime.h"
+#include "engine/PcmFormat.h"
+#include "support/TestSupport.h"
 #include "wm/WmaWriter.h"
 
 using namespace tonvexa;
@@ -22,12 +25,13 @@ std::vector<std::uint8_t> Utf16Bytes(const std::u16string& s, bool withNull) {
 }
 
 struct Fixture {
+    test::TempDir dir;
     ScriptedRuntime rt;
     MediaTypeBlock target = MakeAudioType(WMMEDIASUBTYPE_WMAudioV8, 0x0161, 44100, 2, {9, 8});
     WmaWriter writer{rt};
 
     void configure(int rate = 44100, int bits = 16, int channels = 2) {
-        writer.SetOutputFile("/out/song.wma");
+        writer.SetOutputFile(dir.file("song.wma"));
         writer.SetPcmInput(rate, bits, channels);
         writer.SetTargetFormat(target.get(), 128000);
     }
@@ -53,7 +57,8 @@ TEST(WmaWriter, BeginBuildsTheOneStreamProfile) {
     EXPECT_TRUE(type->subtype == WMMEDIASUBTYPE_WMAudioV8);
     ASSERT_EQ(type->cbFormat, 20u);
     EXPECT_EQ(type->pbFormat[19], 8);
-    EXPECT_EQ(s.path, u"/out/song.wma");
+    ASSERT_NE(s.file, nullptr);
+    EXPECT_TRUE(s.file->IsOpen());
     EXPECT_TRUE(s.began);
     EXPECT_EQ(f.writer.NextSampleTime(), 0u);
 }
@@ -193,6 +198,10 @@ TEST(WmaWriter, FailedAllocationWritesNothingAndKeepsTheTime) {
     EXPECT_FALSE(f.writer.WriteFrames16(a.data(), b.data(), 100));
     EXPECT_TRUE(f.rt.writer.written.empty());
     EXPECT_EQ(f.writer.NextSampleTime(), 0u);
+    // A block whose byte count would wrap a 32-bit length is refused before any allocation.
+    f.rt.writer.allocationFails = false;
+    EXPECT_FALSE(f.writer.WriteFrames16(a.data(), b.data(), 0x40000000u));
+    EXPECT_TRUE(f.rt.writer.written.empty());
 }
 
 TEST(WmaWriter, RefusedWriteStillMovesTheTime) {
@@ -220,7 +229,7 @@ TEST(WmaWriter, RawSampleKeepsItsOwnTime) {
 
 TEST(WmaWriter, BeginFailsWithoutTargetOrBitRateAndForgetsEverything) {
     Fixture f;
-    f.writer.SetOutputFile("/out/a.wma");
+    f.writer.SetOutputFile(f.dir.file("a.wma"));
     f.writer.SetPcmInput(44100, 16, 2);
     WmaTags tags;
     tags.title = "Kept?";
@@ -230,7 +239,7 @@ TEST(WmaWriter, BeginFailsWithoutTargetOrBitRateAndForgetsEverything) {
     EXPECT_FALSE(f.writer.IsWriting());
     EXPECT_FALSE(f.rt.writer.began);
     // A retry with only a format and a path: the tags of the failed attempt are gone.
-    f.writer.SetOutputFile("/out/b.wma");
+    f.writer.SetOutputFile(f.dir.file("b.wma"));
     f.writer.SetPcmInput(44100, 16, 2);
     f.writer.SetTargetFormat(f.target.get(), 128000);
     ASSERT_TRUE(f.writer.Begin());
@@ -238,7 +247,7 @@ TEST(WmaWriter, BeginFailsWithoutTargetOrBitRateAndForgetsEverything) {
     EXPECT_EQ(f.rt.writer.attributes[0].name, u"WM/TrackNumber");
 
     Fixture g;
-    g.writer.SetOutputFile("/out/a.wma");
+    g.writer.SetOutputFile(g.dir.file("a.wma"));
     g.writer.SetPcmInput(44100, 16, 2);
     EXPECT_FALSE(g.writer.Begin());
     EXPECT_FALSE(g.rt.writer.profileStream);
@@ -260,11 +269,53 @@ TEST(WmaWriter, EndFinishesAndResets) {
     ASSERT_TRUE(f.writer.Begin());
     std::int16_t a[4] = {}, b[4] = {};
     EXPECT_TRUE(f.writer.WriteFrames16(a, b, 4));
-    f.writer.End();
+    EXPECT_FALSE(std::filesystem::exists(f.dir.file("song.wma"))) << "no name before the end";
+    EXPECT_TRUE(f.writer.End());
+    EXPECT_TRUE(std::filesystem::exists(f.dir.file("song.wma")));
     EXPECT_EQ(f.rt.writer.ends, 1);
     EXPECT_FALSE(f.writer.IsWriting());
     EXPECT_EQ(f.writer.NextSampleTime(), 0u);
     EXPECT_FALSE(f.writer.WriteFrames16(a, b, 4));
-    f.writer.End();
+    EXPECT_TRUE(f.writer.End()) << "nothing left to finish";
     EXPECT_EQ(f.rt.writer.ends, 1);
+}
+
+// The file takes its name at the end only if nothing has taken it meanwhile; a file the
+// caller owns is the caller's to name.
+TEST(WmaWriter, EndNeverReplacesAndLeavesTheCallersFileUnnamed) {
+    Fixture f;
+    f.configure();
+    ASSERT_TRUE(f.writer.Begin());
+    test::writeFile(f.dir.file("song.wma"), std::string("meanwhile"));
+    EXPECT_FALSE(f.writer.End());
+    EXPECT_EQ(test::readFile(f.dir.file("song.wma")).size(), 9u);
+
+    Fixture g;
+    AtomicOutput file;
+    ASSERT_TRUE(file.Create(g.dir.file("own.wma")));
+    g.writer.SetOutputFile(file);
+    g.writer.SetPcmInput(44100, 16, 2);
+    g.writer.SetTargetFormat(g.target.get(), 128000);
+    ASSERT_TRUE(g.writer.Begin());
+    EXPECT_EQ(g.rt.writer.file, &file);
+    EXPECT_TRUE(g.writer.End());
+    EXPECT_TRUE(std::filesystem::is_empty(g.dir.path()));
+    EXPECT_EQ(file.CommitAs(g.dir.file("own.wma")), AtomicOutput::Commit::Named);
+}
+
+// An input the runtime cannot take, such as a rate read from a damaged WAV header, is
+// refused before any of its byte-rate arithmetic.
+TEST(WmaWriter, InputFormatsNoAudioHasFailBegin) {
+    const struct {
+        int rate, bits, channels;
+    } refused[] = {{536918912, 16, 2}, {0, 16, 2}, {-44100, 16, 2}, {44100, 24, 2}, {44100, 16, 3}};
+    for (const auto& r : refused) {
+        Fixture f;
+        f.configure(r.rate, r.bits, r.channels);
+        EXPECT_FALSE(f.writer.Begin()) << r.rate << " " << r.bits << " " << r.channels;
+        EXPECT_FALSE(f.rt.writer.inputSet);
+    }
+    Fixture f;
+    f.configure(kMaxSampleRate, 8, 1);
+    EXPECT_TRUE(f.writer.Begin());
 }

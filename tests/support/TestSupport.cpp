@@ -2,10 +2,16 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -39,11 +45,14 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
-std::string TempDir::file(const std::string& name) const { return (path_ / name).string(); }
+std::string TempDir::file(const std::string& name) const {
+    return (path_ / name).string();
+}
 
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
@@ -56,9 +65,59 @@ std::vector<std::uint8_t> readFile(const std::string& path) {
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-fs::path corpusDir() { return fs::path(TONVEXA_CORPUS_DIR); }
+fs::path corpusDir() {
+    const char* configured = std::getenv("TONVEXA_CORPUS");
+    return fs::path(configured != nullptr && *configured != '\0' ? configured : TONVEXA_CORPUS_DIR);
+}
 
-std::string corpusFile(const std::string& name) { return (corpusDir() / name).string(); }
+bool corpusFound() {
+    std::error_code ec;
+    return fs::is_regular_file(corpusDir() / "MANIFEST.tsv", ec);
+}
+
+std::string corpusMissingNote() {
+    return "no corpus of real files at " + corpusDir().string() +
+           "; set TONVEXA_CORPUS to its folder to run this test";
+}
+
+bool corpusRequired() {
+    const char* required = std::getenv("TONVEXA_CORPUS_REQUIRED");
+    return required != nullptr && *required != '\0' && std::string(required) != "0";
+}
+
+int runAllTests() {
+    const int result = RUN_ALL_TESTS();
+    const std::string filter = GTEST_FLAG_GET(filter);
+    if (result == 0 && !GTEST_FLAG_GET(list_tests) && filter != "*" &&
+        testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        std::fprintf(stderr,
+                     "No test is named by --gtest_filter=%s; if ctest ran it, its list of tests "
+                     "is out of date: build the tests again.\n",
+                     filter.c_str());
+        return 1;
+    }
+    return result;
+}
+
+int breakReadsOf(const std::string& path) {
+    const fs::path target = fs::canonical(path);
+    const int folder = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) return 0;
+    int replaced = 0;
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(entry.path(), ec);
+        if (ec || link != target) continue;
+        const int fd = std::stoi(entry.path().filename().string());
+        if (::dup2(folder, fd) == fd) ++replaced;
+    }
+    ::close(folder);
+    return replaced;
+}
+
+std::string corpusFile(const std::string& name) {
+    return (corpusDir() / name).string();
+}
 
 const std::vector<ManifestRow>& corpusManifest() {
     static const std::vector<ManifestRow> rows = [] {
@@ -122,6 +181,33 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
     if (standardOutput) *standardOutput = std::move(out);
     if (process.exitStatus() != QProcess::NormalExit) return -1;
     return process.exitCode();
+}
+
+ProgramRun runCaptured(const std::string& program, const std::vector<std::string>& args,
+                       const std::vector<std::string>& environment, int timeoutMs) {
+    QProcess process;
+    QStringList list;
+    for (const auto& a : args) list << QString::fromStdString(a);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const auto& variable : environment) {
+        const auto eq = variable.find('=');
+        env.insert(QString::fromStdString(variable.substr(0, eq)),
+                   QString::fromStdString(eq == std::string::npos ? "" : variable.substr(eq + 1)));
+    }
+    process.setProcessEnvironment(env);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(QString::fromStdString(program), list);
+    ProgramRun run;
+    if (!process.waitForStarted(10000)) return run;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    if (process.exitStatus() == QProcess::NormalExit) run.exitCode = process.exitCode();
+    return run;
 }
 
 bool ffmpeg(const std::vector<std::string>& args) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TestSupport.h"
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return tonvexa::test::runAllTests();
 }

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TestSupport.h"
+
 int main(int argc, char** argv) {
     // Tests never need a screen, and must never wait on one.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return tonvexa::test::runAllTests();
 }
