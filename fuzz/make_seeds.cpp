@@ -353,7 +353,8 @@ bool WriteWma(const fs::path& wav, const fs::path& wma, bool tags) {
     }
     const ConversionEnvironment env{settings, formats, runtime};
     NoProgress progress;
-    return ConvertWavToWma(env, wav.string(), wma.string(), progress) == 1;
+    std::string output = wma.string();
+    return ConvertWavToWma(env, wav.string(), output, progress) == 1 && output == wma.string();
 }
 
 // ---- Shortcuts ----

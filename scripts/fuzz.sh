@@ -2,9 +2,9 @@
 # Builds and runs the libFuzzer targets of fuzz/ (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) in build-fuzz/, apart from the ordinary build.
 #   scripts/fuzz.sh build                  build the targets and prepare their seeds
-#   scripts/fuzz.sh ci                     build, then run every target for 60 s; fails on
-#                                          any finding (crash, leak, timeout, out of memory,
-#                                          undefined behaviour)
+#   scripts/fuzz.sh ci                     build, then run every target for 60 s, two at a
+#                                          time; fails on any finding (crash, leak, timeout,
+#                                          out of memory, undefined behaviour)
 #   scripts/fuzz.sh long SECONDS           build, then run every target SECONDS long, two at
 #                                          a time, and print the figures of each run
 #   scripts/fuzz.sh run TARGET SECONDS     build, then run one target (wav_reader, ...)
@@ -107,6 +107,21 @@ make_scratch() {
   fi
 }
 
+# Runs every target SECONDS long, two at a time (the machines are shared and have two
+# cores); fails when any of them has a finding.
+run_all() { # seconds
+  local failed=0 i t p pids
+  for ((i = 0; i < ${#targets[@]}; i += 2)); do
+    pids=()
+    for t in "${targets[@]:i:2}"; do
+      run_target "$t" "$1" &
+      pids+=($!)
+    done
+    for p in "${pids[@]}"; do wait "$p" || failed=1; done
+  done
+  return $failed
+}
+
 cmd=${1:-}
 case "$cmd" in
   build)
@@ -117,26 +132,14 @@ case "$cmd" in
     build_targets
     prepare_seeds
     make_scratch
-    failed=0
-    for t in "${targets[@]}"; do run_target "$t" 60 || failed=1; done
-    exit $failed
+    run_all 60
     ;;
   long)
     seconds=${2:?usage: $0 long SECONDS}
     build_targets
     prepare_seeds
     make_scratch
-    # Two at a time: the machine is shared.
-    failed=0
-    for ((i = 0; i < ${#targets[@]}; i += 2)); do
-      pids=()
-      for t in "${targets[@]:i:2}"; do
-        run_target "$t" "$seconds" &
-        pids+=($!)
-      done
-      for p in "${pids[@]}"; do wait "$p" || failed=1; done
-    done
-    exit $failed
+    run_all "$seconds"
     ;;
   run)
     name=${2:?usage: $0 run TARGET SECONDS}
