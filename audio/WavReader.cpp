@@ -11,7 +11,7 @@
 #include "audio/G711.h"
 #include "audio/Mp3Format.h"
 #include "audio/Mp3Reader.h"
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 
 namespace tonvexa {
 

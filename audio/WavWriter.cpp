@@ -10,7 +10,7 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 
 namespace tonvexa {
 

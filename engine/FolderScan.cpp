@@ -12,8 +12,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/PathUtil.h"
 #include "engine/AudioFormat.h"
-#include "engine/PathUtil.h"
 
 namespace tonvexa {
 

@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 #include "wm/WmAttributeNames.h"
 #include "wm/WmText.h"
 
