@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 
 namespace tonvexa {
 namespace {

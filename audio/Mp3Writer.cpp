@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdarg>
 
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 
 namespace tonvexa {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "audio/Mp3Format.h"
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 
 struct lame_global_struct;
 

@@ -1,11 +1,13 @@
 #include "audio/MsAdpcmDecoder.h"
 
+#include "base/LittleEndian.h"
+
 namespace tonvexa {
 
 namespace {
 
 std::int16_t ReadInt16(const std::uint8_t* p) {
-    return static_cast<std::int16_t>(p[0] | (p[1] << 8));
+    return static_cast<std::int16_t>(ReadLe16(p));
 }
 
 }  // namespace
@@ -41,8 +43,7 @@ int MsAdpcmDecoder::DecodeBlock(const std::uint8_t* block, std::int16_t* out) co
         state[ch].coefficient1 = coefficients[predictor].coefficient1;
         state[ch].coefficient2 = coefficients[predictor].coefficient2;
     }
-    for (unsigned ch = 0; ch < c; ++ch, p += 2)
-        state[ch].delta = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    for (unsigned ch = 0; ch < c; ++ch, p += 2) state[ch].delta = ReadLe16(p);
     for (unsigned ch = 0; ch < c; ++ch, p += 2) state[ch].sample1 = ReadInt16(p);
     for (unsigned ch = 0; ch < c; ++ch, p += 2) state[ch].sample2 = ReadInt16(p);
 

@@ -11,24 +11,12 @@
 #include "audio/G711.h"
 #include "audio/Mp3Format.h"
 #include "audio/Mp3Reader.h"
-#include "engine/PcmFormat.h"
+#include "base/LittleEndian.h"
+#include "base/PcmFormat.h"
 
 namespace tonvexa {
 
 namespace {
-
-std::uint16_t Le16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t Le32(const std::uint8_t* p) {
-    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
-           (std::uint32_t{p[3]} << 24);
-}
-
-std::uint64_t Le64(const std::uint8_t* p) {
-    return std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32);
-}
 
 std::uint16_t Be16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>((p[0] << 8) | p[1]);
@@ -42,12 +30,12 @@ std::uint32_t Be32(const std::uint8_t* p) {
 // Samples in the file's byte order.
 template <wav::ByteOrder kOrder>
 std::uint16_t Load16(const std::uint8_t* p) {
-    return kOrder == wav::ByteOrder::kLittle ? Le16(p) : Be16(p);
+    return kOrder == wav::ByteOrder::kLittle ? ReadLe16(p) : Be16(p);
 }
 
 template <wav::ByteOrder kOrder>
 std::uint32_t Load32(const std::uint8_t* p) {
-    return kOrder == wav::ByteOrder::kLittle ? Le32(p) : Be32(p);
+    return kOrder == wav::ByteOrder::kLittle ? ReadLe32(p) : Be32(p);
 }
 
 bool SameId(const std::uint8_t* p, const wav::ChunkId& id) {
@@ -190,11 +178,11 @@ bool WavReader::Skip(std::int64_t bytes) {
 }
 
 std::uint16_t WavReader::Field16(const std::uint8_t* p) const {
-    return bigEndian_ ? Be16(p) : Le16(p);
+    return bigEndian_ ? Be16(p) : ReadLe16(p);
 }
 
 std::uint32_t WavReader::Field32(const std::uint8_t* p) const {
-    return bigEndian_ ? Be32(p) : Le32(p);
+    return bigEndian_ ? Be32(p) : ReadLe32(p);
 }
 
 bool WavReader::SkipLeadingId3v2(std::uint8_t (&form)[8]) {
@@ -214,18 +202,19 @@ bool WavReader::ReadDs64(std::uint64_t size, Ds64Sizes& ds64) {
     std::uint8_t body[wav::kDs64MinimumSize];
     if (!ReadExact(body, sizeof body)) return false;
     ds64.present = true;
-    ds64.dataSize = Le64(body + wav::kDs64DataSizeOffset);
-    ds64.sampleCount = Le64(body + wav::kDs64SampleCountOffset);
+    ds64.dataSize = ReadLe64(body + wav::kDs64DataSizeOffset);
+    ds64.sampleCount = ReadLe64(body + wav::kDs64SampleCountOffset);
     // The table cannot hold more entries than the chunk has room for.
-    const std::uint64_t entries = std::min<std::uint64_t>(
-        Le32(body + wav::kDs64TableLengthOffset), (size - sizeof body) / wav::kDs64TableEntrySize);
+    const std::uint64_t entries =
+        std::min<std::uint64_t>(ReadLe32(body + wav::kDs64TableLengthOffset),
+                                (size - sizeof body) / wav::kDs64TableEntrySize);
     ds64.table.clear();
     for (std::uint64_t i = 0; i < entries; ++i) {
         std::uint8_t entry[wav::kDs64TableEntrySize];
         if (!ReadExact(entry, sizeof entry)) return false;
         Ds64Sizes::LargeChunk c;
         std::memcpy(c.id.data(), entry, c.id.size());
-        c.size = Le64(entry + c.id.size());
+        c.size = ReadLe64(entry + c.id.size());
         ds64.table.push_back(c);
     }
     return Skip(static_cast<std::int64_t>(size - sizeof body - entries * wav::kDs64TableEntrySize));
@@ -354,9 +343,9 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
         if (chunkSize < wav::kExtensibleBodySize) return false;
         if (!ReadExact(body + consumed, wav::kExtensibleBodySize - consumed)) return false;
         consumed = wav::kExtensibleBodySize;
-        const std::uint16_t extensionSize = Le16(body + wav::kFormatBodySize);
+        const std::uint16_t extensionSize = ReadLe16(body + wav::kFormatBodySize);
         const std::uint8_t* guid = body + wav::kExtensibleGuidOffset;
-        const std::uint32_t subFormat = Le32(guid);
+        const std::uint32_t subFormat = ReadLe32(guid);
         if (extensionSize < wav::kExtensibleExtensionSize ||
             std::memcmp(guid + 4, wav::kSubFormatGuidTail.data(), wav::kSubFormatGuidTail.size()) !=
                 0 ||
@@ -416,9 +405,9 @@ bool WavReader::ParseFormatChunk(std::uint32_t chunkSize) {
             if (format_.channels == 0 || format_.channels > 2) return false;
             std::uint8_t extension[4];
             if (!ReadExact(extension, sizeof extension)) return false;
-            format_.extensionSize = Le16(extension);
+            format_.extensionSize = ReadLe16(extension);
             if (format_.extensionSize < wav::kGsmMinimumExtensionSize ||
-                Le16(extension + 2) != wav::kGsmSamplesPerBlock)
+                ReadLe16(extension + 2) != wav::kGsmSamplesPerBlock)
                 return false;
             outputBits_ = 16;
             outputChannels_ = format_.channels;
@@ -439,18 +428,18 @@ bool WavReader::ReadMsAdpcmExtension(std::int64_t available) {
     copy.record = format_;
     std::uint8_t field[4];
     if (!ReadExact(field, 2)) return false;
-    copy.record.extensionSize = Le16(field);
+    copy.record.extensionSize = ReadLe16(field);
     if (copy.record.extensionSize < wav::kMsMinimumExtensionSize) return false;
     if (!ReadExact(field, 4)) return false;
-    copy.samplesPerBlock = Le16(field);
-    const std::uint16_t count = Le16(field + 2);
+    copy.samplesPerBlock = ReadLe16(field);
+    const std::uint16_t count = ReadLe16(field + 2);
     if (count < 1) return false;
     std::vector<std::uint8_t> pairs(std::size_t{count} * wav::kMsCoefficientPairSize);
     if (!ReadExact(pairs.data(), pairs.size())) return false;
     copy.coefficients.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
-        copy.coefficients[i].coefficient1 = static_cast<std::int16_t>(Le16(&pairs[4 * i]));
-        copy.coefficients[i].coefficient2 = static_cast<std::int16_t>(Le16(&pairs[4 * i + 2]));
+        copy.coefficients[i].coefficient1 = static_cast<std::int16_t>(ReadLe16(&pairs[4 * i]));
+        copy.coefficients[i].coefficient2 = static_cast<std::int16_t>(ReadLe16(&pairs[4 * i + 2]));
     }
     auto decoder = std::make_unique<MsAdpcmDecoder>();
     if (!decoder->SetFormat(copy)) return false;
@@ -466,8 +455,8 @@ bool WavReader::ReadImaAdpcmExtension(std::int64_t available) {
     copy.record = format_;
     std::uint8_t field[4];
     if (!ReadExact(field, sizeof field)) return false;
-    copy.record.extensionSize = Le16(field);
-    copy.samplesPerBlock = Le16(field + 2);
+    copy.record.extensionSize = ReadLe16(field);
+    copy.samplesPerBlock = ReadLe16(field + 2);
     if (copy.record.extensionSize < wav::kImaMinimumExtensionSize) return false;
     auto decoder = std::make_unique<ImaAdpcmDecoder>();
     if (!decoder->SetFormat(copy)) return false;
@@ -687,7 +676,7 @@ bool WavReader::ReadFloat64(void* left, void* right, int& framesOut, bool& endFl
             // use keeps the load inside the loop.
             const std::uint64_t bits =
                 kOrder == wav::ByteOrder::kLittle
-                    ? std::uint64_t{Le32(p)} | (std::uint64_t{Le32(p + 4)} << 32)
+                    ? std::uint64_t{ReadLe32(p)} | (std::uint64_t{ReadLe32(p + 4)} << 32)
                     : (std::uint64_t{Be32(p)} << 32) | Be32(p + 4);
             static_cast<std::int16_t*>(out)[i] = FloatToPcm16(std::bit_cast<double>(bits));
         });

@@ -10,22 +10,14 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/PcmFormat.h"
+#include "base/LittleEndian.h"
+#include "base/PcmFormat.h"
 
 namespace tonvexa {
 
 namespace {
 
 using namespace wavheader;
-
-void PutLe16(std::uint8_t* p, std::uint16_t v) {
-    p[0] = static_cast<std::uint8_t>(v);
-    p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void PutLe32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
 
 // Writes every byte, continuing after interrupted or partial writes; false as soon as the
 // system takes no more (disk full, file size limit, lost connection).
@@ -57,8 +49,7 @@ bool WriteLe32At(int fd, std::size_t offset, std::uint32_t value) {
 
 bool WriteLe64At(int fd, std::size_t offset, std::uint64_t value) {
     std::uint8_t bytes[8];
-    PutLe32(bytes, static_cast<std::uint32_t>(value));
-    PutLe32(bytes + 4, static_cast<std::uint32_t>(value >> 32));
+    PutLe64(bytes, value);
     return WriteAt(fd, offset, bytes, sizeof bytes);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "audio/WavHeader.h"
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 
 namespace tonvexa {
 

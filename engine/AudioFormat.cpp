@@ -1,6 +1,6 @@
 #include "engine/AudioFormat.h"
 
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 
 namespace tonvexa {
 

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/PathUtil.h"
 #include "engine/FileProgress.h"
 #include "engine/OutputNameReservations.h"
 #include "engine/OutputNaming.h"
-#include "engine/PathUtil.h"
 
 namespace tonvexa {
 namespace {

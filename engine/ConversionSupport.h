@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 #include "engine/FileProgress.h"
 
 namespace tonvexa {

@@ -12,8 +12,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/LittleEndian.h"
+#include "base/PathUtil.h"
 #include "engine/AudioFormat.h"
-#include "engine/PathUtil.h"
 
 namespace tonvexa {
 
@@ -67,8 +68,7 @@ std::optional<std::vector<std::uint8_t>> fileHead(const std::string& path, std::
 }
 
 std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return std::uint32_t{b[at]} | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
-           std::uint32_t{b[at + 3]} << 24;
+    return ReadLe32(b.data() + at);
 }
 
 // A zero-terminated 8-bit string inside [from, end); nothing if it is not terminated.

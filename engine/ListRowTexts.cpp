@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 
 namespace tonvexa {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
+#include "base/PathUtil.h"
 #include "engine/OutputNameReservations.h"
-#include "engine/PathUtil.h"
 
 namespace tonvexa {
 namespace {

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 
 namespace tonvexa {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 #include "engine/ResampleKernel.h"
 
 namespace tonvexa {

@@ -1,8 +1,8 @@
 #include "engine/TagRules.h"
 
+#include "base/Latin1.h"
+#include "base/PathUtil.h"
 #include "engine/AudioFormat.h"
-#include "engine/Latin1.h"
-#include "engine/PathUtil.h"
 
 namespace tonvexa {
 namespace {

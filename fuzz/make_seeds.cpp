@@ -353,8 +353,10 @@ bool WriteWma(const fs::path& wav, const fs::path& wma, bool tags) {
     }
     const ConversionEnvironment env{settings, formats, runtime};
     NoProgress progress;
-    std::string output = wma.string();
-    return ConvertWavToWma(env, wav.string(), output, progress) == 1 && output == wma.string();
+    // The routine may move the output to another free name; the seed is wanted under this
+    // one, which is free in a fresh seeds folder.
+    std::string destination = wma.string();
+    return ConvertWavToWma(env, wav.string(), destination, progress) == 1;
 }
 
 // ---- Shortcuts ----

@@ -97,7 +97,7 @@ run_target() { # target seconds
 }
 
 scratch=
-cleanup() { [ -n "$scratch" ] && rm -rf "$scratch"; }
+cleanup() { if [ -n "$scratch" ]; then rm -rf "$scratch"; fi; }
 trap cleanup EXIT
 make_scratch() {
   if [ -d /dev/shm ] && [ -w /dev/shm ]; then

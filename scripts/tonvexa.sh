@@ -59,7 +59,8 @@ case "$cmd" in
     configure_and_build build
     (cd build && QT_QPA_PLATFORM=offscreen ctest -j "$jobs" --output-on-failure --timeout 600)
     echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
-    configure_and_build build-asan -DTONVEXA_SANITIZE=ON -DTONVEXA_CORE_ONLY=ON -DCMAKE_BUILD_TYPE=Debug
+    configure_and_build build-asan -DTONVEXA_SANITIZE=ON -DTONVEXA_CORE_ONLY=ON -DTONVEXA_BENCH=OFF \
+      -DCMAKE_BUILD_TYPE=Debug
     (cd build-asan && ctest -j "$jobs" --output-on-failure --timeout 900)
     echo "== fuzz targets, 60 s each =="
     bash scripts/fuzz.sh ci

@@ -19,6 +19,7 @@
 
 #include <unistd.h>
 
+#include "base/PathUtil.h"
 #include "engine/BatchDriver.h"
 #include "engine/ConversionRoutines.h"
 #include "engine/FileProgress.h"
@@ -27,7 +28,6 @@
 #include "engine/MediaProbe.h"
 #include "engine/OutputNameReservations.h"
 #include "engine/OutputPlaces.h"
-#include "engine/PathUtil.h"
 #include "settings/SettingsStore.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"

@@ -7,7 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
+#include "base/LittleEndian.h"
 #include "wm/WmAttributeNames.h"
 #include "wm/WmText.h"
 
@@ -18,12 +19,6 @@ extern "C" {
 namespace tonvexa {
 
 namespace {
-
-std::uint64_t LeValue(const std::uint8_t* p, std::uint32_t bytes) {
-    std::uint64_t v = 0;
-    for (std::uint32_t i = 0; i < bytes; ++i) v |= static_cast<std::uint64_t>(p[i]) << (8 * i);
-    return v;
-}
 
 // The I/O buffer, as large as the one FFmpeg gives its own files.
 constexpr int kIoBufferSize = 32768;
@@ -121,19 +116,19 @@ WmResult FfmpegWmWriter::AddAttribute(std::uint16_t streamNumber, const std::u16
             break;
         case WMT_TYPE_DWORD:
             if (length < 4) return WM_E_INVALIDARG;
-            text = std::to_string(LeValue(value, 4));
+            text = std::to_string(ReadLe32(value));
             break;
         case WMT_TYPE_QWORD:
             if (length < 8) return WM_E_INVALIDARG;
-            text = std::to_string(LeValue(value, 8));
+            text = std::to_string(ReadLe64(value));
             break;
         case WMT_TYPE_WORD:
             if (length < 2) return WM_E_INVALIDARG;
-            text = std::to_string(LeValue(value, 2));
+            text = std::to_string(ReadLe16(value));
             break;
         case WMT_TYPE_BOOL:
             if (length < 4) return WM_E_INVALIDARG;
-            text.assign(1, LeValue(value, 4) ? '1' : '0');
+            text.assign(1, ReadLe32(value) ? '1' : '0');
             break;
         default:
             return WM_E_INVALIDARG;  // the muxer keeps only texts

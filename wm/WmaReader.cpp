@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 
+#include "base/LittleEndian.h"
 #include "wm/WmText.h"
 
 namespace tonvexa {
@@ -16,11 +17,6 @@ constexpr std::size_t kTrackTextBuffer = 20;
 
 std::string TextOf(const std::vector<std::uint8_t>& value) {
     return Utf16ToUtf8(Utf16FromBytes(value.data(), value.size()));
-}
-
-std::uint32_t Le32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
 }  // namespace
@@ -121,7 +117,7 @@ bool WmaReader::ReadAttributes() {
     if (f == Fetch::Failed) return false;
     trackNumber_ = 0;
     if (f == Fetch::Found && type == WMT_TYPE_DWORD && value.size() >= 4) {
-        trackNumber_ = static_cast<std::int32_t>(Le32(value.data()));
+        trackNumber_ = static_cast<std::int32_t>(ReadLe32(value.data()));
     } else if (f == Fetch::Found && type == WMT_TYPE_STRING) {
         std::string text = TextOf(value);
         if (text.size() > kTrackTextBuffer - 1) text.resize(kTrackTextBuffer - 1);
@@ -135,15 +131,15 @@ bool WmaReader::ReadAttributes() {
     if (f == Fetch::Failed) return false;
     duration_ = 0;
     if (f == Fetch::Found && value.size() >= 8) {
-        const std::uint64_t units =
-            Le32(value.data()) | static_cast<std::uint64_t>(Le32(value.data() + 4)) << 32;
+        const std::uint64_t units = ReadLe64(value.data());
         duration_ = static_cast<std::uint32_t>(units / kUnitsPerSecond);
     }
 
     f = FetchAttribute(u"Bitrate", &type, &value);
     if (f == Fetch::Failed) return false;
-    bitRate_ =
-        f == Fetch::Found && value.size() >= 4 ? static_cast<std::int32_t>(Le32(value.data())) : 0;
+    bitRate_ = f == Fetch::Found && value.size() >= 4
+                   ? static_cast<std::int32_t>(ReadLe32(value.data()))
+                   : 0;
     return true;
 }
 

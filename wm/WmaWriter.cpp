@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 #include "wm/WmText.h"
 
 namespace tonvexa {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 #include "wm/WmRuntime.h"
 
 namespace tonvexa {

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/PathUtil.h"
 #include "engine/AudioFormat.h"
 #include "engine/FileEntry.h"
-#include "engine/PathUtil.h"
 
 using namespace tonvexa;
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/PathUtil.h"
 #include "engine/BatchDriver.h"
 #include "engine/FileProgress.h"
-#include "engine/PathUtil.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;

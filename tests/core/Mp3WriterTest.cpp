@@ -13,7 +13,7 @@ extern "C" {
 #include "audio/Mp3Format.h"
 #include "audio/Mp3Reader.h"
 #include "audio/Mp3Writer.h"
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 #include "support/FileSizeLimit.h"
 #include "support/Mp3TestSupport.h"
 #include "support/TestSupport.h"

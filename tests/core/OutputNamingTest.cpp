@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/PathUtil.h"
 #include "engine/OutputNaming.h"
-#include "engine/PathUtil.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "base/PcmFormat.h"
 #include "engine/Amplify.h"
-#include "engine/PcmFormat.h"
 #include "engine/ResampleKernel.h"
 #include "engine/Resampler.h"
 

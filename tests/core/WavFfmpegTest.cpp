@@ -13,7 +13,7 @@
 #include "ImaReference.h"
 #include "WavTestUtil.h"
 #include "audio/WavReader.h"
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;

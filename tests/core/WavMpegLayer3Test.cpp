@@ -9,7 +9,7 @@
 #include "WavTestUtil.h"
 #include "audio/Mp3Reader.h"
 #include "audio/WavReader.h"
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 #include "support/Mp3TestSupport.h"
 #include "support/TestSupport.h"
 

@@ -11,7 +11,7 @@
 
 #include "WavTestUtil.h"
 #include "audio/WavReader.h"
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;

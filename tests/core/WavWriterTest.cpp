@@ -18,7 +18,7 @@ extern "C" {
 #include "audio/WavHeader.h"
 #include "audio/WavReader.h"
 #include "audio/WavWriter.h"
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestSupport.h"
 

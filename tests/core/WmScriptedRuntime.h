@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 #include "wm/WmBasicProfile.h"
 #include "wm/WmRuntime.h"
 

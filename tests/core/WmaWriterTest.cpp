@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "WmScriptedRuntime.h"
-#include "engine/PcmFormat.h"
+#include "base/PcmFormat.h"
 #include "support/TestSupport.h"
 #include "wm/WmaWriter.h"
 

@@ -1,4 +1,4 @@
-#include "engine/Latin1.h"
+#include "base/Latin1.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 
 #include <algorithm>
 #include <cctype>
@@ -42,8 +42,7 @@ std::optional<std::uint64_t> GetExistingFileSize(std::string_view path) {
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });

@@ -1,4 +1,4 @@
-#include "engine/AtomicOutput.h"
+#include "base/AtomicOutput.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <random>
 
-#include "engine/PathUtil.h"
+#include "base/PathUtil.h"
 
 namespace tonvexa {
 
