@@ -27,4 +27,20 @@ public:
     virtual bool cancelled() const = 0;
 };
 
+// Progress that nobody watches: it shows nothing and is never cancelled. Conversions run
+// without a window (seed files, tests, the terminal) start from it and override only what
+// they show or how they are cancelled.
+class SilentProgress : public ConvertProgress {
+public:
+    void setFileText(const std::string&) override {}
+    int fileBarWidth() const override { return 100; }
+    void setFileRange(int) override {}
+    void setFilePosition(int) override {}
+    void setBatchText(const std::string&) override {}
+    void setBatchRange(int) override {}
+    void stepBatch() override {}
+    void pumpMessages() override {}
+    bool cancelled() const override { return false; }
+};
+
 }  // namespace tonvexa

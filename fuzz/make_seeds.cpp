@@ -322,19 +322,6 @@ Bytes EncodeMp3(int rate, int channels, int kbps, bool vbr, bool xing) {
 
 // ---- Windows Media ----
 
-class NoProgress final : public ConvertProgress {
-public:
-    void setFileText(const std::string&) override {}
-    int fileBarWidth() const override { return 100; }
-    void setFileRange(int) override {}
-    void setFilePosition(int) override {}
-    void setBatchText(const std::string&) override {}
-    void setBatchRange(int) override {}
-    void stepBatch() override {}
-    void pumpMessages() override {}
-    bool cancelled() const override { return false; }
-};
-
 bool WriteWma(const fs::path& wav, const fs::path& wma, bool tags) {
     FfmpegWmRuntime runtime;
     WmaFormatList formats;
@@ -352,7 +339,7 @@ bool WriteWma(const fs::path& wav, const fs::path& wma, bool tags) {
         settings.WMAID3Tag.track = 7;
     }
     const ConversionEnvironment env{settings, formats, runtime};
-    NoProgress progress;
+    SilentProgress progress;
     // The routine may move the output to another free name; the seed is wanted under this
     // one, which is free in a fresh seeds folder.
     std::string destination = wma.string();

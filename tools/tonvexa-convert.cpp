@@ -77,7 +77,7 @@ const char kHelp[] =
     "Option keys (the names in the options file, group [Options]):\n";
 
 // One job's progress on the terminal; the cancel flag is the process's Ctrl+C.
-class ConsoleProgress final : public ConvertProgress {
+class ConsoleProgress final : public SilentProgress {
 public:
     ConsoleProgress(bool show, std::mutex& out) : show_(show), out_(out) {}
     void setFileText(const std::string& text) override {
@@ -87,13 +87,6 @@ public:
         std::fprintf(stderr, "\r\033[K%s", text.c_str());
         std::fflush(stderr);
     }
-    int fileBarWidth() const override { return 100; }
-    void setFileRange(int) override {}
-    void setFilePosition(int) override {}
-    void setBatchText(const std::string&) override {}
-    void setBatchRange(int) override {}
-    void stepBatch() override {}
-    void pumpMessages() override {}
     bool cancelled() const override { return gCancelRequested.load(); }
 
 private:

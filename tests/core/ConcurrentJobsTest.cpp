@@ -12,19 +12,6 @@ using namespace tonvexa;
 
 namespace {
 
-class QuietProgress : public ConvertProgress {
-public:
-    void setFileText(const std::string&) override {}
-    int fileBarWidth() const override { return 100; }
-    void setFileRange(int) override {}
-    void setFilePosition(int) override {}
-    void setBatchText(const std::string&) override {}
-    void setBatchRange(int) override {}
-    void stepBatch() override {}
-    void pumpMessages() override {}
-    bool cancelled() const override { return false; }
-};
-
 // Takes a while before it creates its output, as a real conversion does, then writes the
 // source's name into it so that every output can be traced back to its job.
 int slowCopy(const std::string& source, const std::string& destination, ConvertProgress&) {
@@ -61,7 +48,7 @@ TEST(ConcurrentJobs, NoTwoJobsPickTheSameOutputName) {
     std::vector<std::thread> threads;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         threads.emplace_back([&, i] {
-            QuietProgress progress;
+            SilentProgress progress;
             outcomes[i] = RunJob(entries[i], FormatWma, table, places, progress);
         });
     }
@@ -90,7 +77,7 @@ TEST(ConcurrentJobs, AFailedJobGivesItsNameBack) {
     FileEntry e;
     e.sourcePath = dir.file("a.wav");
     e.formatCode = FormatWav;
-    QuietProgress progress;
+    SilentProgress progress;
     EXPECT_FALSE(RunJob(e, FormatWma, table, places, progress).success);
     std::lock_guard lock(names.mutex());
     EXPECT_FALSE(names.isReserved(dir.file("a.wma")));
