@@ -1,5 +1,9 @@
 #include "audio/Id3v1.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -33,6 +37,21 @@ void putText(Id3v1Block& block, std::size_t at, std::size_t width, std::string_v
 }
 
 }  // namespace
+
+std::optional<Id3v1Block> ReadId3v1BlockAtEnd(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<Id3v1Block> found;
+    struct stat st {};
+    Id3v1Block block{};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= static_cast<off_t>(kBlockSize) &&
+        ::pread(fd, block.data(), block.size(), st.st_size - static_cast<off_t>(kBlockSize)) ==
+            static_cast<ssize_t>(block.size()) &&
+        IsId3v1Block(block))
+        found = block;
+    ::close(fd);
+    return found;
+}
 
 bool IsId3v1Block(std::span<const std::uint8_t> block) {
     return block.size() >= kBlockSize && block[0] == 'T' && block[1] == 'A' && block[2] == 'G';

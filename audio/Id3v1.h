@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ bool IsId3v1Block(std::span<const std::uint8_t> block);
 // flag is off and every text empty before copying. False (record untouched) when the block
 // is not an ID3v1 block.
 [[nodiscard]] bool ParseId3v1Block(std::span<const std::uint8_t> block, Id3Tag& tag);
+
+// The block that ends a file: its last 128 bytes when they start with "TAG"; nothing
+// otherwise, or when the file cannot be read.
+std::optional<Id3v1Block> ReadId3v1BlockAtEnd(const std::string& path);
 
 // Builds a block from its fields; texts longer than their field are cut, a track number is
 // written as its low 8 bits.

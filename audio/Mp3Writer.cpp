@@ -70,6 +70,11 @@ bool Mp3Writer::Start(AtomicOutput& output) {
     return true;
 }
 
+bool Mp3Writer::WriteLeadingTag(std::span<const std::uint8_t> tag) {
+    if (!file_ || started_) return false;
+    return WriteAll(tag.data(), tag.size());
+}
+
 void Mp3Writer::SetTagBlock(std::span<const std::uint8_t, mp3::kId3v1BlockSize> block) {
     tagBlock_ = std::make_unique<std::array<std::uint8_t, mp3::kId3v1BlockSize>>();
     std::copy(block.begin(), block.end(), tagBlock_->begin());

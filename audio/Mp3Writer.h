@@ -17,10 +17,11 @@ namespace tonvexa {
 
 // Encodes planar signed 16-bit PCM into a constant-bit-rate MP3 file through the LAME
 // encoder: plain CBR frames with no Xing/"Info" frame and no tag of the encoder's own,
-// optionally followed by a 128-byte ID3v1 block as the file's last bytes.
+// optionally preceded by a tag of the caller's (an ID3v2 tag) and followed by a 128-byte
+// ID3v1 block as the file's last bytes.
 //
-// Calling order: Open, optionally SetTagBlock, the setters, StartEncoding, Encode for every
-// block, Close. The setters only take effect between Open and StartEncoding.
+// Calling order: Open, optionally WriteLeadingTag and SetTagBlock, the setters,
+// StartEncoding, Encode for every block, Close. The setters only take effect between Open and StartEncoding.
 //
 // The file is written without a name (AtomicOutput): opened on a path, the writer names it
 // at Close, never in place of anything; opened on the caller's AtomicOutput, the caller
@@ -46,6 +47,9 @@ public:
     [[nodiscard]] bool Open(const std::string& path);
     [[nodiscard]] bool Open(AtomicOutput& file);
 
+    // Writes a tag that opens the file, before any audio; only between Open and
+    // StartEncoding. False when nothing is open, encoding has started or the write failed.
+    [[nodiscard]] bool WriteLeadingTag(std::span<const std::uint8_t> tag);
     // Keeps a copy of the ID3v1 block to append at Close.
     void SetTagBlock(std::span<const std::uint8_t, mp3::kId3v1BlockSize> block);
     // 1 or 2; values below give 1, above give 2.

@@ -203,9 +203,26 @@ bool WavWriter::Close() {
     if (::fstat(fd, &st) == 0 && st.st_size >= static_cast<off_t>(headerSize)) {
         // The sizes come from the real length, so bytes of a failed write that did arrive
         // are counted and the header matches the file whatever happened before.
-        const auto fileSize = static_cast<std::uint64_t>(st.st_size);
-        const std::uint64_t dataSize = fileSize - headerSize;
-        if (rf64_) {
+        const auto dataEnd = static_cast<std::uint64_t>(st.st_size);
+        const std::uint64_t dataSize = dataEnd - headerSize;
+        // Chunks after the data start on an even offset; the data chunk's size leaves the
+        // pad byte out.
+        std::uint64_t fileSize = dataEnd;
+        const std::uint64_t pad = dataSize % 2;
+        constexpr std::uint64_t kMaxRiffSize = 0xFFFFFFFFull;
+        if (!trailing_.empty() &&
+            (rf64_ || dataEnd + pad + trailing_.size() - kRiffSizeBias <= kMaxRiffSize)) {
+            static constexpr std::uint8_t kZero = 0;
+            if (::lseek(fd, static_cast<off_t>(dataEnd), SEEK_SET) >= 0 &&
+                (pad == 0 || WriteAll(fd, &kZero, 1)) &&
+                WriteAll(fd, trailing_.data(), trailing_.size()))
+                fileSize = dataEnd + pad + trailing_.size();
+            else if (::ftruncate(fd, static_cast<off_t>(dataEnd)) != 0)
+                fileSize = 0;  // neither whole chunks nor none: the file is broken
+        }
+        if (fileSize == 0) {
+            ok = false;
+        } else if (rf64_) {
             const std::uint64_t frames = blockAlign_ != 0 ? dataSize / blockAlign_ : 0;
             ok = WriteLe64At(fd, kRf64RiffSizeOffset, fileSize - kRiffSizeBias);
             ok = WriteLe64At(fd, kRf64DataSizeOffset, dataSize) && ok;
@@ -216,6 +233,7 @@ bool WavWriter::Close() {
             ok = WriteLe32At(fd, kDataSizeOffset, static_cast<std::uint32_t>(dataSize)) && ok;
         }
     }
+    trailing_.clear();
     if (::close(fd) != 0) ok = false;
     if (owned_) {
         // The path's name is taken only by a finished file, and only if nothing else took it.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/WavHeader.h"
 #include "base/AtomicOutput.h"
@@ -55,7 +56,12 @@ public:
     [[nodiscard]] bool WritePcm8(const std::uint8_t* left, const std::uint8_t* right,
                                  std::int32_t frames);
 
-    // Writes the sizes from the file's length (for RF64 the RIFF and data sizes and the
+    // Chunks (whole, each of even length: a LIST/INFO chunk, an id3 chunk) to follow the
+    // data at Close, so that the header keeps its place and length. A RIFF file whose 32-bit
+    // size could not take them is closed without them.
+    void SetTrailingChunks(std::vector<std::uint8_t> chunks) { trailing_ = std::move(chunks); }
+
+    // Writes the trailing chunks and the sizes from the file's length (for RF64 the RIFF and data sizes and the
     // frame count in "ds64") and closes it; a file opened on a path then takes that name.
     // True when nothing was open. False when the length could not be read or does not fit
     // the size fields, when the sizes could not be written, when closing reported an error,
@@ -83,6 +89,7 @@ private:
     std::uint16_t blockAlign_ = 0;
     bool rf64_ = false;
     std::uint64_t dataSize_ = 0;  // data bytes that reached the file
+    std::vector<std::uint8_t> trailing_;
 };
 
 }  // namespace tonvexa

@@ -53,7 +53,7 @@ AtomicOutput::~AtomicOutput() {
 bool AtomicOutput::Create(const std::string& path) {
     Discard();
     if (method_ == Method::Unnamed) {
-        const int fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        const int fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
         if (fd >= 0) {
             // The file is named through its entry in /proc; without /proc it never could be.
             if (::access("/proc/self/fd", X_OK) == 0) {
@@ -70,7 +70,7 @@ bool AtomicOutput::Create(const std::string& path) {
     std::mt19937_64 random((std::uint64_t{seed()} << 32) ^ seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string hidden = HiddenName(path, random);
-        const int named = ::open(hidden.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int named = ::open(hidden.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (named >= 0) {
             fd_ = named;
             temporaryPath_ = std::move(hidden);

@@ -13,6 +13,7 @@
 #include "engine/FileProgress.h"
 #include "engine/Resampler.h"
 #include "engine/TagRules.h"
+#include "tags/TagIo.h"
 #include "wm/WmaReader.h"
 
 namespace tonvexa {
@@ -49,10 +50,15 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
     Mp3Writer writer;
     if (!writer.Open(output.file())) return 0;
 
+    // The whole tag opens the file, for the players that read ID3v2; the ID3v1 block ends
+    // it, for those that do not.
+    const VolumeScaling volume(s.AmplifyMp3, s.AmplifyMp3Coeff);
+    const MediaTags tags = OutputTags(s.ID3TagOpt, s.ID3Tag, source, FormatWma, volume.active);
     if (s.ID3TagOpt == kTagAddConfigured)
         writer.SetTagBlock(Id3v1FromConfigured(s.ID3Tag, source));
     else if (s.ID3TagOpt == kTagKeepSource)
-        writer.SetTagBlock(Id3v1FromWmaSource(SourceTagsOf(reader)));
+        writer.SetTagBlock(Id3v1FromTags(tags));
+    if (!writer.WriteLeadingTag(RenderId3v2Tag(tags))) return 0;
 
     const int channels = reader.Channels();
     const int rate = reader.SampleRate();
@@ -68,7 +74,6 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
     }
     if (!writer.StartEncoding()) return 0;
 
-    const VolumeScaling volume(s.AmplifyMp3, s.AmplifyMp3Coeff);
     FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
@@ -121,6 +126,10 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
     }
 
     const VolumeScaling volume(s.AmplifyWav, s.AmplifyWavCoeff);
+    // WAV output has no tag option: the source's tag always goes along, after the data.
+    MediaTags tags = ReadSourceTags(source, FormatWma);
+    if (volume.active) tags.removeIf(IsLoudnessField);
+    writer.SetTrailingChunks(RenderWavTagChunks(tags));
     Resampler resampler;
     std::vector<std::uint8_t> out1, out2;
     if (resampling) {

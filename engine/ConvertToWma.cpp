@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 
-#include "audio/Id3v1.h"
 #include "audio/Mp3Reader.h"
 #include "audio/WavReader.h"
 #include "base/PathUtil.h"
@@ -12,6 +11,7 @@
 #include "engine/ConversionSupport.h"
 #include "engine/FileProgress.h"
 #include "engine/TagRules.h"
+#include "tags/TagIo.h"
 #include "wm/WmaReader.h"
 #include "wm/WmaWriter.h"
 
@@ -49,12 +49,14 @@ bool beginWriting(const ConversionEnvironment& env, WmaWriter& writer, const Wma
     return writer.Begin();
 }
 
-// Ends the file and decides the result: complete only when the whole input was read, every
-// write succeeded, the file was finished properly and took a name.
+// Ends the file, writes its tag and decides the result: complete only when the whole input
+// was read, every write succeeded, the file was finished properly with its tag in it, and
+// took a name.
 int finishConversion(WmaWriter& writer, FileProgress& fileProgress, const BlockLoopResult& loop,
-                     PartialOutput& output, const std::string& source) {
-    const bool ended = writer.End();
-    const bool complete = loop.complete() && ended && output.Commit(source);
+                     PartialOutput& output, const std::string& source, const MediaTags& tags) {
+    const bool ended = writer.End() && loop.complete();
+    const bool tagged = ended && (tags.empty() || WriteAsfTags(output.file().Descriptor(), tags));
+    const bool complete = tagged && output.Commit(source);
     fileProgress.finish(complete);
     return complete ? 1 : 0;
 }
@@ -75,8 +77,9 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
     if (!output.Create()) return 0;
     WmaWriter writer(env.runtime);
     writer.SetOutputFile(output.file());
-    if (s.WMAID3TagOpt == kTagAddConfigured)
-        writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
+    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
+    const MediaTags tags =
+        OutputTags(s.WMAID3TagOpt, s.WMAID3Tag, source, FormatWav, volume.active);
 
     const int rate = static_cast<int>(reader.format().samplesPerSec);
     const int bits = reader.outputBits();
@@ -86,7 +89,6 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
         s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate) : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
-    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
     FileProgress fileProgress(progress, FileNamePart(source),
                               static_cast<std::uint64_t>(std::max(reader.totalFrames(), 0)));
     // Room for one block of 16-bit samples; 8-bit blocks use the same storage.
@@ -109,7 +111,7 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
             return writer.WriteFrames8(f8, s8, frames);
         });
     reader.Close();
-    return finishConversion(writer, fileProgress, loop, output, source);
+    return finishConversion(writer, fileProgress, loop, output, source, tags);
 }
 
 int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
@@ -121,13 +123,9 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
     if (!output.Create()) return 0;
     WmaWriter writer(env.runtime);
     writer.SetOutputFile(output.file());
-    if (s.WMAID3TagOpt == kTagAddConfigured) {
-        writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
-    } else if (s.WMAID3TagOpt == kTagKeepSource) {
-        Id3Tag parsed;
-        if (const auto* block = reader.ReadId3v1(); block && ParseId3v1Block(*block, parsed))
-            writer.SetTags(WmaTagsFromId3v1(parsed));
-    }
+    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
+    const MediaTags tags =
+        OutputTags(s.WMAID3TagOpt, s.WMAID3Tag, source, FormatMp3, volume.active);
 
     const int rate = reader.SampleRate();
     const int channels = reader.Channels();
@@ -136,7 +134,6 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
         s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate) : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
-    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
     const std::uint64_t length =
         reader.TotalFrames() == Mp3Reader::kUnknownLength ? 0 : reader.TotalFrames();
     FileProgress fileProgress(progress, FileNamePart(source), length);
@@ -152,7 +149,7 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
             return writer.WriteFrames16(first.data(), second.data(), static_cast<std::uint32_t>(n));
         });
     reader.Close();
-    return finishConversion(writer, fileProgress, loop, output, source);
+    return finishConversion(writer, fileProgress, loop, output, source, tags);
 }
 
 int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
@@ -164,11 +161,9 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
     if (!output.Create()) return 0;
     WmaWriter writer(env.runtime);
     writer.SetOutputFile(output.file());
-    if (s.WMAID3TagOpt == kTagAddConfigured) {
-        writer.SetTags(WmaTagsFromConfigured(s.WMAID3Tag, source));
-    } else if (s.WMAID3TagOpt == kTagKeepSource) {
-        writer.SetTags(WmaTagsFromWmaSource(SourceTagsOf(reader)));
-    }
+    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
+    const MediaTags tags =
+        OutputTags(s.WMAID3TagOpt, s.WMAID3Tag, source, FormatWma, volume.active);
 
     const int rate = reader.SampleRate();
     const int channels = reader.Channels();
@@ -180,7 +175,6 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
                                    : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
-    const VolumeScaling volume(s.AmplifyWMA, s.AmplifyWMACoeff);
     FileProgress fileProgress(progress, FileNamePart(source),
                               static_cast<std::uint64_t>(rate) * reader.Duration());
     WmSampleBufferPtr buffer;
@@ -207,7 +201,7 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
             return writer.WriteRawSample(*buffer, time);
         });
     reader.Close();
-    return finishConversion(writer, fileProgress, loop, output, source);
+    return finishConversion(writer, fileProgress, loop, output, source, tags);
 }
 
 void RegisterConversions(ConversionTable& table, const ConversionEnvironment& env) {

@@ -1,46 +1,86 @@
 #include "engine/TagRules.h"
 
+#include <charconv>
+
 #include "base/Latin1.h"
 #include "base/PathUtil.h"
-#include "engine/AudioFormat.h"
+#include "tags/TagIo.h"
 
 namespace tonvexa {
 namespace {
 
-std::optional<std::string> present(std::string text) {
-    if (text.empty()) return std::nullopt;
-    return text;
+template <std::size_t N>
+std::string utf8Field(const char (&field)[N]) {
+    return Latin1ToUtf8(fieldText(field));
 }
 
-template <std::size_t N>
-std::optional<std::string> utf8Field(const char (&field)[N]) {
-    return present(Latin1ToUtf8(fieldText(field)));
+std::string fileStem(const std::string& sourcePath) {
+    const std::string name = FileNamePart(sourcePath);
+    return name.substr(0, name.size() - FileExtension(name).size());
+}
+
+// The leading whole number of a text, as ID3v1's track byte takes it; 0 without one.
+std::int32_t leadingTrack(const std::string& text) {
+    std::int32_t value = 0;
+    const char* begin = text.data();
+    while (begin != text.data() + text.size() && *begin == ' ') ++begin;
+    const auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
+    return error == std::errc() && end != begin && value > 0 ? value : 0;
 }
 
 }  // namespace
 
-WmaSourceTags SourceTagsOf(const WmaReader& reader) {
-    WmaSourceTags t;
-    t.title = reader.Title();
-    t.author = reader.Author();
-    t.album = reader.Album();
-    t.year = reader.Year();
-    t.description = reader.Description();
-    t.genre = reader.Genre();
-    t.trackNumber = reader.TrackNumber();
-    return t;
-}
-
 std::string ConfiguredTitle(const Id3Tag& tag, const std::string& sourcePath) {
-    std::string title;
-    if (tag.nameAsFileName != 0) {
-        const std::string name = FileNamePart(sourcePath);
-        title = Utf8ToLatin1(name.substr(0, name.size() - FileExtension(name).size()));
-    } else {
-        title = fieldText(tag.title);
-    }
+    std::string title =
+        tag.nameAsFileName != 0 ? Utf8ToLatin1(fileStem(sourcePath)) : fieldText(tag.title);
     if (title.size() > kMaxTagTitle) title.resize(kMaxTagTitle);
     return title;
+}
+
+MediaTags ReadSourceTags(const std::string& path, AudioFormatCode format) {
+    switch (format) {
+        case FormatWma:
+            return ReadTags(TagContainer::Asf, path);
+        case FormatWav:
+            return ReadTags(TagContainer::Wav, path);
+        case FormatMp3: {
+            MediaTags tags = ReadTags(TagContainer::Mp3, path);
+            if (!tags.empty()) return tags;
+            // Most players still read the block at the end when there is nothing else.
+            Id3Tag parsed;
+            if (const auto block = ReadId3v1BlockAtEnd(path); block && ParseId3v1Block(*block, parsed))
+                return TagsFromId3v1(parsed);
+            return tags;
+        }
+    }
+    return {};
+}
+
+MediaTags TagsFromId3v1(const Id3Tag& parsed) {
+    MediaTags tags;
+    tags.set("TITLE", utf8Field(parsed.title));
+    tags.set("ARTIST", utf8Field(parsed.artist));
+    tags.set("ALBUM", utf8Field(parsed.album));
+    tags.set("DATE", utf8Field(parsed.year));
+    tags.set("COMMENT", utf8Field(parsed.comment));
+    tags.set("GENRE", std::string(GenreName(parsed.genre)));
+    if (parsed.hasTrack != 0 && parsed.track > 0) tags.set("TRACKNUMBER", std::to_string(parsed.track));
+    return tags;
+}
+
+MediaTags TagsFromConfigured(const Id3Tag& tag, const std::string& sourcePath) {
+    MediaTags tags = TagsFromId3v1(tag);
+    tags.set("TITLE", tag.nameAsFileName != 0 ? fileStem(sourcePath) : utf8Field(tag.title));
+    return tags;
+}
+
+MediaTags OutputTags(std::int32_t option, const Id3Tag& configured, const std::string& source,
+                     AudioFormatCode sourceFormat, bool volumeScaled) {
+    if (option == kTagAddConfigured) return TagsFromConfigured(configured, source);
+    if (option != kTagKeepSource) return {};
+    MediaTags tags = ReadSourceTags(source, sourceFormat);
+    if (volumeScaled) tags.removeIf(IsLoudnessField);
+    return tags;
 }
 
 Id3v1Block Id3v1FromConfigured(const Id3Tag& tag, const std::string& sourcePath) {
@@ -59,51 +99,23 @@ Id3v1Block Id3v1FromConfigured(const Id3Tag& tag, const std::string& sourcePath)
     return BuildId3v1Block(f);
 }
 
-Id3v1Block Id3v1FromWmaSource(const WmaSourceTags& s) {
-    const std::string title = Utf8ToLatin1(s.title), artist = Utf8ToLatin1(s.author),
-                      album = Utf8ToLatin1(s.album), year = Utf8ToLatin1(s.year),
-                      comment = Utf8ToLatin1(s.description);
+Id3v1Block Id3v1FromTags(const MediaTags& tags) {
+    const std::string title = Utf8ToLatin1(tags.first("TITLE")),
+                      artist = Utf8ToLatin1(tags.first("ARTIST")),
+                      album = Utf8ToLatin1(tags.first("ALBUM")),
+                      year = Utf8ToLatin1(tags.first("DATE").substr(0, 4)),
+                      comment = Utf8ToLatin1(tags.first("COMMENT"));
+    const std::int32_t track = leadingTrack(tags.first("TRACKNUMBER"));
     Id3v1Fields f;
     f.title = title;
     f.artist = artist;
     f.album = album;
     f.year = year;
     f.comment = comment;
-    f.genre = static_cast<std::uint8_t>(GenreIndex(Utf8ToLatin1(s.genre)));
-    f.hasTrack = s.trackNumber != 0;
-    f.track = s.trackNumber;
+    f.genre = static_cast<std::uint8_t>(GenreIndex(Utf8ToLatin1(tags.first("GENRE"))));
+    f.hasTrack = track != 0;
+    f.track = track;
     return BuildId3v1Block(f);
-}
-
-WmaTags WmaTagsFromId3v1(const Id3Tag& parsed) {
-    WmaTags t;
-    t.title = utf8Field(parsed.title);
-    t.album = utf8Field(parsed.album);
-    t.author = utf8Field(parsed.artist);
-    t.genre = present(std::string(GenreName(parsed.genre)));
-    t.year = utf8Field(parsed.year);
-    t.description = utf8Field(parsed.comment);
-    t.trackNumber = parsed.hasTrack != 0 ? static_cast<std::uint32_t>(parsed.track) : 0;
-    return t;
-}
-
-// The configured record reads like a parsed block, but for its title rule.
-WmaTags WmaTagsFromConfigured(const Id3Tag& tag, const std::string& sourcePath) {
-    WmaTags t = WmaTagsFromId3v1(tag);
-    t.title = present(Latin1ToUtf8(ConfiguredTitle(tag, sourcePath)));
-    return t;
-}
-
-WmaTags WmaTagsFromWmaSource(const WmaSourceTags& s) {
-    WmaTags t;
-    t.title = present(s.title);
-    t.album = present(s.album);
-    t.author = present(s.author);
-    t.genre = present(s.genre);
-    t.year = present(s.year);
-    t.description = present(s.description);
-    t.trackNumber = static_cast<std::uint32_t>(s.trackNumber);
-    return t;
 }
 
 }  // namespace tonvexa

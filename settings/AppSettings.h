@@ -32,7 +32,8 @@ struct AppSettings {
     std::int32_t WMAChannels = 2;
     std::int32_t AmplifyWMA = 0;
     std::int32_t AmplifyWMACoeff = 100;
-    std::int32_t WMAID3TagOpt = kTagNone;
+    // A new user keeps the source's tag: dropping every tag by default would lose work.
+    std::int32_t WMAID3TagOpt = kTagKeepSource;
     Id3Tag WMAID3Tag;
     std::int32_t AutoDestWAVEncodingParam = 1;
     std::int32_t WAVSampleRate = 44100;
@@ -41,7 +42,7 @@ struct AppSettings {
     std::int32_t DestOutputFolderOpt = kOutputBesideSource;
     std::string DestSpecifiedFolder;
     std::int32_t CreateDirs = 0;
-    std::int32_t ID3TagOpt = kTagNone;
+    std::int32_t ID3TagOpt = kTagKeepSource;
     Id3Tag ID3Tag;
     std::int32_t AmplifyMp3 = 0;
     std::int32_t AmplifyMp3Coeff = 100;

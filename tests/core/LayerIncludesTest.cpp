@@ -23,7 +23,8 @@ const std::map<std::string, std::set<std::string>>& LayerRules() {
         {"settings", {"base", "settings"}},
         {"audio", {"base", "settings", "audio"}},
         {"wm", {"base", "wm"}},
-        {"engine", {"base", "settings", "audio", "wm", "engine"}},
+        {"tags", {"base", "tags"}},
+        {"engine", {"base", "settings", "audio", "wm", "tags", "engine"}},
     };
     return rules;
 }

@@ -152,6 +152,12 @@ std::optional<std::vector<FrameHeader>> WalkFrames(const std::vector<std::uint8_
                                                    std::size_t end) {
     std::vector<FrameHeader> frames;
     std::size_t pos = 0;
+    // A leading ID3v2 tag: its header, its synchsafe size, and a footer when flagged.
+    if (bytes.size() >= 10 && bytes[0] == 'I' && bytes[1] == 'D' && bytes[2] == '3') {
+        pos = 10 + ((std::size_t{bytes[6]} << 21) | (std::size_t{bytes[7]} << 14) |
+                    (std::size_t{bytes[8]} << 7) | bytes[9]);
+        if (bytes[5] & 0x10) pos += 10;
+    }
     while (pos < end) {
         if (end - pos < 4) return std::nullopt;
         const auto f = ParseFrameHeader(bytes.data() + pos);

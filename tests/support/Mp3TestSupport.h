@@ -68,7 +68,7 @@ struct FrameHeader {
 };
 std::optional<FrameHeader> ParseFrameHeader(const std::uint8_t* h);
 
-// Walks frames from offset 0 to end; nothing when a byte range in between is not a frame.
+// Walks frames from offset 0, or from the end of a leading ID3v2 tag, to end; nothing when a byte range in between is not a frame.
 std::optional<std::vector<FrameHeader>> WalkFrames(const std::vector<std::uint8_t>& bytes,
                                                    std::size_t end);
 
