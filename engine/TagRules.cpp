@@ -28,6 +28,27 @@ std::int32_t leadingTrack(const std::string& text) {
     return error == std::errc() && end != begin && value > 0 ? value : 0;
 }
 
+std::string escaped(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string ConfiguredTitle(const Id3Tag& tag, const std::string& sourcePath) {
@@ -116,6 +137,22 @@ Id3v1Block Id3v1FromTags(const MediaTags& tags) {
     f.hasTrack = track != 0;
     f.track = track;
     return BuildId3v1Block(f);
+}
+
+std::string TagListing(const MediaTags& tags) {
+    std::string listing;
+    for (const TagField& field : tags.fields())
+        for (const std::string& value : field.values)
+            listing += escaped(field.name) + "=" + escaped(value) + "\n";
+    for (const AsfNativeAttribute& native : tags.nativeAttributes())
+        listing += escaped(native.name) + "=" + escaped(native.text) + "\n";
+    for (const TagPicture& p : tags.pictures()) {
+        listing += "PICTURE type=" + std::to_string(p.type) + " mime=" + p.mimeType +
+                   " size=" + std::to_string(p.data.size());
+        if (!p.description.empty()) listing += " description=" + escaped(p.description);
+        listing += "\n";
+    }
+    return listing;
 }
 
 }  // namespace tonvexa

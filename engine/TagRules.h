@@ -40,4 +40,11 @@ MediaTags OutputTags(std::int32_t option, const Id3Tag& configured, const std::s
 Id3v1Block Id3v1FromConfigured(const Id3Tag& tag, const std::string& sourcePath);
 Id3v1Block Id3v1FromTags(const MediaTags& tags);
 
+// The tag as `tonvexa-convert --tags` lists it, a machine format that is never translated:
+// one NAME=value line per value (UTF-8; newline, carriage return and backslash written as
+// \n, \r and \\), the typed Windows Media attributes the same way, and one line per
+// picture: "PICTURE type=3 mime=image/jpeg size=1234", with " description=..." when it has
+// one.
+std::string TagListing(const MediaTags& tags);
+
 }  // namespace tonvexa

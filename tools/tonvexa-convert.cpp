@@ -28,6 +28,7 @@
 #include "engine/MediaProbe.h"
 #include "engine/OutputNameReservations.h"
 #include "engine/OutputPlaces.h"
+#include "engine/TagRules.h"
 #include "settings/SettingsStore.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
@@ -51,6 +52,7 @@ const char kUsage[] =
     "usage: tonvexa-convert --to mp3|wav|wma [--options FILE] [--set KEY=VALUE]... [--jobs N]\n"
     "                       PATH...\n"
     "       tonvexa-convert --probe PATH...\n"
+    "       tonvexa-convert --tags PATH...\n"
     "       tonvexa-convert --wma-formats\n"
     "       tonvexa-convert --help | --version\n";
 
@@ -66,6 +68,10 @@ const char kHelp[] =
     "                    VALUE is read and checked as in an options file\n"
     "  --jobs N          convert up to N files at once (default 1)\n"
     "  --probe           print each file's name, length, bit rate, rate and channels\n"
+    "  --tags            print each file's tag as a conversion that keeps it reads it:\n"
+    "                    NAME=value lines (UTF-8; \\n, \\r and \\\\ for a newline, a return\n"
+    "                    and a backslash) and a PICTURE line per picture; several files\n"
+    "                    each start with a line \"==> PATH <==\"\n"
     "  --wma-formats     print the Windows Media formats on offer: rate, bit/s, channels,\n"
     "                    description\n"
     "\n"
@@ -107,6 +113,7 @@ struct Arguments {
     std::vector<OptionOverride> overrides;
     int jobs = 1;
     bool probe = false;
+    bool tags = false;
     bool wmaFormats = false;
     std::vector<std::string> paths;
 };
@@ -188,6 +195,8 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
             a.jobs = static_cast<int>(n);
         } else if (arg == "--probe") {
             a.probe = true;
+        } else if (arg == "--tags") {
+            a.tags = true;
         } else if (arg == "--wma-formats") {
             a.wmaFormats = true;
         } else if (arg == "--") {
@@ -199,8 +208,9 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
         }
     }
     if (help || version) return std::nullopt;
-    const int modes = (a.target ? 1 : 0) + (a.probe ? 1 : 0) + (a.wmaFormats ? 1 : 0);
-    if (modes != 1) return "give exactly one of --to, --probe and --wma-formats";
+    const int modes =
+        (a.target ? 1 : 0) + (a.probe ? 1 : 0) + (a.tags ? 1 : 0) + (a.wmaFormats ? 1 : 0);
+    if (modes != 1) return "give exactly one of --to, --probe, --tags and --wma-formats";
     if (!a.wmaFormats && a.paths.empty()) return "no PATH given";
     return std::nullopt;
 }
@@ -258,6 +268,30 @@ int probeFiles(const std::vector<std::string>& paths, WmRuntime& runtime) {
         const ListRowTexts t = MakeListRowTexts(e);
         std::printf("%s\t%s\t%s\t%s\t%s\n", t.name.c_str(), t.length.c_str(), t.bitRate.c_str(),
                     t.freq.c_str(), t.channels.c_str());
+    }
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
+    return failures.empty() ? kExitConverted : kExitSomeFailed;
+}
+
+bool isReadableFile(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f) std::fclose(f);
+    return f != nullptr && !IsFolder(path);
+}
+
+int listTags(const std::vector<std::string>& paths) {
+    AddFailureReport failures;
+    const std::vector<std::string> files = collect(paths);
+    bool first = true;
+    for (const auto& f : files) {
+        const AudioFormatCode format = FormatCodeOfPath(f);
+        if (format == FormatNone || !isReadableFile(f)) {
+            failures.add(f);
+            continue;
+        }
+        if (files.size() > 1) std::printf("%s==> %s <==\n", first ? "" : "\n", f.c_str());
+        first = false;
+        std::fputs(TagListing(ReadSourceTags(f, format)).c_str(), stdout);
     }
     if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
     return failures.empty() ? kExitConverted : kExitSomeFailed;
@@ -364,5 +398,6 @@ int main(int argc, char** argv) {
     FfmpegWmRuntime runtime;
     if (args.wmaFormats) return listWmaFormats(runtime);
     if (args.probe) return probeFiles(args.paths, runtime);
+    if (args.tags) return listTags(args.paths);
     return convert(args, runtime);
 }
