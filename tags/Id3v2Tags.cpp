@@ -6,6 +6,9 @@
 #include <taglib/id3v2framefactory.h>
 #include <taglib/mpegfile.h>
 #include <taglib/textidentificationframe.h>
+#include <taglib/unsynchronizedlyricsframe.h>
+
+#include <cctype>
 
 #include "tags/TagIo.h"
 #include "tags/TagLibSupport.h"
@@ -14,9 +17,44 @@ namespace tonvexa {
 
 namespace taglib {
 
+namespace {
+
+// The library writes the descriptions of MusicBrainz's TXXX frames in capitals; the
+// programs that write them first (and some that read them) spell them like this.
+TagLib::String usualDescription(const TagLib::String& description) {
+    const std::string upper = FromString(description);
+    if (upper == "MUSICIP PUID") return "MusicIP PUID";
+    std::string spelt;
+    if (upper.starts_with("MUSICBRAINZ "))
+        spelt = "MusicBrainz";
+    else if (upper.starts_with("ACOUSTID "))
+        spelt = "Acoustid";
+    else
+        return description;
+    bool wordStart = false;
+    for (char c : upper.substr(spelt.size())) {
+        spelt += wordStart || c == ' ' ? c : static_cast<char>(std::tolower(c));
+        wordStart = c == ' ';
+    }
+    return ToString(spelt);
+}
+
+}  // namespace
+
 void ReadId3v2(const TagLib::ID3v2::Tag& tag, MediaTags& tags) {
     AddProperties(tags, tag.properties());
     const TagLib::ID3v2::FrameListMap& frames = tag.frameListMap();
+    // The property map names a TXXX field in capitals; a field of no meaning to the library
+    // keeps the spelling of its frame.
+    if (const auto texts = frames.find("TXXX"); texts != frames.end()) {
+        for (const TagLib::ID3v2::Frame* frame : texts->second) {
+            const auto* text = dynamic_cast<const TagLib::ID3v2::UserTextIdentificationFrame*>(frame);
+            if (!text) continue;
+            const std::string description = FromString(text->description());
+            if (description != UpperAscii(description) && tags.find(description))
+                tags.rename(description, description);
+        }
+    }
     const auto pictures = frames.find("APIC");
     if (pictures == frames.end()) return;
     for (const TagLib::ID3v2::Frame* frame : pictures->second) {
@@ -38,6 +76,13 @@ void FillId3v2(const MediaTags& tags, TagLib::ID3v2::Tag& tag) {
         split.known.erase(total);
     }
     tag.setProperties(split.known);
+    for (TagLib::ID3v2::Frame* frame : tag.frameList("TXXX"))
+        if (auto* text = dynamic_cast<TagLib::ID3v2::UserTextIdentificationFrame*>(frame))
+            text->setDescription(usualDescription(text->description()));
+    // The library gives the lyrics it makes a description of "LYRICS"; readers expect none.
+    for (TagLib::ID3v2::Frame* frame : tag.frameList("USLT"))
+        if (auto* lyrics = dynamic_cast<TagLib::ID3v2::UnsynchronizedLyricsFrame*>(frame))
+            if (lyrics->description() == "LYRICS") lyrics->setDescription(TagLib::String());
     for (const TagField& field : split.custom) {
         TagLib::StringList values;
         for (const std::string& v : field.values) values.append(ToString(v));

@@ -109,6 +109,11 @@ void MediaTags::remove(std::string_view name) {
     std::erase_if(fields_, [&](const TagField& f) { return equalNoCase(f.name, name); });
 }
 
+void MediaTags::rename(std::string_view from, std::string to) {
+    for (TagField& f : fields_)
+        if (equalNoCase(f.name, from)) f.name = std::move(to);
+}
+
 bool MediaTags::addPicture(int type, std::string description, std::vector<std::uint8_t> data) {
     if (data.size() > kMaxPictureBytes) return false;
     const std::string_view mime = PictureMimeType(data);

@@ -68,6 +68,8 @@ public:
     // new.
     void add(std::string_view name, std::vector<std::string> values);
     void remove(std::string_view name);
+    // Gives a field another name in its place.
+    void rename(std::string_view from, std::string to);
     // Removes every field whose name the predicate accepts.
     template <typename Predicate>
     void removeIf(Predicate predicate) {
