@@ -57,4 +57,42 @@ std::string Utf8ToLatin1(std::string_view utf8) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char c = p[i];
+        std::size_t length = 0;
+        std::uint32_t min = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            length = 2;
+            min = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            length = 3;
+            min = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            length = 4;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + length > n) return false;
+        std::uint32_t code = c & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+            code = (code << 6) | (p[i + k] & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string Utf8OrLatin1ToUtf8(std::string_view bytes) {
+    return IsValidUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
+}
+
 }  // namespace tonvexa

@@ -9,9 +9,19 @@
 namespace tonvexa {
 namespace {
 
-template <std::size_t N>
-std::string utf8Field(const char (&field)[N]) {
-    return Latin1ToUtf8(fieldText(field));
+// The texts of a tag record, each turned into UTF-8 by `text`.
+template <typename Text>
+MediaTags tagsOfRecord(const Id3Tag& record, Text text) {
+    MediaTags tags;
+    tags.set("TITLE", text(fieldText(record.title)));
+    tags.set("ARTIST", text(fieldText(record.artist)));
+    tags.set("ALBUM", text(fieldText(record.album)));
+    tags.set("DATE", text(fieldText(record.year)));
+    tags.set("COMMENT", text(fieldText(record.comment)));
+    tags.set("GENRE", std::string(GenreName(record.genre)));
+    if (record.hasTrack != 0 && record.track > 0)
+        tags.set("TRACKNUMBER", std::to_string(record.track));
+    return tags;
 }
 
 std::string fileStem(const std::string& sourcePath) {
@@ -62,8 +72,11 @@ MediaTags ReadSourceTags(const std::string& path, AudioFormatCode format) {
     switch (format) {
         case FormatWma:
             return ReadTags(TagContainer::Asf, path);
-        case FormatWav:
-            return ReadTags(TagContainer::Wav, path);
+        case FormatWav: {
+            MediaTags tags = ReadTags(TagContainer::Wav, path);
+            // Some programs put an ID3v2 tag before the RIFF header instead.
+            return tags.empty() ? ReadTags(TagContainer::Mp3, path) : tags;
+        }
         case FormatMp3: {
             MediaTags tags = ReadTags(TagContainer::Mp3, path);
             if (!tags.empty()) return tags;
@@ -78,20 +91,17 @@ MediaTags ReadSourceTags(const std::string& path, AudioFormatCode format) {
 }
 
 MediaTags TagsFromId3v1(const Id3Tag& parsed) {
-    MediaTags tags;
-    tags.set("TITLE", utf8Field(parsed.title));
-    tags.set("ARTIST", utf8Field(parsed.artist));
-    tags.set("ALBUM", utf8Field(parsed.album));
-    tags.set("DATE", utf8Field(parsed.year));
-    tags.set("COMMENT", utf8Field(parsed.comment));
-    tags.set("GENRE", std::string(GenreName(parsed.genre)));
-    if (parsed.hasTrack != 0 && parsed.track > 0) tags.set("TRACKNUMBER", std::to_string(parsed.track));
-    return tags;
+    return tagsOfRecord(parsed, [](std::string_view field) {
+        // Many blocks pad with spaces, and many hold UTF-8 or another program's idea of
+        // ISO-8859-1; what is valid UTF-8 is taken as such.
+        const auto end = field.find_last_not_of(' ');
+        return Utf8OrLatin1ToUtf8(field.substr(0, end == std::string_view::npos ? 0 : end + 1));
+    });
 }
 
 MediaTags TagsFromConfigured(const Id3Tag& tag, const std::string& sourcePath) {
-    MediaTags tags = TagsFromId3v1(tag);
-    tags.set("TITLE", tag.nameAsFileName != 0 ? fileStem(sourcePath) : utf8Field(tag.title));
+    MediaTags tags = tagsOfRecord(tag, [](std::string_view field) { return Latin1ToUtf8(field); });
+    if (tag.nameAsFileName != 0) tags.set("TITLE", fileStem(sourcePath));
     return tags;
 }
 

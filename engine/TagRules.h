@@ -27,7 +27,8 @@ MediaTags ReadSourceTags(const std::string& path, AudioFormatCode format);
 // The configured tag as a whole tag. Its texts are the record's, but for a title taken from
 // the file name: that is the whole name without its extension, in its own characters.
 MediaTags TagsFromConfigured(const Id3Tag& tag, const std::string& sourcePath);
-// The texts of a parsed ID3v1 block.
+// The texts of a source's ID3v1 block: trailing spaces dropped, UTF-8 where the bytes are
+// valid UTF-8 and ISO-8859-1 otherwise.
 MediaTags TagsFromId3v1(const Id3Tag& parsed);
 
 // The tag an output gets by its tag option: the configured one, the source's (without its

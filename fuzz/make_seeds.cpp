@@ -6,7 +6,9 @@
 //
 //   fuzz_seeds OUT
 
+#include <fcntl.h>
 #include <lame/lame.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -22,6 +24,7 @@
 #include "engine/ConversionRoutines.h"
 #include "engine/ConvertProgress.h"
 #include "settings/SettingsStore.h"
+#include "tags/TagIo.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
 #include "wm/WmaFormatList.h"
@@ -320,6 +323,36 @@ Bytes EncodeMp3(int rate, int channels, int kbps, bool vbr, bool xing) {
     return out;
 }
 
+// ---- Tags ----
+
+MediaTags RichTags() {
+    MediaTags t;
+    t.set("TITLE", "Seed \xE2\x80\x93 title");
+    t.set("ARTIST", "\xD0\x90\xD1\x80\xD1\x82\xD0\xB8\xD1\x81\xD1\x82");
+    t.set("ALBUMARTIST", "Seed");
+    t.set("DATE", "2024-05-17");
+    t.set("GENRE", "Seed genre");
+    t.set("TRACKNUMBER", "3");
+    t.set("TRACKTOTAL", "12");
+    t.set("DISCNUMBER", "1");
+    t.set("DISCTOTAL", "2");
+    t.set("LYRICS", "line one\nline two");
+    t.set("MUSICBRAINZ_ALBUMID", "00000000-0000-4000-8000-000000000000");
+    t.set("REPLAYGAIN_TRACK_GAIN", "-3.00 dB");
+    t.set("Custom", "value");
+    // The smallest PNG signature with a header chunk: enough to be carried as a picture.
+    Bytes png;
+    Text(png, "\x89PNG\r\n\x1A\n");
+    Be32(png, 13);
+    Text(png, "IHDR");
+    Be32(png, 1);
+    Be32(png, 1);
+    for (std::uint8_t b : {8, 2, 0, 0, 0}) png.push_back(b);
+    Be32(png, 0);
+    t.addPicture(TagPicture::kFrontCover, "front", png);
+    return t;
+}
+
 // ---- Windows Media ----
 
 bool WriteWma(const fs::path& wav, const fs::path& wma, bool tags) {
@@ -418,7 +451,8 @@ void WriteSeeds(const fs::path& out) {
     const fs::path lnk = out / "shortcut";
     const fs::path ini = out / "settings_store";
     const fs::path wma = out / "wma_reader";
-    for (const fs::path& p : {wav, mp3, id3, lnk, ini, wma}) fs::create_directories(p);
+    const fs::path tags = out / "tags";
+    for (const fs::path& p : {wav, mp3, id3, lnk, ini, wma, tags}) fs::create_directories(p);
 
     // WAV: every format tag, layout and byte order the reader knows.
     const int n = 300;
@@ -618,6 +652,25 @@ void WriteSeeds(const fs::path& out) {
                                 Chunk("data", PcmData(2000, 1, 16))));
     if (!WriteWma(mono, wma / "mono.wma", false))
         std::fprintf(stderr, "fuzz_seeds: no Windows Media seed (mono)\n");
+
+    // Whole tags, with a picture, in each format's place for them.
+    const MediaTags rich = RichTags();
+    {
+        const auto id3v2 = RenderId3v2Tag(rich);
+        Bytes file(id3v2.begin(), id3v2.end());
+        Append(file, EncodeMp3(44100, 1, 64, false, false));
+        Save(tags / "id3v23.mp3", file);
+        const auto chunks = RenderWavTagChunks(rich);
+        Save(tags / "info-id3.wav",
+             Form("RIFF", Chunk("fmt ", FmtBody({1, 1, 8000, 2, 16, {}})) +
+                              Chunk("data", PcmData(400, 1, 16)) + Bytes(chunks.begin(), chunks.end())));
+    }
+    if (WriteWma(mono, tags / "attributes.wma", false)) {
+        const int fd = ::open((tags / "attributes.wma").c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0 || !WriteAsfTags(fd, rich))
+            std::fprintf(stderr, "fuzz_seeds: no tagged Windows Media seed\n");
+        if (fd >= 0) ::close(fd);
+    }
     fs::remove_all(scratch);
 }
 

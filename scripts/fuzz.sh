@@ -18,7 +18,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${TONVEXA_FUZZ_BUILD:-$top/build-fuzz}
 corpus=${TONVEXA_CORPUS:-$top/../shared/corpus/real}
 jobs=$(nproc 2>/dev/null || echo 2)
-targets=(wav_reader mp3_reader id3v1 shortcut settings_store wma_reader)
+targets=(wav_reader mp3_reader id3v1 shortcut settings_store wma_reader tags)
 
 # The longest input each target is given. Readers see the start of large seeds, which is
 # where their parsers work; longer inputs would only slow every run down.
@@ -50,6 +50,10 @@ prepare_seeds() {
   if [ -d "$corpus" ]; then
     local f
     for f in "$corpus"/*; do
+      # Every real file's tag, whatever its format, seeds the tag path.
+      case ${f,,} in
+        *.wav | *.mp3 | *.wma | *.wmv | *.asf) cp "$f" "$seeds/tags/" ;;
+      esac
       case ${f,,} in
         *.wav) cp "$f" "$seeds/wav_reader/" ;;
         *.mp3)

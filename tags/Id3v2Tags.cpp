@@ -5,6 +5,7 @@
 #include <taglib/attachedpictureframe.h>
 #include <taglib/id3v2framefactory.h>
 #include <taglib/mpegfile.h>
+#include <taglib/tbytevectorstream.h>
 #include <taglib/textidentificationframe.h>
 #include <taglib/unsynchronizedlyricsframe.h>
 
@@ -101,9 +102,57 @@ void FillId3v2(const MediaTags& tags, TagLib::ID3v2::Tag& tag) {
     }
 }
 
+TagLib::ByteVector RepairedForLibrary(const TagLib::ByteVector& tag) {
+    constexpr unsigned int kHeader = 10;
+    constexpr char kUnsynchronised = '\x80';
+    constexpr char kExtendedHeader = '\x40';
+    if (tag.size() < kHeader || !tag.startsWith("ID3") || tag[3] != 3 ||
+        (tag[5] & kUnsynchronised) != 0)
+        return tag;
+    TagLib::ByteVector body = tag.mid(kHeader);
+    char flags = tag[5];
+    // The extended header's size counts the bytes after its own four in version 2.3; the
+    // library skips four bytes too few and then finds no frames at all.
+    if ((flags & kExtendedHeader) != 0 && body.size() >= 4) {
+        const unsigned int extended = body.toUInt(0U, true) + 4;
+        if (extended > body.size()) return tag;
+        body = body.mid(extended);
+        flags = static_cast<char>(flags & ~kExtendedHeader);
+    }
+    // An empty frame (RealJukebox and MusicMatch wrote them) ends the library's reading;
+    // every frame after it would be lost.
+    TagLib::ByteVector frames;
+    unsigned int at = 0;
+    while (at + kHeader <= body.size()) {
+        const TagLib::ByteVector id = body.mid(at, 4);
+        bool valid = true;
+        for (const char c : id) valid = valid && ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'));
+        const unsigned int size = body.toUInt(at + 4, true);
+        if (!valid || size > body.size() - at - kHeader) break;
+        if (size > 0) frames.append(body.mid(at, kHeader + size));
+        at += kHeader + size;
+    }
+    frames.append(body.mid(at));  // padding, or whatever could not be walked
+    TagLib::ByteVector repaired = tag.mid(0, kHeader);
+    repaired[5] = flags;
+    const unsigned int size = frames.size();
+    for (int i = 0; i < 4; ++i)
+        repaired[6 + i] = static_cast<char>((size >> (7 * (3 - i))) & 0x7F);
+    repaired.append(frames);
+    return repaired;
+}
+
 MediaTags ReadMp3Tags(TagLib::IOStream& stream) {
     MediaTags tags;
-    TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+    stream.seek(0);
+    const TagLib::ByteVector header = stream.readBlock(10);
+    if (header.size() < 10 || !header.startsWith("ID3")) return tags;
+    unsigned int size = 10;
+    for (int i = 0; i < 4; ++i) size += static_cast<unsigned int>(header[6 + i] & 0x7F) << (7 * (3 - i));
+    if ((header[5] & 0x10) != 0) size += 10;  // a footer
+    stream.seek(0);
+    TagLib::ByteVectorStream tagOnly(RepairedForLibrary(stream.readBlock(size)));
+    TagLib::MPEG::File file(&tagOnly, TagLib::ID3v2::FrameFactory::instance(), false);
     if (file.isValid() && file.hasID3v2Tag()) ReadId3v2(*file.ID3v2Tag(), tags);
     return tags;
 }

@@ -162,6 +162,7 @@ bool IsEncodingField(std::string_view name) {
         "HASARBITRARYDATASTREAM", "HASATTACHEDIMAGES", "HASAUDIO", "HASFILETRANSFERSTREAM",
         "HASIMAGE", "HASSCRIPT", "HASVIDEO", "WM/STREAMTYPEINFO", "WM/CONTAINERFORMAT",
         "WM/MEDIAISSTEREO", "WM/VIDEOHEIGHT", "WM/VIDEOWIDTH", "WM/VIDEOFRAMERATE",
+        "DEVICECONFORMANCETEMPLATE", "MEDIAFOUNDATIONVERSION", "FILETYPE",
         "ENCODING", "ENCODINGTIME", "ENCODER", "ENCODERSETTINGS", "LENGTH",
         "COMMENT:ITUNSMPB", "COMMENT:ITUNPGAP",
     };
@@ -177,7 +178,8 @@ bool IsEncodingField(std::string_view name) {
 
 bool IsLoudnessField(std::string_view name) {
     return startsWithNoCase(name, "REPLAYGAIN_") || startsWithNoCase(name, "R128_") ||
-           startsWithNoCase(name, "MP3GAIN_") || equalNoCase(name, "COMMENT:ITUNNORM");
+           startsWithNoCase(name, "MP3GAIN_") ||
+           UpperAscii(name).find("ITUNNORM") != std::string::npos;
 }
 
 }  // namespace tonvexa

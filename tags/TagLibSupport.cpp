@@ -5,6 +5,8 @@
 
 #include <mutex>
 
+#include "base/Latin1.h"
+
 namespace tonvexa::taglib {
 
 namespace {
@@ -24,8 +26,8 @@ public:
     TagLib::String parse(const TagLib::ByteVector& data) const override {
         TagLib::ByteVector text = data;
         while (!text.isEmpty() && text[text.size() - 1] == '\0') text.resize(text.size() - 1);
-        const auto encoding = IsValidUtf8(text) ? TagLib::String::UTF8 : TagLib::String::Latin1;
-        return TagLib::String(text, encoding).stripWhiteSpace();
+        const std::string bytes(text.data(), text.size());
+        return ToString(Utf8OrLatin1ToUtf8(bytes)).stripWhiteSpace();
     }
     TagLib::ByteVector render(const TagLib::String& text) const override {
         return text.data(TagLib::String::UTF8);
@@ -43,41 +45,6 @@ void Prepare() {
         TagLib::setDebugListener(&listener);
         TagLib::RIFF::Info::Tag::setStringHandler(&infoText);
     });
-}
-
-bool IsValidUtf8(const TagLib::ByteVector& bytes) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t n = bytes.size();
-    for (std::size_t i = 0; i < n;) {
-        const unsigned char c = p[i];
-        std::size_t length = 0;
-        std::uint32_t min = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            length = 2;
-            min = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            length = 3;
-            min = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            length = 4;
-            min = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + length > n) return false;
-        std::uint32_t code = c & (0xFF >> (length + 1));
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
-            code = (code << 6) | (p[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and values past Unicode are not UTF-8.
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += length;
-    }
-    return true;
 }
 
 void AddProperties(MediaTags& tags, const TagLib::PropertyMap& properties) {

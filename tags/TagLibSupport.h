@@ -35,8 +35,6 @@ inline TagLib::ByteVector ToBytes(const std::vector<std::uint8_t>& bytes) {
                               static_cast<unsigned int>(bytes.size()));
 }
 
-bool IsValidUtf8(const TagLib::ByteVector& bytes);
-
 // Adds the fields of a property map to the record, numbers and totals split; fields that
 // describe the old encoding stay behind.
 void AddProperties(MediaTags& tags, const TagLib::PropertyMap& properties);
@@ -48,6 +46,10 @@ struct SplitFields {
     std::vector<TagField> custom;
 };
 SplitFields SplitForLibrary(const MediaTags& tags);
+
+// A leading ID3v2 tag (its header and body) made readable for the library where version 1.13
+// of it misreads what other programs write: a version 2.3 extended header, and empty frames.
+TagLib::ByteVector RepairedForLibrary(const TagLib::ByteVector& tag);
 
 // The readers of the three formats, over the file's stream.
 MediaTags ReadMp3Tags(TagLib::IOStream& stream);

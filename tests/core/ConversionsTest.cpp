@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "ConversionFixture.h"
 #include "WavTestUtil.h"
 #include "audio/Id3v1.h"
 #include "audio/WavReader.h"
@@ -100,51 +101,7 @@ Tone measure(const std::vector<std::int16_t>& interleaved, int channels, int cha
     return t;
 }
 
-class Conversions : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        runtime_ = new FfmpegWmRuntime;
-        formats_ = new WmaFormatList;
-        BuildWmaFormatList(*runtime_, *formats_);
-    }
-    static void TearDownTestSuite() {
-        delete formats_;
-        delete runtime_;
-    }
-
-    ConversionEnvironment env() { return {settings, *formats_, *runtime_}; }
-
-    // A Windows Media source made by FFmpeg's encoder.
-    std::string wma(const std::string& name, int rate, int channels, double seconds,
-                    std::vector<std::string> extra = {}) {
-        const std::string path = dir.file(name);
-        std::vector<std::string> args{"-c:a", "wmav2", "-b:a",
-                                      std::to_string(channels * (rate >= 32000 ? 64 : 32)) + "k"};
-        args.insert(args.end(), extra.begin(), extra.end());
-        EXPECT_TRUE(test::makeTone(path, rate, channels, seconds, args)) << name;
-        return path;
-    }
-
-    std::string wav(const std::string& name, int rate, int channels, double seconds,
-                    const std::string& codec = "pcm_s16le") {
-        const std::string path = dir.file(name);
-        EXPECT_TRUE(test::makeTone(path, rate, channels, seconds, {"-c:a", codec})) << name;
-        return path;
-    }
-
-    // A routine's destination: the path of a name in the folder, kept where the routine can
-    // put the name its output took.
-    std::string& out(const std::string& name) { return outputs_.emplace_back(dir.file(name)); }
-
-    test::TempDir dir;
-    AppSettings settings;
-    std::deque<std::string> outputs_;
-    static FfmpegWmRuntime* runtime_;
-    static WmaFormatList* formats_;
-};
-
-FfmpegWmRuntime* Conversions::runtime_ = nullptr;
-WmaFormatList* Conversions::formats_ = nullptr;
+using Conversions = test::ConversionFixture;
 
 }  // namespace
 

@@ -27,6 +27,15 @@ std::optional<MediaInfo> probeMedia(const std::string& path) {
             const AVDictionaryEntry* e = nullptr;
             while ((e = av_dict_get(ctx->metadata, "", e, AV_DICT_IGNORE_SUFFIX)))
                 m.tags[e->key] = e->value;
+            for (unsigned i = 0; i < ctx->nb_streams; ++i) {
+                const AVStream* s = ctx->streams[i];
+                if (!(s->disposition & AV_DISPOSITION_ATTACHED_PIC)) continue;
+                const AVDictionaryEntry* comment = av_dict_get(s->metadata, "comment", nullptr, 0);
+                m.pictures.push_back({std::vector<std::uint8_t>(s->attached_pic.data,
+                                                                s->attached_pic.data +
+                                                                    s->attached_pic.size),
+                                      comment ? comment->value : ""});
+            }
             result = m;
         }
     }

@@ -17,6 +17,13 @@ struct MediaInfo {
     std::int64_t bitRate = 0;  // of the stream, else the file
     double durationSeconds = 0;
     std::map<std::string, std::string> tags;  // container metadata, keys as FFmpeg names them
+    // Attached pictures (covers), as FFmpeg finds them: their bytes and their stream's
+    // "comment", which names the picture's type ("Cover (front)").
+    struct Picture {
+        std::vector<std::uint8_t> bytes;
+        std::string type;
+    };
+    std::vector<Picture> pictures;
 };
 std::optional<MediaInfo> probeMedia(const std::string& path);
 
