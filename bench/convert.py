@@ -68,6 +68,43 @@ def options_file(folder, out, **values):
     return path
 
 
+def tags_share(tool, work, src, wma, mp3, out, clean, mp3opts, wavopts, wmaopts):
+    """The time a whole tag with a cover adds to each conversion: the same job on a tagged and
+    on an untagged copy of the same audio, kept with "Keep ID3 tag"."""
+    cover = os.path.join(work, "cover.jpg")
+    subprocess.run(["ffmpeg", "-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                    "testsrc2=s=1000x1000", "-frames:v", "1", "-q:v", "2", cover], check=True)
+    texts = ["title=Symphony No. 9 in D minor, Op. 125: IV. Presto \u2013 Allegro assai",
+             "artist=Ludwig van Beethoven", "album_artist=Wiener Philharmoniker",
+             "album=Symphonies", "composer=Beethoven", "genre=Romantic Symphony",
+             "track=4/12", "disc=1/2", "date=1970", "comment=Live", "publisher=DG",
+             "lyrics=Freude, sch\u00f6ner G\u00f6tterfunken"]
+    tagged_mp3 = os.path.join(src, "tagged.mp3")
+    meta = []
+    for t in texts:
+        meta += ["-metadata", t]
+    subprocess.run(["ffmpeg", "-nostdin", "-v", "error", "-y", "-i", mp3, "-i", cover,
+                    "-map", "0:a", "-map", "1", "-c", "copy", "-disposition:v", "attached_pic",
+                    "-id3v2_version", "3"] + meta + [tagged_mp3], check=True)
+    # A tagged Windows Media file, cover included, as only Tonvexa itself writes one here.
+    tagged_wma = os.path.join(src, "tagged.wma")
+    subprocess.run([tool, "--to", "wma", "--options", wmaopts, tagged_mp3], check=True,
+                   stdout=subprocess.DEVNULL)
+    shutil.move(os.path.join(out, "tagged.wma"), tagged_wma)
+    keep = ["--set", "ID3TagOpt=1", "--set", "WMAID3TagOpt=1"]
+    jobs = [("Windows Media to MP3", "mp3", mp3opts, wma, tagged_wma),
+            ("Windows Media to WAV", "wav", wavopts, wma, tagged_wma),
+            ("Windows Media to Windows Media", "wma", wmaopts, wma, tagged_wma),
+            ("MP3 to Windows Media", "wma", wmaopts, mp3, tagged_mp3)]
+    print("tags: a %d KiB cover and %d texts, kept" % (os.path.getsize(cover) // 1024, len(texts)))
+    print("%-42s %9s %9s %9s" % ("job", "plain s", "tagged s", "tag share"))
+    for name, target, opts, plain, tagged in jobs:
+        t_plain, _ = best_of([tool, "--to", target, "--options", opts] + keep + [plain], clean)
+        t_tagged, _ = best_of([tool, "--to", target, "--options", opts] + keep + [tagged], clean)
+        print("%-42s %9.3f %9.3f %8.1f%%" % (name, t_plain, t_tagged,
+                                            100.0 * (t_tagged - t_plain) / t_tagged))
+
+
 def main():
     parser = argparse.ArgumentParser()
     top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -129,6 +166,8 @@ def main():
         t2, _ = best_of([tool, "--to", "mp3", "--jobs", "2", "--options", mp3opts, batch], clean, 2)
         print("batch of 8 to MP3: --jobs 1 %.2f s, --jobs 2 %.2f s, speed-up %.2f (cores: %d)"
               % (t1, t2, t1 / t2, os.cpu_count()))
+
+        tags_share(tool, work, src, wma, mp3, out, clean, mp3opts, wavopts, wmaopts)
 
         longwma = os.path.join(src, "long.wma")
         make_music(longwma, int(a.long_minutes * 60), ["-c:a", "wmav2", "-b:a", "128k"])

@@ -106,6 +106,7 @@ TEST_F(ConvertTool, UsageErrorsExitWithTwo) {
     EXPECT_EQ(runTool({"--to", "mp3"}).exitCode, 2);
     EXPECT_EQ(runTool({"--to", "mp3", "--jobs", "0", dir.file("x.wma")}).exitCode, 2);
     EXPECT_EQ(runTool({"--to", "mp3", "--probe", dir.file("x.wma")}).exitCode, 2);
+    EXPECT_EQ(runTool({"--tags", "--probe", dir.file("x.wma")}).exitCode, 2);
     EXPECT_EQ(runTool({"--bogus"}).exitCode, 2);
     const ToolRun missing =
         runTool({"--to", "mp3", "--options", dir.file("none.ini"), dir.file("x.wma")});
@@ -245,6 +246,32 @@ TEST_F(ConvertTool, ListsTheOfferedWindowsMediaFormats) {
         if (line.rfind("44100\t128000\t2\t", 0) == 0) cdQuality = true;
     }
     EXPECT_TRUE(cdQuality) << r.out;
+}
+
+// --tags lists what a conversion would carry, one line per value, in the machine format;
+// several files each under a header; a file that cannot be read is reported.
+TEST_F(ConvertTool, TagsListsWhatAConversionCarries) {
+    const std::string one = dir.file("one.mp3"), two = dir.file("two.mp3");
+    ASSERT_TRUE(test::makeTone(one, 44100, 1, 0.5,
+                               {"-c:a", "libmp3lame", "-metadata", "title=Line one\nline two",
+                                "-metadata", "track=3/12"}));
+    ASSERT_TRUE(test::makeTone(two, 44100, 1, 0.5,
+                               {"-c:a", "libmp3lame", "-map_metadata", "-1", "-write_id3v2", "0"}));
+    ToolRun r = runTool({"--tags", one});
+    EXPECT_EQ(r.exitCode, 0);
+    const auto listed = lines(r.out);
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "TITLE=Line one\\nline two"), listed.end())
+        << r.out;
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "TRACKNUMBER=3"), listed.end()) << r.out;
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "TRACKTOTAL=12"), listed.end()) << r.out;
+
+    r = runTool({"--tags", one, two, dir.file("missing.mp3")});
+    EXPECT_EQ(r.exitCode, 1);
+    const auto both = lines(r.out);
+    ASSERT_FALSE(both.empty());
+    EXPECT_EQ(both.front(), "==> " + one + " <==");
+    EXPECT_EQ(both.back(), "==> " + two + " <==");  // a file without a tag lists nothing
+    EXPECT_NE(r.err.find("missing.mp3"), std::string::npos) << r.err;
 }
 
 // --set overrides the options file's values for one run, and leaves the file as it was.

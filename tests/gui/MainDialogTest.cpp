@@ -401,12 +401,17 @@ TEST_F(MainDialogTest, AddFolderRemembersTheFolderAlone) {
 }
 
 // Three real files added through Add Files, converted with the buttons and the context menu;
-// the rows tell the outcome and the files are on disk.
+// the rows tell the outcome and the files are on disk, with the sources' tags whole (a new
+// user keeps them).
 TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     const std::string wma = dir.file("one.wma"), mp3 = dir.file("two.mp3"),
                       wav = dir.file("three.wav");
-    ASSERT_TRUE(test::makeTone(wma, 44100, 2, 1.5, {"-c:a", "wmav2", "-b:a", "128k"}));
-    ASSERT_TRUE(test::makeTone(mp3, 44100, 2, 1.5, {"-c:a", "libmp3lame", "-b:a", "128k"}));
+    const std::string title = "A title of more than thirty characters \u2013 \u590f";
+    ASSERT_TRUE(test::makeTone(wma, 44100, 2, 1.5,
+                               {"-c:a", "wmav2", "-b:a", "128k", "-metadata", "title=" + title}));
+    ASSERT_TRUE(test::makeTone(mp3, 44100, 2, 1.5,
+                               {"-c:a", "libmp3lame", "-b:a", "128k", "-metadata",
+                                "artist=\u0410\u0440\u0442\u0438\u0441\u0442"}));
     ASSERT_TRUE(test::makeTone(wav, 22050, 1, 1.5));
     MainDialog& w = open();
     dialogs.fileAnswers.push_back(
@@ -427,6 +432,7 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     ASSERT_TRUE(made);
     EXPECT_EQ(made->codec, "mp3");
     EXPECT_NEAR(made->durationSeconds, 1.5, 0.1);
+    EXPECT_EQ(made->tags.at("title"), title);
     EXPECT_TRUE(w.controlsEnabled());
 
     w.button(IdConvertAllWma)->click();
@@ -439,6 +445,8 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
         ASSERT_TRUE(info) << name;
         EXPECT_EQ(info->codec, "wmav2") << name;
     }
+    EXPECT_EQ(test::probeMedia(dir.file("two.wma"))->tags.at("artist"),
+              "\u0410\u0440\u0442\u0438\u0441\u0442");
 
     // The selection, from the context menu: rows 0 and 2, in list order.
     select({0, 2});
