@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/Id3Tag.h"
+#include "base/Id3Tag.h"
 
 namespace tonvexa {
 

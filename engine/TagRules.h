@@ -6,7 +6,7 @@
 #include "audio/Id3v1.h"
 #include "engine/AudioFormat.h"
 #include "settings/AppSettings.h"
-#include "settings/Id3Tag.h"
+#include "base/Id3Tag.h"
 #include "tags/MediaTags.h"
 
 namespace tonvexa {

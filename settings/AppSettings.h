@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/Id3Tag.h"
+#include "base/Id3Tag.h"
 
 namespace tonvexa {
 

@@ -16,7 +16,7 @@
 
 #include "engine/MediaProbe.h"
 #include "settings/SettingsStore.h"
-#include "settings/pages/OptionsCommand.h"
+#include "ui/options/OptionsCommand.h"
 #include "ui/AboutDialog.h"
 #include "ui/Artwork.h"
 #include "ui/CommandIds.h"

@@ -21,7 +21,7 @@ const std::map<std::string, std::set<std::string>>& LayerRules() {
     static const std::map<std::string, std::set<std::string>> rules = {
         {"base", {"base"}},
         {"settings", {"base", "settings"}},
-        {"audio", {"base", "settings", "audio"}},
+        {"audio", {"base", "audio"}},
         {"wm", {"base", "wm"}},
         {"tags", {"base", "tags"}},
         {"engine", {"base", "settings", "audio", "wm", "tags", "engine"}},
@@ -46,7 +46,6 @@ struct Scan {
 // <gsm/gsm.h>) are no concern here.
 bool MayInclude(const std::string& layer, const std::string& included) {
     if (included.find("..") != std::string::npos) return false;
-    if (included.starts_with("settings/pages/")) return false;
     const auto slash = included.find('/');
     if (slash == std::string::npos) return true;
     const std::string folder = included.substr(0, slash);
@@ -69,8 +68,7 @@ void ScanFile(const fs::path& root, const fs::path& file, const std::string& lay
     ++scan.filesPerLayer[layer];
 }
 
-// Every header and source file of the core under `root`; the option pages under
-// settings/pages/ are window code and not part of it.
+// Every header and source file of the core under `root`.
 Scan ScanCore(const fs::path& root) {
     Scan scan;
     for (const auto& [layer, allowed] : LayerRules()) {
@@ -78,10 +76,6 @@ Scan ScanCore(const fs::path& root) {
         if (!fs::is_directory(folder)) continue;
         for (auto it = fs::recursive_directory_iterator(folder);
              it != fs::recursive_directory_iterator(); ++it) {
-            if (it->is_directory() && it->path() == root / "settings" / "pages") {
-                it.disable_recursion_pending();
-                continue;
-            }
             const auto ext = it->path().extension();
             if (it->is_regular_file() && (ext == ".h" || ext == ".cpp"))
                 ScanFile(root, it->path(), layer, scan);
@@ -110,7 +104,7 @@ TEST(LayerIncludes, CoreIncludesOnlyItsOwnAndLowerLayers) {
 TEST(LayerIncludes, ReportsUpwardSiblingAndWindowIncludesWithTheirLines) {
     tonvexa::test::TempDir dir;
     const fs::path root = dir.path();
-    for (const char* folder : {"base", "settings/pages", "audio", "wm", "engine"})
+    for (const char* folder : {"base", "settings", "ui/options", "audio", "wm", "engine"})
         fs::create_directories(root / folder);
     auto write = [&](const char* name, const char* text) {
         tonvexa::test::writeFile((root / name).string(), std::string(text));
@@ -118,8 +112,8 @@ TEST(LayerIncludes, ReportsUpwardSiblingAndWindowIncludesWithTheirLines) {
     write("base/Basic.h", "#pragma once\n#include <cstdint>\n#include \"ui/Window.h\"\n");
     write("settings/Options.cpp",
           "#include \"settings/Options.h\"\n#include \"base/Basic.h\"\n"
-          "#include \"settings/pages/Page.h\"\n");
-    write("settings/pages/Page.cpp", "#include \"ui/Window.h\"\n");  // window code: not walked
+          "#include \"ui/options/Page.h\"\n");
+    write("ui/options/Page.cpp", "#include \"ui/Window.h\"\n");  // window code: not walked
     write("audio/Reader.cpp",
           "#include \"audio/Reader.h\"\n#include \"settings/Options.h\"\n"
           "  #  include \"engine/Job.h\"\n#include \"wm/Stream.h\"\n");
@@ -133,7 +127,8 @@ TEST(LayerIncludes, ReportsUpwardSiblingAndWindowIncludesWithTheirLines) {
     const std::set<std::string> found(scan.violations.begin(), scan.violations.end());
     const std::set<std::string> expected = {
         "base/Basic.h:3: includes ui/Window.h",
-        "settings/Options.cpp:3: includes settings/pages/Page.h",
+        "settings/Options.cpp:3: includes ui/options/Page.h",
+        "audio/Reader.cpp:2: includes settings/Options.h",
         "audio/Reader.cpp:3: includes engine/Job.h",
         "audio/Reader.cpp:4: includes wm/Stream.h",
         "wm/Stream.h:2: includes audio/Reader.h",

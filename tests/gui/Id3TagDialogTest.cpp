@@ -13,8 +13,8 @@
 #include "OptionsTestUtil.h"
 #include "TestDialogs.h"
 #include "audio/Id3v1.h"
-#include "settings/Id3Tag.h"
-#include "settings/pages/Id3TagDialog.h"
+#include "base/Id3Tag.h"
+#include "ui/options/Id3TagDialog.h"
 
 using namespace tonvexa;
 using test::byId;

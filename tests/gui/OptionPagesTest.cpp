@@ -15,11 +15,11 @@
 #include "OptionsTestUtil.h"
 #include "TestDialogs.h"
 #include "settings/AppSettings.h"
-#include "settings/pages/COptMp3Page.h"
-#include "settings/pages/COptOutputPage.h"
-#include "settings/pages/COptWavPage.h"
-#include "settings/pages/CPageWMAOptions.h"
-#include "settings/pages/Id3TagDialog.h"
+#include "ui/options/COptMp3Page.h"
+#include "ui/options/COptOutputPage.h"
+#include "ui/options/COptWavPage.h"
+#include "ui/options/CPageWMAOptions.h"
+#include "ui/options/Id3TagDialog.h"
 #include "ui/HyperlinkLabel.h"
 
 using namespace tonvexa;

@@ -19,10 +19,10 @@
 #include "TestDialogs.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
-#include "settings/pages/COptSheet.h"
-#include "settings/pages/Id3TagDialog.h"
-#include "settings/pages/OptionsCommand.h"
-#include "settings/pages/OptionsPage.h"
+#include "ui/options/COptSheet.h"
+#include "ui/options/Id3TagDialog.h"
+#include "ui/options/OptionsCommand.h"
+#include "ui/options/OptionsPage.h"
 #include "support/TestSupport.h"
 
 using namespace tonvexa;

@@ -16,7 +16,7 @@
 
 #include <cstring>
 
-#include "settings/pages/PageControls.h"
+#include "ui/options/PageControls.h"
 #include "ui/UrlOpener.h"
 #include "wm/WmTypes.h"
 #include "wm/WmaFormatList.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/pages/OptionsPage.h"
+#include "ui/options/OptionsPage.h"
 
 class QButtonGroup;
 class QComboBox;

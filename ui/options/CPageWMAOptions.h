@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "settings/Id3Tag.h"
-#include "settings/pages/OptionsPage.h"
+#include "base/Id3Tag.h"
+#include "ui/options/OptionsPage.h"
 #include "wm/WmaFormatList.h"
 
 class QComboBox;

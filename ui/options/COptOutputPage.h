@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/pages/OptionsPage.h"
+#include "ui/options/OptionsPage.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "settings/pages/COptWavPage.h"
+#include "ui/options/COptWavPage.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/AppSettings.h"
-#include "settings/pages/PageControls.h"
+#include "ui/options/PageControls.h"
 
 namespace tonvexa {
 

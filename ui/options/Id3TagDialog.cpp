@@ -1,4 +1,4 @@
-#include "settings/pages/Id3TagDialog.h"
+#include "ui/options/Id3TagDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "audio/Id3v1.h"
-#include "settings/Id3Tag.h"
-#include "settings/pages/PageControls.h"
+#include "base/Id3Tag.h"
+#include "ui/options/PageControls.h"
 #include "ui/Dialogs.h"
 
 namespace tonvexa {

@@ -1,6 +1,6 @@
-#include "settings/pages/OptionsPage.h"
+#include "ui/options/OptionsPage.h"
 
-#include "settings/pages/PageControls.h"
+#include "ui/options/PageControls.h"
 
 namespace tonvexa {
 

@@ -1,13 +1,13 @@
-#include "settings/pages/OptionsCommand.h"
+#include "ui/options/OptionsCommand.h"
 
 
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
-#include "settings/pages/COptMp3Page.h"
-#include "settings/pages/COptOutputPage.h"
-#include "settings/pages/COptSheet.h"
-#include "settings/pages/COptWavPage.h"
-#include "settings/pages/CPageWMAOptions.h"
+#include "ui/options/COptMp3Page.h"
+#include "ui/options/COptOutputPage.h"
+#include "ui/options/COptSheet.h"
+#include "ui/options/COptWavPage.h"
+#include "ui/options/CPageWMAOptions.h"
 #include "ui/Dialogs.h"
 #include "ui/WaitCursor.h"
 

@@ -1,4 +1,4 @@
-#include "settings/pages/COptSheet.h"
+#include "ui/options/COptSheet.h"
 
 #include <QDialogButtonBox>
 #include <QKeySequence>
@@ -7,8 +7,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "settings/pages/OptionsPage.h"
-#include "settings/pages/PageControls.h"
+#include "ui/options/OptionsPage.h"
+#include "ui/options/PageControls.h"
 
 namespace tonvexa {
 

@@ -1,4 +1,4 @@
-#include "settings/pages/COptMp3Page.h"
+#include "ui/options/COptMp3Page.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <initializer_list>
 
 #include "settings/AppSettings.h"
-#include "settings/pages/PageControls.h"
+#include "ui/options/PageControls.h"
 #include "ui/HyperlinkLabel.h"
 
 namespace tonvexa {

@@ -1,4 +1,4 @@
-#include "settings/pages/COptOutputPage.h"
+#include "ui/options/COptOutputPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "settings/AppSettings.h"
-#include "settings/pages/PageControls.h"
+#include "ui/options/PageControls.h"
 #include "ui/Dialogs.h"
 
 namespace tonvexa {

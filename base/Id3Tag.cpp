@@ -1,4 +1,4 @@
-#include "settings/Id3Tag.h"
+#include "base/Id3Tag.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "settings/pages/PageControls.h"
+#include "ui/options/PageControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,8 +16,8 @@
 
 #include <algorithm>
 
-#include "settings/Id3Tag.h"
-#include "settings/pages/Id3TagDialog.h"
+#include "base/Id3Tag.h"
+#include "ui/options/Id3TagDialog.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
 

@@ -1,11 +1,11 @@
-#include "settings/pages/CPageWMAOptions.h"
+#include "ui/options/CPageWMAOptions.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QVBoxLayout>
 
 #include "settings/AppSettings.h"
-#include "settings/pages/PageControls.h"
+#include "ui/options/PageControls.h"
 #include "wm/WmTypes.h"
 
 namespace tonvexa {

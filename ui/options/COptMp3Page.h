@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "settings/Id3Tag.h"
-#include "settings/pages/OptionsPage.h"
+#include "base/Id3Tag.h"
+#include "ui/options/OptionsPage.h"
 
 class QButtonGroup;
 class QComboBox;
