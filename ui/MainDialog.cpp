@@ -253,6 +253,10 @@ bool MainDialog::controlsEnabled() const {
     return face_->isEnabled();
 }
 
+bool MainDialog::busy() const {
+    return fileCommands_->busy();
+}
+
 void MainDialog::setControlsEnabled(bool enabled) {
     face_->setEnabled(enabled);
     for (int id : commands_->ids()) commands_->action(id)->setEnabled(enabled);

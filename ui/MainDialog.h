@@ -68,6 +68,8 @@ public:
     HelpWindow* helpWindow() const { return help_.data(); }
     // Whether the window's controls take input (not during a batch or while adding files).
     bool controlsEnabled() const;
+    // True while a batch or an adding operation runs.
+    bool busy() const;
 
     // Opens the help, or brings the open help window to the front.
     void ShowHelpTopics();

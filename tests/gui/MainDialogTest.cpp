@@ -18,6 +18,7 @@
 #include <functional>
 #include <map>
 
+#include "GuiWait.h"
 #include "TestDialogs.h"
 #include "engine/BatchDriver.h"
 #include "engine/DesktopServices.h"
@@ -278,6 +279,7 @@ TEST_F(MainDialogTest, ContextMenuEnableRules) {
 TEST_F(MainDialogTest, CommandsWithNothingToWorkOnSaySo) {
     MainDialog& w = open();
     w.runCommand(IdConvertAllMp3);
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     w.runCommand(IdRemoveAll);
     w.runCommand(IdConvertSelectedWma);
     w.runCommand(IdRemove);
@@ -388,6 +390,7 @@ TEST_F(MainDialogTest, AddFolderRemembersTheFolderAlone) {
     w.settings().MP3BitRate = 320;  // not saved by Add Folder
     dialogs.folderAnswers.push_back(QString::fromStdString(dir.file("music")));
     w.button(IdAddFolder)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     ASSERT_EQ(dialogs.folderRequests.size(), 1u);
     EXPECT_EQ(dialogs.folderRequests[0].title, QStringLiteral("Please choose a folder:"));
     AppSettings saved;
@@ -396,6 +399,7 @@ TEST_F(MainDialogTest, AddFolderRemembersTheFolderAlone) {
     EXPECT_EQ(saved.MP3BitRate, AppSettings().MP3BitRate);
     // The next time the picker starts there.
     w.button(IdAddFolder)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     EXPECT_EQ(dialogs.folderRequests[1].start, QString::fromStdString(dir.file("music")));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -417,6 +421,7 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     dialogs.fileAnswers.push_back(
         {QString::fromStdString(wma), QString::fromStdString(mp3), QString::fromStdString(wav)});
     QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].size(), 7);
     ASSERT_EQ(w.model()->rowCount(), 3);
@@ -426,6 +431,7 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
 
     w.settings().BrowseOutputFolder = 0;
     w.button(IdConvertAllMp3)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     const QString skipped = QString::fromLatin1(kStatusSkipped);
     EXPECT_EQ(statuses(), (std::vector<QString>{QStringLiteral("one.mp3"), skipped, skipped}));
     const auto made = test::probeMedia(dir.file("one.mp3"));
@@ -436,6 +442,7 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     EXPECT_TRUE(w.controlsEnabled());
 
     w.button(IdConvertAllWma)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     // Every source converts to Windows Media; the Windows Media source's own name is taken.
     EXPECT_EQ(statuses(),
               (std::vector<QString>{QStringLiteral("one_1.wma"), QStringLiteral("two.wma"),
@@ -451,6 +458,7 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     // The selection, from the context menu: rows 0 and 2, in list order.
     select({0, 2});
     w.commands().action(IdConvertSelectedWav)->trigger();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     const std::vector<QString> after = statuses();
     EXPECT_EQ(after[0], QStringLiteral("one.wav"));
     EXPECT_EQ(after[1], QStringLiteral("two.wma"));  // untouched
@@ -466,6 +474,7 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     w.settings().BrowseOutputFolder = 1;
     select({1});
     w.commands().action(IdConvertSelectedWma)->trigger();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     EXPECT_EQ(desktop.shown, std::vector<std::string>{dir.file("two.wma")});
 }
 
@@ -476,6 +485,7 @@ TEST_F(MainDialogTest, CancelDuringABatch) {
     ASSERT_TRUE(test::makeTone(wma, 44100, 2, 20, {"-c:a", "wmav2", "-b:a", "128k"}));
     MainDialog& w = open();
     w.fileCommands().AddDropped({wma});
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     ASSERT_EQ(w.model()->rowCount(), 1);
     // Looks in on the batch at every turn of its message pump, until the job is under way.
     bool checked = false;
@@ -499,6 +509,7 @@ TEST_F(MainDialogTest, CancelDuringABatch) {
     });
     poll.start();
     w.runCommand(IdConvertAllMp3);
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     EXPECT_TRUE(checked);
     EXPECT_EQ(w.model()->text(0, FileListModel::ColumnStatus), QStringLiteral("Cancelled"));
     EXPECT_FALSE(fs::exists(dir.file("long.mp3")));

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "OptionsTestUtil.h"
+#include "GuiWait.h"
 #include "TestDialogs.h"
 #include "engine/DesktopServices.h"
 #include "settings/SettingsStore.h"
@@ -128,6 +129,7 @@ TEST_F(OptionsEndToEndTest, Mp3AndWavOutputFollowTheSheet) {
     ASSERT_TRUE(test::makeTone(source, 44100, 2, 2.0, {"-c:a", "wmav2", "-b:a", "128k"}));
     MainDialog& w = open();
     w.fileCommands().AddDropped({source});
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     ASSERT_EQ(w.model()->rowCount(), 1);
 
     inEditor = [](Id3TagDialog& editor) {
@@ -194,6 +196,7 @@ TEST_F(OptionsEndToEndTest, Mp3AndWavOutputFollowTheSheet) {
     // The output lands below the chosen folder, under a copy of the source's folder path.
     const fs::path mirrored = dir.path() / "out" / (dir.path() / "music" / "pop").relative_path();
     w.button(IdConvertAllMp3)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     EXPECT_EQ(statuses(), std::vector<QString>{QStringLiteral("song.mp3")});
     const std::string mp3 = (mirrored / "song.mp3").string();
     ASSERT_TRUE(fs::exists(mp3)) << mp3;
@@ -226,6 +229,7 @@ TEST_F(OptionsEndToEndTest, Mp3AndWavOutputFollowTheSheet) {
     EXPECT_NEAR(LevelOf(mp3) / LevelOf(source), 0.5, 0.05);
 
     w.button(IdConvertAllWav)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     EXPECT_EQ(statuses(), std::vector<QString>{QStringLiteral("song.wav")});
     const auto wav = test::probeMedia((mirrored / "song.wav").string());
     ASSERT_TRUE(wav);
@@ -242,6 +246,7 @@ TEST_F(OptionsEndToEndTest, WmaOutputFollowsTheSheet) {
     ASSERT_FALSE(w.wmaFormats().empty());
     w.settings().BrowseOutputFolder = 0;
     w.fileCommands().AddDropped({source});
+    ASSERT_TRUE(test::WaitUntilIdle(w));
 
     QString label;
     inEditor = [](Id3TagDialog& editor) {
@@ -270,6 +275,7 @@ TEST_F(OptionsEndToEndTest, WmaOutputFollowsTheSheet) {
     EXPECT_EQ(w.settings().WMABitRate / 1000, m.captured(2).toInt());
 
     w.button(IdConvertAllWma)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
     EXPECT_EQ(statuses(), std::vector<QString>{QStringLiteral("voice.wma")});
     const std::string out = dir.file("voice.wma");
     const auto info = test::probeMedia(out);
