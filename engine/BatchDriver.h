@@ -1,16 +1,12 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "engine/AudioFormat.h"
-#include "engine/BatchHost.h"
 #include "engine/ConversionTable.h"
 #include "engine/ConvertProgress.h"
-#include "engine/DesktopServices.h"
 #include "engine/FileEntry.h"
 #include "engine/OutputPlaces.h"
-#include "settings/AppSettings.h"
 
 namespace tonvexa {
 
@@ -27,6 +23,8 @@ inline constexpr char kMessageEmptyList[] = "There aren't files in list.";
 
 // The batch line: "Converting <k> of <n> file(s) to WMA..." (MP3, WAV).
 std::string BatchText(int number, int count, AudioFormatCode target);
+// The running file's line: "Converting <name>...<p>%".
+std::string FileText(const std::string& fileName, int percent);
 
 // The outcome of one job: success with the output file's name as status, or a failure
 // text. On success the entry's destination path holds the name the output took (the chosen
@@ -37,34 +35,43 @@ struct JobOutcome {
     std::string statusText;
 };
 
-// One job, without anything shared between jobs: resets the file line and bar, deletes the
-// row's earlier output (never the source itself), chooses and proves the output path, runs
-// the pair's routine and tests its file. Several jobs may run at once on different threads
-// as long as each has its own entry and progress, and the routines allow it.
+// A job's output name, chosen and held until the job ends: jobs running at the same time
+// never pick one name. Moved into RunPreparedJob, which gives the name back when it ends.
+class PreparedJob {
+public:
+    PreparedJob() = default;
+    PreparedJob(PreparedJob&& other) noexcept;
+    PreparedJob& operator=(PreparedJob&&) = delete;
+    PreparedJob(const PreparedJob&) = delete;
+    ~PreparedJob();
+
+    bool prepared() const { return prepared_; }
+
+private:
+    friend PreparedJob PrepareJob(FileEntry&, AudioFormatCode, const OutputPlaces&);
+    friend JobOutcome RunPreparedJob(FileEntry&, AudioFormatCode, const ConversionTable&,
+                                     PreparedJob, ConvertProgress&);
+    bool prepared_ = false;
+    std::string errorText_;
+    OutputNameReservations* names_ = nullptr;
+    std::string reserved_;
+};
+
+// The first half of a job: deletes the row's earlier output (never the source itself), and
+// chooses and proves the output path, which stays reserved until the job ends. Jobs that
+// run at once and must get their names in a fixed order call this in that order.
+[[nodiscard]] PreparedJob PrepareJob(FileEntry& entry, AudioFormatCode target,
+                                     const OutputPlaces& places);
+// The second half: runs the pair's routine on the prepared path and tests its file.
+[[nodiscard]] JobOutcome RunPreparedJob(FileEntry& entry, AudioFormatCode target,
+                                        const ConversionTable& table, PreparedJob job,
+                                        ConvertProgress& progress);
+
+// One job, both halves, without anything shared between jobs. Several jobs may run at once
+// on different threads as long as each has its own entry and progress, and the routines
+// allow it.
 [[nodiscard]] JobOutcome RunJob(FileEntry& entry, AudioFormatCode target,
                                 const ConversionTable& table, const OutputPlaces& places,
                                 ConvertProgress& progress);
-
-// What a batch runs against.
-struct BatchContext {
-    BatchHost& host;
-    DesktopServices& desktop;
-    const ConversionTable& table;
-    const AppSettings& settings;  // BrowseOutputFolder
-    const OutputPlaces& places;
-};
-
-// Converts the jobs in order into files of the target, writing each job's outcome into its
-// row; stops after the job during which the user cancelled. entries and rows are parallel:
-// the entry of each job and the row that shows it.
-void ConvertBatch(const std::vector<FileEntry*>& entries, const std::vector<int>& rows,
-                  AudioFormatCode target, const BatchContext& context);
-
-// The selected rows of the list (selected[i] for list[i]) as a batch; a message when none is.
-void ConvertSelected(const std::vector<FileEntry*>& list, const std::vector<bool>& selected,
-                     AudioFormatCode target, const BatchContext& context);
-// Every row of the list as a batch; a message when the list is empty.
-void ConvertAll(const std::vector<FileEntry*>& list, AudioFormatCode target,
-                const BatchContext& context);
 
 }  // namespace tonvexa

@@ -5,7 +5,6 @@
 
 #include "audio/Mp3Writer.h"
 #include "audio/WavWriter.h"
-#include "base/PathUtil.h"
 #include "base/PcmFormat.h"
 #include "engine/Amplify.h"
 #include "engine/ConversionRoutines.h"
@@ -74,7 +73,7 @@ int ConvertWmaToMp3(const ConversionEnvironment& env, const std::string& source,
     }
     if (!writer.StartEncoding()) return 0;
 
-    FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
+    FileProgress fileProgress(progress, wmaLength(reader));
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
@@ -142,7 +141,7 @@ int ConvertWmaToWav(const ConversionEnvironment& env, const std::string& source,
         if (output.channels == 2) out2.resize(bytes);
     }
 
-    FileProgress fileProgress(progress, FileNamePart(source), wmaLength(reader));
+    FileProgress fileProgress(progress, wmaLength(reader));
     std::array<std::int16_t, kWmaReadBlockFrames> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,

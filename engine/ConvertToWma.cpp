@@ -5,7 +5,6 @@
 
 #include "audio/Mp3Reader.h"
 #include "audio/WavReader.h"
-#include "base/PathUtil.h"
 #include "engine/Amplify.h"
 #include "engine/ConversionRoutines.h"
 #include "engine/ConversionSupport.h"
@@ -89,7 +88,7 @@ int ConvertWavToWma(const ConversionEnvironment& env, const std::string& source,
         s.AutoDestWMAEncodingParam != 0 ? automaticRequest(channels, rate) : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
-    FileProgress fileProgress(progress, FileNamePart(source),
+    FileProgress fileProgress(progress,
                               static_cast<std::uint64_t>(std::max(reader.totalFrames(), 0)));
     // Room for one block of 16-bit samples; 8-bit blocks use the same storage.
     std::array<std::int16_t, WavReader::kMaxBlockFrames> first{}, second{};
@@ -136,7 +135,7 @@ int ConvertMp3ToWma(const ConversionEnvironment& env, const std::string& source,
 
     const std::uint64_t length =
         reader.TotalFrames() == Mp3Reader::kUnknownLength ? 0 : reader.TotalFrames();
-    FileProgress fileProgress(progress, FileNamePart(source), length);
+    FileProgress fileProgress(progress, length);
     std::array<std::int16_t, 1152> first{}, second{};
     const BlockLoopResult loop = RunBlockLoop(
         fileProgress,
@@ -175,8 +174,7 @@ int ConvertWmaToWma(const ConversionEnvironment& env, const std::string& source,
                                    : configuredRequest(s);
     if (!beginWriting(env, writer, request)) return 0;
 
-    FileProgress fileProgress(progress, FileNamePart(source),
-                              static_cast<std::uint64_t>(rate) * reader.Duration());
+    FileProgress fileProgress(progress, static_cast<std::uint64_t>(rate) * reader.Duration());
     WmSampleBufferPtr buffer;
     std::uint64_t time = 0;
     const BlockLoopResult loop = RunBlockLoop(

@@ -1,59 +1,48 @@
 #include "engine/FileProgress.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace tonvexa {
 
-FileProgress::FileProgress(ConvertProgress& progress, std::string fileName,
-                           std::uint64_t totalFrames)
-    : progress_(progress), fileName_(std::move(fileName)) {
-    // A bar without width (hidden, or a progress without a bar) still gets one step, so the
-    // divisions below stay defined.
-    width_ = std::max(progress_.fileBarWidth(), 1);
-    progress_.setFileRange(width_);
-    progress_.setFilePosition(0);
+namespace {
+constexpr int kSteps = ConvertProgress::kFileSteps;
+}  // namespace
+
+FileProgress::FileProgress(ConvertProgress& progress, std::uint64_t totalFrames)
+    : progress_(progress) {
+    // A length of 0 (unknown) counts every frame as a step, so the divisions stay defined and
+    // the display stops at its end instead of passing it.
     percentStep_ = std::max<std::uint64_t>(totalFrames / 100, 1);
-    barStep_ = std::max<std::uint64_t>(
-        std::max<std::uint64_t>(totalFrames, 1) / static_cast<std::uint64_t>(width_), 1);
+    barStep_ = std::max<std::uint64_t>(std::max<std::uint64_t>(totalFrames, 1) / kSteps, 1);
+    progress_.fileProgress(0, 0);
 }
 
-std::string FileProgress::Text(const std::string& fileName, int percent) {
-    return "Converting " + fileName + "..." + std::to_string(percent) + "%";
+void FileProgress::tell() {
+    progress_.fileProgress(shownPercent_, shownPosition_);
 }
 
 bool FileProgress::afterBlock(std::uint32_t frames) {
     if (frames > 0) {
         done_ += frames;
         const int p = static_cast<int>(std::min<std::uint64_t>(done_ / percentStep_, 100));
-        if (p > shownPercent_) {
-            shownPercent_ = p;
-            progress_.setFileText(Text(fileName_, p));
-        }
         // A source longer than its stated length keeps the bar full rather than past its end.
-        const auto q = static_cast<std::int64_t>(
-            std::min<std::uint64_t>(done_ / barStep_, static_cast<std::uint64_t>(width_)));
-        if (q > shownPosition_) {
-            shownPosition_ = q;
-            progress_.setFilePosition(static_cast<int>(q));
+        const int q = static_cast<int>(std::min<std::uint64_t>(done_ / barStep_, kSteps));
+        if (p > shownPercent_ || q > shownPosition_) {
+            shownPercent_ = std::max(shownPercent_, p);
+            shownPosition_ = std::max(shownPosition_, q);
+            tell();
         }
     }
-    progress_.pumpMessages();
     return !progress_.cancelled();
 }
 
 void FileProgress::finish(bool complete) {
-    if (!complete) return;
-    if (shownPercent_ < 100) {
-        shownPercent_ = 100;
-        progress_.setFileText(Text(fileName_, 100));
-    }
-    // A source shorter than the bar is wide moves the bar one pixel per frame, so it can
+    // A source shorter than the bar has steps moves the bar one step per frame, so it can
     // reach 100 % with the bar short of its end; a complete file always shows a full bar.
-    if (shownPosition_ < width_) {
-        shownPosition_ = width_;
-        progress_.setFilePosition(width_);
-    }
+    if (!complete || (shownPercent_ == 100 && shownPosition_ == kSteps)) return;
+    shownPercent_ = 100;
+    shownPosition_ = kSteps;
+    tell();
 }
 
 }  // namespace tonvexa

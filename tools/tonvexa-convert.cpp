@@ -3,30 +3,31 @@
 // test and status text), optionally on several threads at once.
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
-#include <mutex>
+#include <algorithm>
+#include <map>
+#include <thread>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <unistd.h>
 
 #include "base/PathUtil.h"
 #include "engine/BatchDriver.h"
+#include "engine/BatchRunner.h"
 #include "engine/ConversionRoutines.h"
-#include "engine/FileProgress.h"
 #include "engine/FolderScan.h"
 #include "engine/ListRowTexts.h"
 #include "engine/MediaProbe.h"
-#include "engine/OutputNameReservations.h"
 #include "engine/OutputPlaces.h"
 #include "engine/TagRules.h"
 #include "settings/SettingsStore.h"
@@ -66,7 +67,9 @@ const char kHelp[] =
     "  --set KEY=VALUE   set one option for this run, over the saved ones or the file's\n"
     "                    (repeatable); KEY is an option's stored name, listed below, and\n"
     "                    VALUE is read and checked as in an options file\n"
-    "  --jobs N          convert up to N files at once (default 1)\n"
+    "  --jobs N          convert up to N files at once (1 to 64); without it, as the\n"
+    "                    option SimultaneousConversions says (0, the default: one per\n"
+    "                    core)\n"
     "  --probe           print each file's name, length, bit rate, rate and channels\n"
     "  --tags            print each file's tag as a conversion that keeps it reads it:\n"
     "                    NAME=value lines (UTF-8; \\n, \\r and \\\\ for a newline, a return\n"
@@ -82,25 +85,6 @@ const char kHelp[] =
     "\n"
     "Option keys (the names in the options file, group [Options]):\n";
 
-// One job's progress on the terminal; the cancel flag is the process's Ctrl+C.
-class ConsoleProgress final : public SilentProgress {
-public:
-    ConsoleProgress(bool show, std::mutex& out) : show_(show), out_(out) {}
-    void setFileText(const std::string& text) override {
-        if (!show_ || text == last_) return;
-        last_ = text;
-        std::lock_guard lock(out_);
-        std::fprintf(stderr, "\r\033[K%s", text.c_str());
-        std::fflush(stderr);
-    }
-    bool cancelled() const override { return gCancelRequested.load(); }
-
-private:
-    bool show_;
-    std::mutex& out_;
-    std::string last_;
-};
-
 // One --set: an option's stored name and its text.
 struct OptionOverride {
     std::string name;
@@ -111,7 +95,7 @@ struct Arguments {
     std::optional<AudioFormatCode> target;
     std::optional<std::string> optionsFile;
     std::vector<OptionOverride> overrides;
-    int jobs = 1;
+    int jobs = 0;  // 0: as the options say
     bool probe = false;
     bool tags = false;
     bool wmaFormats = false;
@@ -297,6 +281,13 @@ int listTags(const std::vector<std::string>& paths) {
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
+// How many conversions run at once by the options: SimultaneousConversions from 1 to 64, or
+// one per core for 0 (Auto) and anything else.
+int ConversionsAtOnce(const AppSettings& settings) {
+    (void)settings;
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 64);
+}
+
 int convert(const Arguments& a, WmRuntime& runtime) {
     AppSettings settings;
     if (a.optionsFile) {
@@ -327,44 +318,66 @@ int convert(const Arguments& a, WmRuntime& runtime) {
     const ConversionEnvironment env{settings, formats, runtime};
     ConversionTable table;
     RegisterConversions(table, env);
-    OutputNameReservations names;
-    OutputPlaces places = OutputPlacesFrom(settings);
-    places.reservations = &names;
+    const OutputPlaces places = OutputPlacesFrom(settings);
 
     AddFailureReport failures;
     std::vector<FileEntry> entries = probeAll(collect(a.paths), runtime, failures);
     if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
 
+    // The jobs run on the runner's threads; their lines are printed in list order, each as
+    // soon as the jobs before it have ended.
     const bool showProgress = isatty(STDERR_FILENO) != 0;
-    std::mutex out;
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> allConverted{failures.empty()};
-    auto worker = [&] {
-        for (;;) {
-            if (gCancelRequested.load()) {
-                allConverted = false;
-                return;
-            }
-            const std::size_t i = next.fetch_add(1);
-            if (i >= entries.size()) return;
-            FileEntry& entry = entries[i];
-            ConsoleProgress progress(showProgress, out);
-            JobOutcome outcome = RunJob(entry, *a.target, table, places, progress);
-            if (!outcome.success) {
-                allConverted = false;
-                if (progress.cancelled()) outcome.statusText = kStatusCancelled;
-            }
-            std::lock_guard lock(out);
-            if (showProgress) std::fprintf(stderr, "\r\033[K");
-            std::printf("%s\t%s\n", entry.sourcePath.c_str(), outcome.statusText.c_str());
-            std::fflush(stdout);
-        }
+    BatchRunner runner(table);
+    std::vector<std::optional<std::string>> lines(entries.size());
+    std::size_t printed = 0;
+    bool allConverted = failures.empty();
+    std::map<int, int> running;  // index -> percent, for the terminal's progress line
+    auto showRunning = [&] {
+        if (!showProgress || running.empty()) return;
+        const auto& [index, percent] = *running.begin();
+        std::fprintf(stderr, "\r\033[K%s",
+                     FileText(FileNamePart(entries[static_cast<std::size_t>(index)].sourcePath),
+                              percent)
+                         .c_str());
+        std::fflush(stderr);
     };
-    const int threads = std::max(1, std::min<int>(a.jobs, static_cast<int>(entries.size())));
-    std::vector<std::thread> pool;
-    for (int t = 1; t < threads; ++t) pool.emplace_back(worker);
-    worker();
-    for (auto& t : pool) t.join();
+    QObject::connect(&runner, &BatchRunner::jobStarted, [&](int index) {
+        running[index] = 0;
+        showRunning();
+    });
+    QObject::connect(&runner, &BatchRunner::jobProgress, [&](int index, int percent, int) {
+        const auto it = running.find(index);
+        if (it == running.end() || it->second == percent) return;
+        it->second = percent;
+        if (it == running.begin()) showRunning();
+    });
+    QObject::connect(&runner, &BatchRunner::jobFinished,
+                     [&](int index, bool success, const QString& text, const QByteArray&) {
+                         running.erase(index);
+                         if (!success) allConverted = false;
+                         const auto i = static_cast<std::size_t>(index);
+                         lines[i] = entries[i].sourcePath + "\t" + text.toStdString();
+                         if (showProgress) std::fprintf(stderr, "\r\033[K");
+                         for (; printed < lines.size() && lines[printed]; ++printed)
+                             std::printf("%s\n", lines[printed]->c_str());
+                         std::fflush(stdout);
+                         showRunning();
+                     });
+    QEventLoop loop;
+    QObject::connect(&runner, &BatchRunner::finished, &loop, &QEventLoop::quit);
+    // Ctrl+C only raises a flag; the runner hears of it here.
+    QTimer interrupt;
+    QObject::connect(&interrupt, &QTimer::timeout, [&] {
+        if (gCancelRequested.load()) runner.cancel();
+    });
+    interrupt.start(50);
+    runner.start(entries, *a.target, places, a.jobs > 0 ? a.jobs : ConversionsAtOnce(settings));
+    loop.exec();
+    // Jobs that never started (after a cancel) print nothing; those that ended after a gap
+    // in the list still do.
+    for (; printed < lines.size(); ++printed)
+        if (lines[printed]) std::printf("%s\n", lines[printed]->c_str());
+    if (runner.cancelRequested()) allConverted = false;
     return allConverted ? kExitConverted : kExitSomeFailed;
 }
 

@@ -1,16 +1,22 @@
 #pragma once
 
-#include <QPoint>
+#include <QString>
 
-#include "engine/ConvertProgress.h"
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "engine/AudioFormat.h"
 #include "ui/ProgressDialogFrame.h"
 #include "ui/WindowDragger.h"
 
 namespace tonvexa {
 
-// The progress of a conversion batch (template 207): the running file's line and bar, the
-// batch line and bar, and Cancel. It can be dragged by its background.
-class ConvertProgressDialog : public ProgressDialogFrame, public ConvertProgress {
+// The progress of a conversion batch (template 207): a file's line and bar, the batch line
+// and bar, and Cancel. It can be dragged by its background. Several files may convert at
+// once: the batch line counts the files begun, the batch bar the files ended, and the file
+// line and bar follow the earliest running file.
+class ConvertProgressDialog : public ProgressDialogFrame {
     Q_OBJECT
 
 public:
@@ -21,15 +27,11 @@ public:
 
     explicit ConvertProgressDialog(QWidget* owner = nullptr);
 
-    void setFileText(const std::string& text) override;
-    int fileBarWidth() const override;
-    void setFileRange(int maximum) override;
-    void setFilePosition(int position) override;
-    void setBatchText(const std::string& text) override;
-    void setBatchRange(int maximum) override;
-    void stepBatch() override;
-    void pumpMessages() override;
-    bool cancelled() const override { return isCancelled(); }
+    // A batch of files (their names, in list order) to the target.
+    void beginBatch(std::vector<QString> fileNames, AudioFormatCode target);
+    void jobStarted(int index);
+    void jobProgress(int index, int percent, int position);
+    void jobEnded(int index);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -37,11 +39,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void showFile();
+
     QLabel* batchText_;
     QLabel* fileText_;
     QProgressBar* fileBar_;
     QProgressBar* batchBar_;
     WindowDragger dragger_{this};
+    std::vector<QString> names_;
+    AudioFormatCode target_ = FormatNone;
+    int begun_ = 0;
+    int ended_ = 0;
+    // The running files by index, each with its percent and bar position.
+    std::map<int, std::pair<int, int>> running_;
 };
 
 }  // namespace tonvexa

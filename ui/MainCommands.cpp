@@ -4,7 +4,6 @@
 
 #include "engine/BatchDriver.h"
 #include "engine/DesktopServices.h"
-#include "engine/OutputPlaces.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 #include "ui/CommandIds.h"
@@ -15,7 +14,7 @@
 #include "ui/SortableListCtrl.h"
 #include "ui/UrlOpener.h"
 #include "ui/WaitCursor.h"
-#include "ui/WindowBatchHost.h"
+#include "ui/WindowBatch.h"
 
 namespace tonvexa {
 
@@ -48,7 +47,15 @@ const QStringList& OpenFileFilters() {
 
 }  // namespace
 
-MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {}
+MainCommands::MainCommands(Parts parts, QObject* parent)
+    : QObject(parent),
+      p_(std::move(parts)),
+      batch_(std::make_unique<WindowBatch>(WindowBatch::Parts{p_.window, p_.list, p_.desktop,
+                                                              p_.table, p_.settings, p_.lock})) {
+    connect(batch_.get(), &WindowBatch::finished, this, [this] { busy_ = false; });
+}
+
+MainCommands::~MainCommands() = default;
 
 bool MainCommands::run(int id) {
     if (busy_) return true;
@@ -119,23 +126,29 @@ void MainCommands::showMessage(const char* text) {
     p_.dialogs.showMessage(p_.window, QString::fromUtf8(text), MessageIcon::Information);
 }
 
+void MainCommands::startBatch(const std::vector<int>& rows, AudioFormatCode target) {
+    busy_ = true;
+    batch_->start(rows, target);
+}
+
 void MainCommands::ConvertAll(AudioFormatCode target) {
-    BusyScope busy(busy_);
-    WindowBatchHost host(p_.window, p_.list, p_.dialogs, p_.lock);
-    const OutputPlaces places = OutputPlacesFrom(p_.settings);
-    const BatchContext context{host, p_.desktop, p_.table, p_.settings, places};
-    tonvexa::ConvertAll(p_.list.fileModel()->entries(), target, context);
+    const int count = p_.list.fileModel()->rowCount();
+    if (count == 0) {
+        showMessage(kMessageEmptyList);
+        return;
+    }
+    std::vector<int> rows(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) rows[static_cast<std::size_t>(i)] = i;
+    startBatch(rows, target);
 }
 
 void MainCommands::ConvertSelected(AudioFormatCode target) {
-    BusyScope busy(busy_);
-    WindowBatchHost host(p_.window, p_.list, p_.dialogs, p_.lock);
-    const OutputPlaces places = OutputPlacesFrom(p_.settings);
-    const BatchContext context{host, p_.desktop, p_.table, p_.settings, places};
-    const std::vector<FileEntry*> entries = p_.list.fileModel()->entries();
-    std::vector<bool> selected(entries.size(), false);
-    for (int row : p_.list.selectedRowsInOrder()) selected[static_cast<std::size_t>(row)] = true;
-    tonvexa::ConvertSelected(entries, selected, target, context);
+    const std::vector<int> rows = p_.list.selectedRowsInOrder();
+    if (rows.empty()) {
+        showMessage(kMessageNoSelection);
+        return;
+    }
+    startBatch(rows, target);
 }
 
 void MainCommands::AddFiles() {

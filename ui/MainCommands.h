@@ -3,6 +3,9 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/AudioFormat.h"
 
@@ -18,6 +21,7 @@ class FileAdder;
 class SettingsStore;
 class SortableListCtrl;
 class UrlOpener;
+class WindowBatch;
 
 // The file and web commands of the main window: converting, adding and removing files,
 // playing and showing them, and the web addresses. Commands that belong to the window itself
@@ -41,11 +45,14 @@ public:
     };
 
     explicit MainCommands(Parts parts, QObject* parent = nullptr);
+    ~MainCommands() override;
 
     // Runs a command; false when the id is not one of these commands.
     bool run(int id);
     // True while a batch or an adding operation runs; commands are refused meanwhile.
     bool busy() const { return busy_; }
+    // The running batch, for its progress dialog.
+    WindowBatch& batch() const { return *batch_; }
 
     void ConvertAll(AudioFormatCode target);
     void ConvertSelected(AudioFormatCode target);
@@ -61,8 +68,10 @@ private:
     void openPath(const std::string& path);
     void openAddress(const char* address);
     void showMessage(const char* text);
+    void startBatch(const std::vector<int>& rows, AudioFormatCode target);
 
     Parts p_;
+    std::unique_ptr<WindowBatch> batch_;
     bool busy_ = false;
 };
 

@@ -48,8 +48,14 @@ QPushButton* ProgressDialogFrame::addCancelButton(int x, int y, int width, int h
     // Enter must not press it.
     button->setAutoDefault(false);
     button->setDefault(false);
-    connect(button, &QPushButton::clicked, this, [this] { cancelled_ = 1; });
+    connect(button, &QPushButton::clicked, this, &ProgressDialogFrame::requestCancel);
     return button;
+}
+
+void ProgressDialogFrame::requestCancel() {
+    const bool first = cancelled_ == 0;
+    cancelled_ = 1;
+    if (first) Q_EMIT cancelRequested();
 }
 
 void ProgressDialogFrame::finishOperation() {
@@ -71,7 +77,7 @@ void ProgressDialogFrame::keyPressEvent(QKeyEvent* event) {
 
 void ProgressDialogFrame::closeEvent(QCloseEvent* event) {
     if (!operationEnded_) {
-        cancelled_ = 1;
+        requestCancel();
         event->ignore();
         return;
     }

@@ -38,6 +38,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
+Q_SIGNALS:
+    // Cancel was pressed, or the user asked to close the dialog while the operation runs.
+    void cancelRequested();
+
 public Q_SLOTS:
     // The dialog's own OK and Cancel actions are empty.
     void accept() override {}
@@ -45,6 +49,7 @@ public Q_SLOTS:
 
 private:
     void centreOnOwner();
+    void requestCancel();
 
     std::int32_t cancelled_ = 0;
     bool operationEnded_ = false;

@@ -518,6 +518,81 @@ TEST_F(MainDialogTest, CancelDuringABatch) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// Files convert side by side: four sources named alike go into one folder under four
+// names, given in list order whichever job ends first; each output holds its own source's
+// sound. Cancel during such a batch stops every running job and leaves no partial file;
+// rows not started keep what they showed.
+TEST_F(MainDialogTest, ParallelBatchesFromTheWindow) {
+    const double lengths[] = {1.6, 1.4, 1.2, 1.0};
+    std::vector<std::string> sources;
+    for (int i = 0; i < 4; ++i) {
+        const fs::path folder = dir.path() / ("disc" + std::to_string(i));
+        fs::create_directories(folder);
+        sources.push_back((folder / "song.wma").string());
+        ASSERT_TRUE(test::makeTone(sources.back(), 44100, 2, lengths[i],
+                                   {"-c:a", "wmav2", "-b:a", "128k"}));
+    }
+    MainDialog& w = open();
+    w.settings().DestOutputFolderOpt = kOutputSpecifiedFolder;
+    w.settings().DestSpecifiedFolder = dir.file("out");
+    w.settings().BrowseOutputFolder = 0;
+    fs::create_directories(dir.file("out"));
+    for (const std::string& s : sources) {
+        w.fileCommands().AddDropped({s});
+        ASSERT_TRUE(test::WaitUntilIdle(w));
+    }
+    ASSERT_EQ(w.model()->rowCount(), 4);
+    w.button(IdConvertAllMp3)->click();
+    EXPECT_TRUE(w.busy());
+    EXPECT_FALSE(w.controlsEnabled());
+    ASSERT_TRUE(test::WaitUntilIdle(w));
+    EXPECT_TRUE(w.controlsEnabled());
+    EXPECT_EQ(statuses(), (std::vector<QString>{QStringLiteral("song.mp3"), QStringLiteral("song_1.mp3"),
+                                                QStringLiteral("song_2.mp3"),
+                                                QStringLiteral("song_3.mp3")}));
+    const char* names[] = {"out/song.mp3", "out/song_1.mp3", "out/song_2.mp3", "out/song_3.mp3"};
+    for (int i = 0; i < 4; ++i) {
+        const auto info = test::probeMedia(dir.file(names[i]));
+        ASSERT_TRUE(info) << names[i];
+        EXPECT_NEAR(info->durationSeconds, lengths[i], 0.1) << names[i];
+        EXPECT_EQ(w.model()->entry(i)->destinationPath, dir.file(names[i]));
+    }
+
+    // Longer sources, so that Cancel comes while they run.
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(test::makeTone(sources[static_cast<std::size_t>(i)], 44100, 2, 30,
+                                   {"-y", "-c:a", "wmav2", "-b:a", "128k"}));
+    fs::remove_all(dir.file("out"));
+    fs::create_directories(dir.file("out"));
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, &w, [&] {
+        auto* progress = FindTopLevel<ConvertProgressDialog>();
+        auto* bar = progress ? progress->findChild<QProgressBar*>(QStringLiteral("1013")) : nullptr;
+        if (bar == nullptr || bar->value() == 0) return;
+        poll.stop();
+        progress->findChild<QPushButton*>(QStringLiteral("1033"))->click();
+    });
+    poll.start();
+    w.button(IdConvertAllMp3)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
+    const std::vector<QString> after = statuses();
+    int cancelled = 0;
+    for (int i = 0; i < 4; ++i) {
+        // A row either ran and was cancelled, or never started and shows the last batch's.
+        if (after[static_cast<std::size_t>(i)] == QStringLiteral("Cancelled")) {
+            ++cancelled;
+            EXPECT_TRUE(w.model()->entry(i)->destinationPath.empty());
+        } else {
+            EXPECT_EQ(after[static_cast<std::size_t>(i)], QString::fromLatin1(names[i]).mid(4));
+        }
+    }
+    EXPECT_GE(cancelled, 1);
+    EXPECT_TRUE(fs::is_empty(dir.file("out")));  // not even a partial file
+    EXPECT_TRUE(w.controlsEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(MainDialogTest, DroppedFilesAreAddedAfterTheDrop) {
     const std::string wav = dir.file("dropped.wav");
     ASSERT_TRUE(test::makeTone(wav, 8000, 1, 0.5));

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "engine/FileProgress.h"
+#include "engine/ConvertProgress.h"
 #include "ui/ConvertProgressDialog.h"
 #include "ui/LoadProgressDialog.h"
 
@@ -79,7 +79,7 @@ TEST_F(ProgressDialogTest, ConvertDialogLayout) {
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), c.pixels) << c.id;
     }
-    EXPECT_EQ(dialog.fileBarWidth(), 459);
+    EXPECT_EQ(control<QProgressBar>(dialog, 1013)->maximum(), ConvertProgress::kFileSteps);
 }
 
 TEST_F(ProgressDialogTest, BothOpenCentredOnTheOwner) {
@@ -101,21 +101,23 @@ TEST_F(ProgressDialogTest, BothOpenCentredOnTheOwner) {
 TEST_F(ProgressDialogTest, CancelOnlyRaisesTheFlag) {
     ConvertProgressDialog dialog(owner.get());
     dialog.show();
-    dialog.setBatchRange(4);
-    dialog.stepBatch();
-    dialog.setFileText("Converting a.wma...12%");
+    dialog.beginBatch({QStringLiteral("a.wma"), QStringLiteral("b.wma")}, FormatMp3);
+    dialog.jobStarted(0);
+    dialog.jobProgress(0, 12, 120);
     QPushButton* cancel = control<QPushButton>(dialog, 1033);
     ASSERT_NE(cancel, nullptr);
     QSignalSpy finished(&dialog, &QDialog::finished);
+    QSignalSpy requested(&dialog, &ProgressDialogFrame::cancelRequested);
     QTest::mouseClick(cancel, Qt::LeftButton);
-    EXPECT_TRUE(dialog.cancelled());
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_TRUE(dialog.isCancelled());
+    EXPECT_EQ(requested.count(), 1);  // told once, however often pressed
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(finished.count(), 0);
-    EXPECT_EQ(control<QProgressBar>(dialog, 1037)->value(), 1);
     EXPECT_EQ(control<QLabel>(dialog, 1032)->text(), QStringLiteral("Converting a.wma...12%"));
     dialog.finishOperation();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(dialog.cancelled());  // never reset
+    EXPECT_TRUE(dialog.isCancelled());  // never reset
 }
 
 TEST_F(ProgressDialogTest, EnterAndEscDoNothing) {
@@ -135,7 +137,7 @@ TEST_F(ProgressDialogTest, EnterAndEscDoNothing) {
         EXPECT_EQ(finished.count(), 0);
     }
     EXPECT_FALSE(load.cancelled());
-    EXPECT_FALSE(convert.cancelled());
+    EXPECT_FALSE(convert.isCancelled());
     // Space on the focused button is a press of the button.
     QTest::keyClick(control<QPushButton>(load, 1033), Qt::Key_Space);
     EXPECT_TRUE(load.cancelled());
@@ -152,7 +154,7 @@ TEST_F(ProgressDialogTest, CloseRequestDuringTheOperationCountsAsCancel) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(alive);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->cancelled());
+    EXPECT_TRUE(dialog->isCancelled());
     dialog->finishOperation();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
@@ -184,26 +186,39 @@ TEST_F(ProgressDialogTest, DraggingTheBackgroundMovesTheDialog) {
                       Qt::NoModifier);
     QApplication::sendEvent(&dialog, &hover);
     EXPECT_EQ(dialog.pos(), after);
-    EXPECT_FALSE(dialog.cancelled());
+    EXPECT_FALSE(dialog.isCancelled());
     dialog.finishOperation();
 }
 
-TEST_F(ProgressDialogTest, FileProgressDrivesTheDialogsBar) {
+// Several files at once: the batch line counts the files begun, the batch bar the files
+// ended, and the file line and bar follow the earliest running file.
+TEST_F(ProgressDialogTest, ParallelFilesShowTheEarliestRunning) {
     ConvertProgressDialog dialog(owner.get());
     dialog.show();
-    {
-        FileProgress fp(dialog, "song.wma", 45900);
-        QProgressBar* bar = control<QProgressBar>(dialog, 1013);
-        EXPECT_EQ(bar->maximum(), 459);
-        EXPECT_TRUE(fp.afterBlock(1152));
-        EXPECT_EQ(bar->value(), 11);
-        EXPECT_EQ(control<QLabel>(dialog, 1032)->text(),
-                  QStringLiteral("Converting song.wma...2%"));
-        fp.finish(true);
-        EXPECT_EQ(bar->value(), 459);
-        EXPECT_EQ(control<QLabel>(dialog, 1032)->text(),
-                  QStringLiteral("Converting song.wma...100%"));
-    }
+    dialog.beginBatch({QStringLiteral("a.wma"), QStringLiteral("b.wma"), QStringLiteral("c.wma")},
+                      FormatWma);
+    QLabel* fileLine = control<QLabel>(dialog, 1032);
+    QProgressBar* fileBar = control<QProgressBar>(dialog, 1013);
+    QLabel* batchLine = control<QLabel>(dialog, 1035);
+    QProgressBar* batchBar = control<QProgressBar>(dialog, 1037);
+    dialog.jobStarted(0);
+    dialog.jobStarted(1);
+    EXPECT_EQ(batchLine->text(), QStringLiteral("Converting 2 of 3 file(s) to WMA..."));
+    EXPECT_EQ(batchBar->maximum(), 3);
+    EXPECT_EQ(batchBar->value(), 0);
+    dialog.jobProgress(1, 70, 700);  // not the earliest: kept for later
+    dialog.jobProgress(0, 12, 120);
+    EXPECT_EQ(fileLine->text(), QStringLiteral("Converting a.wma...12%"));
+    EXPECT_EQ(fileBar->value(), 120);
+    dialog.jobEnded(0);
+    EXPECT_EQ(batchBar->value(), 1);
+    EXPECT_EQ(fileLine->text(), QStringLiteral("Converting b.wma...70%"));
+    EXPECT_EQ(fileBar->value(), 700);
+    dialog.jobStarted(2);
+    dialog.jobEnded(1);
+    dialog.jobEnded(2);
+    EXPECT_EQ(batchLine->text(), QStringLiteral("Converting 3 of 3 file(s) to WMA..."));
+    EXPECT_EQ(batchBar->value(), 3);  // full only when the last file has ended
     dialog.finishOperation();
 }
 
