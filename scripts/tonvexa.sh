@@ -15,10 +15,13 @@ cd "$top"
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
-  qt6-qpa-plugins fonts-dejavu-core xdg-utils
+  qt6-qpa-plugins qt6-wayland fonts-dejavu-core xdg-utils
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libgsm1-dev libtag1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon
   desktop-file-utils appstream man-db dpkg-dev file)
+
+# The window's Wayland test runs under a headless compositor.
+packages+=(weston)
 
 # The fuzz targets of the test step are built with clang and its libFuzzer.
 packages+=(clang libclang-rt-14-dev)

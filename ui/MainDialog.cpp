@@ -131,7 +131,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
             state.selectedHasDestination = entry != nullptr && !entry->destinationPath.empty();
         }
         return state;
-    });
+    }, this);
 
     const auto lock = [this](bool enabled) { setControlsEnabled(enabled); };
     adder_ = std::make_unique<FileAdder>(

@@ -34,12 +34,12 @@ bool MenuItemEnabled(int commandId, const ListState& state) {
 }
 
 PopupMenus::PopupMenus(const CommandSet& commands, std::function<ListState()> state,
-                       QObject* parent)
+                       QWidget* owner, QObject* parent)
     : QObject(parent),
       commands_(commands),
       state_(std::move(state)),
-      context_(std::make_unique<QMenu>()),
-      help_(std::make_unique<QMenu>()) {
+      context_(std::make_unique<QMenu>(owner)),
+      help_(std::make_unique<QMenu>(owner)) {
     context_->setObjectName(QStringLiteral("contextMenu"));
     context_->setAccessibleName(QStringLiteral("File list"));
     const auto addAll = [&](QMenu* menu, std::initializer_list<int> ids) {

@@ -31,8 +31,10 @@ class PopupMenus : public QObject {
     Q_OBJECT
 
 public:
+    // The menus pop up over `owner` (the main window): on Wayland a pop-up must name the
+    // window it belongs to, or the compositor places it like a window of its own.
     PopupMenus(const CommandSet& commands, std::function<ListState()> state,
-               QObject* parent = nullptr);
+               QWidget* owner = nullptr, QObject* parent = nullptr);
     ~PopupMenus() override;
 
     QMenu* contextMenu() const { return context_.get(); }

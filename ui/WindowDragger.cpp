@@ -6,10 +6,25 @@
 
 namespace tonvexa {
 
+namespace {
+
+WindowDragger::SystemMove& systemMove() {
+    static WindowDragger::SystemMove move = [](QWindow& window) { return window.startSystemMove(); };
+    return move;
+}
+
+}  // namespace
+
+void WindowDragger::setSystemMove(SystemMove move) {
+    systemMove() = move ? std::move(move) : [](QWindow& window) { return window.startSystemMove(); };
+}
+
 bool WindowDragger::press(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return false;
     event->accept();
-    if (QWindow* handle = window_->windowHandle(); handle != nullptr && handle->startSystemMove()) {
+    // Where the window system moves windows itself (Wayland, X11 with a window manager), it
+    // does so; a client cannot even place its own window on Wayland.
+    if (QWindow* handle = window_->windowHandle(); handle != nullptr && systemMove()(*handle)) {
         return true;
     }
     dragging_ = true;

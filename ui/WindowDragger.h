@@ -2,8 +2,11 @@
 
 #include <QPoint>
 
+#include <functional>
+
 class QMouseEvent;
 class QWidget;
+class QWindow;
 
 namespace tonvexa {
 
@@ -12,6 +15,11 @@ namespace tonvexa {
 class WindowDragger {
 public:
     explicit WindowDragger(QWidget* window) : window_(window) {}
+
+    // How the window system is asked to move a window; true when it took the move.
+    using SystemMove = std::function<bool(QWindow& window)>;
+    // Tests watch the request through this; the default asks QWindow::startSystemMove.
+    static void setSystemMove(SystemMove move);
 
     // Each returns true when it took the event.
     bool press(QMouseEvent* event);

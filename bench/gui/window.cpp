@@ -155,6 +155,10 @@ int main(int argc, char** argv) {
         QElapsedTimer inWindow;
         inWindow.start();
         window.fileCommands().ConvertAll(t.code);
+        if (!QTest::qWaitFor([&] { return !window.busy(); }, 600000)) {
+            std::fprintf(stderr, "the window's batch did not end\n");
+            return 1;
+        }
         const double windowConvert = static_cast<double>(inWindow.nsecsElapsed()) / 1e6;
         QFile::remove(output);
         window.model()->entry(0)->destinationPath.clear();

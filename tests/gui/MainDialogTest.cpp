@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrlQuery>
+#include <QWindow>
 
 #include <filesystem>
 #include <functional>
@@ -37,6 +38,7 @@
 #include "ui/PopupMenus.h"
 #include "ui/SortableListCtrl.h"
 #include "ui/UrlOpener.h"
+#include "ui/WindowDragger.h"
 #include "wm/FfmpegWmRuntime.h"
 
 using namespace tonvexa;
@@ -635,6 +637,29 @@ TEST_F(MainDialogTest, TitleBarButtonsAndDragging) {
 
     w.button(IdMinimize)->click();
     EXPECT_TRUE(w.isMinimized());
+}
+
+// On a Wayland desktop only the compositor can move a window: a press on the background asks
+// it to (QWindow::startSystemMove). Runs under a headless compositor (the WaylandWindow test
+// of ctest); skipped elsewhere.
+TEST_F(MainDialogTest, OnWaylandAPressOnTheBackgroundAsksTheCompositorToMove) {
+    if (QGuiApplication::platformName() != QStringLiteral("wayland"))
+        GTEST_SKIP() << "needs a Wayland compositor (ctest -R WaylandWindow)";
+    MainDialog& w = open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    std::vector<QWindow*> asked;
+    WindowDragger::setSystemMove([&asked](QWindow& handle) {
+        asked.push_back(&handle);
+        return handle.startSystemMove();
+    });
+    QTest::mousePress(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 30));
+    QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 30));
+    // A press on a control is the control's.
+    QTest::mousePress(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 85));
+    QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 85));
+    WindowDragger::setSystemMove(nullptr);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], w.windowHandle());
 }
 
 TEST_F(MainDialogTest, AboutBox) {

@@ -7,8 +7,10 @@
 #include "support/TestSupport.h"
 
 int main(int argc, char** argv) {
-    // Tests never need a screen, and must never wait on one.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Tests never need a screen, and must never wait on one; the Wayland checks name their
+    // platform (a headless compositor's) in TONVEXA_TEST_PLATFORM.
+    const QByteArray platform = qgetenv("TONVEXA_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return tonvexa::test::runAllTests();
