@@ -105,6 +105,7 @@ AtomicOutput::Commit AtomicOutput::CommitAs(const std::string& path) {
     }
     if (result != 0) {
         if (errno == EEXIST) return Commit::NameTaken;
+        if (errno == ENAMETOOLONG) return Commit::NameTooLong;
         Discard();
         return Commit::Failed;
     }

@@ -19,7 +19,8 @@ class AtomicOutput {
 public:
     enum class Commit {
         Named,      // the file has its name and is closed
-        NameTaken,  // something of that name exists; the file is kept for another name
+        NameTaken,    // something of that name exists; the file is kept for another name
+        NameTooLong,  // the file system takes no name that long; the file is kept
         Failed,     // the file could not be completed or named; it is dropped
     };
 

@@ -1,5 +1,6 @@
 #include "engine/ConversionSupport.h"
 
+#include "base/PathUtil.h"
 #include "engine/Amplify.h"
 #include "engine/OutputNaming.h"
 
@@ -24,6 +25,11 @@ bool PartialOutput::Commit(const std::string& source) {
                 return false;
             case AtomicOutput::Commit::NameTaken:
                 name = NextFreeOutputName(source, destination_);
+                break;
+            case AtomicOutput::Commit::NameTooLong:
+                // The folder said it takes longer names than it does (some network and FUSE
+                // file systems): a name a character shorter, until one fits.
+                name = NextFreeOutputName(source, name, FileNamePart(name).size() - 1);
                 break;
         }
     }

@@ -1,11 +1,17 @@
 #include "engine/OutputNaming.h"
 
+#include <QChar>
+#include <QString>
+
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include "base/AtomicOutput.h"
+#include "base/Latin1.h"
 #include "base/PathUtil.h"
 #include "engine/OutputNameReservations.h"
 
@@ -67,14 +73,23 @@ std::string mirroredFolder(const std::string& source) {
 }
 
 // A name is taken by anything of that name on disk, and by a name another running job holds.
+// Names are held to the folder's limit, or to maxNameBytes when that is given and smaller.
 void makeFreeName(std::string& destination, const std::string& basePath, std::string_view extension,
-                  const OutputNameReservations* reservations) {
+                  const OutputNameReservations* reservations, std::size_t maxNameBytes = 0) {
     auto taken = [&](const std::string& name) {
         return FileExists(name) || (reservations && reservations->isReserved(name));
     };
-    destination = basePath + std::string(extension);
-    for (long long n = 1; taken(destination); ++n)
-        destination = basePath + "_" + std::to_string(n) + std::string(extension);
+    const std::string stem = FileNamePart(basePath);
+    const std::string folder = basePath.substr(0, basePath.size() - stem.size());
+    std::size_t limit = NameLimit(folder.empty() ? std::string(".") : folder);
+    if (maxNameBytes != 0) limit = std::min(limit, maxNameBytes);
+    auto named = [&](const std::string& suffix) {
+        const std::size_t fixed = suffix.size() + extension.size();
+        const std::size_t room = limit > fixed ? limit - fixed : 0;
+        return folder + FitStem(stem, room) + suffix + std::string(extension);
+    };
+    destination = named("");
+    for (long long n = 1; taken(destination); ++n) destination = named("_" + std::to_string(n));
 }
 
 void makeFreeName(std::string& destination, const std::string& basePath, AudioFormatCode target,
@@ -82,15 +97,15 @@ void makeFreeName(std::string& destination, const std::string& basePath, AudioFo
     makeFreeName(destination, basePath, TargetExtension(target), reservations);
 }
 
-// Whether text is stem, or stem followed by "_" and a number.
+// Whether text is the stem or a shortened one of it, bare or followed by "_" and a number.
 bool isNumberedName(std::string_view text, std::string_view stem) {
-    if (text.substr(0, stem.size()) != stem) return false;
-    const std::string_view rest = text.substr(stem.size());
-    if (rest.empty()) return true;
-    if (rest.size() < 2 || rest[0] != '_') return false;
-    for (char c : rest.substr(1))
-        if (c < '0' || c > '9') return false;
-    return true;
+    std::string_view core = text;
+    if (const auto underscore = text.rfind('_'); underscore != std::string_view::npos) {
+        const std::string_view digits = text.substr(underscore + 1);
+        if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos)
+            core = text.substr(0, underscore);
+    }
+    return !core.empty() && stem.substr(0, core.size()) == core;
 }
 
 bool tryFallback(const std::string& folderOfFallback, const std::string& shortName,
@@ -109,7 +124,8 @@ void MakeOutputName(std::string& destination, const std::string& basePath, Audio
     makeFreeName(destination, basePath, target, nullptr);
 }
 
-std::string NextFreeOutputName(const std::string& source, const std::string& taken) {
+std::string NextFreeOutputName(const std::string& source, const std::string& taken,
+                               std::size_t maxNameBytes) {
     const std::string name = FileNamePart(taken);
     const std::string folder = taken.substr(0, taken.size() - name.size());
     const std::string extension = FileExtension(name);
@@ -118,8 +134,36 @@ std::string NextFreeOutputName(const std::string& source, const std::string& tak
     const std::string sourceStem = withoutExtension(sourceName);
     const std::string& stem = isNumberedName(takenStem, sourceStem) ? sourceStem : takenStem;
     std::string next;
-    makeFreeName(next, folder + stem, extension, nullptr);
+    makeFreeName(next, folder + stem, extension, nullptr, maxNameBytes);
     return next;
+}
+
+std::size_t NameLimit(const std::string& folder) {
+    errno = 0;
+    const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
+std::string FitStem(std::string_view stem, std::size_t bytes) {
+    if (stem.size() <= bytes) return std::string(stem);
+    if (!IsValidUtf8(stem)) return std::string(stem.substr(0, bytes));
+    // Back to the start of the character the cut would split, then on back past every
+    // combining mark that would lose its letter, and the letter with them.
+    std::size_t cut = bytes;
+    while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) --cut;
+    while (cut > 0) {
+        const auto length = static_cast<qsizetype>(std::min<std::size_t>(4, stem.size() - cut));
+        const QString next = QString::fromUtf8(stem.data() + cut, length);
+        if (next.isEmpty()) break;
+        const char32_t first = QChar::isHighSurrogate(next[0].unicode()) && next.size() > 1
+                                   ? QChar::surrogateToUcs4(next[0], next[1])
+                                   : next[0].unicode();
+        if (!QChar::isMark(first)) break;
+        do {
+            --cut;
+        } while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80);
+    }
+    return std::string(stem.substr(0, cut));
 }
 
 bool EnsureFolder(const std::string& path, bool create) {

@@ -66,11 +66,13 @@ void FfmpegSyncReader::Reset() {
     framesOut_ = 0;
 }
 
-WmResult FfmpegSyncReader::Open(const std::u16string& path) {
+WmResult FfmpegSyncReader::Open(const std::string& path) {
     Reset();
-    const std::string file = Utf16ToUtf8(path);
     AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, file.c_str(), nullptr, nullptr) < 0)
+    // A path with a colon may read as a protocol ("cd:track.wma"); the file protocol takes
+    // every name as it is.
+    const std::string url = "file:" + path;
+    if (avformat_open_input(&raw, url.c_str(), nullptr, nullptr) < 0)
         return NS_E_INVALID_INPUT_FORMAT;
     input_.reset(raw);
     if (!IsAsf(input_->iformat) || avformat_find_stream_info(input_.get(), nullptr) < 0) {

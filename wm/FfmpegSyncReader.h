@@ -17,7 +17,7 @@ public:
     FfmpegSyncReader();
     ~FfmpegSyncReader() override;
 
-    WmResult Open(const std::u16string& path) override;
+    WmResult Open(const std::string& path) override;
     WmResult Close() override;
     WmResult GetStreamCount(std::uint32_t* count) override;
     WmResult GetStream(std::uint32_t index, std::uint16_t* streamNumber,

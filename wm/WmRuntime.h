@@ -48,7 +48,9 @@ private:
 class WmSyncReader {
 public:
     virtual ~WmSyncReader() = default;
-    virtual WmResult Open(const std::u16string& path) = 0;
+    // The path as the file system holds it: its own bytes, whatever their encoding, so that
+    // a name that is not UTF-8 opens too (a Windows version would take UTF-16 here).
+    virtual WmResult Open(const std::string& path) = 0;
     virtual WmResult Close() = 0;
 
     // The file's profile: its streams with their numbers and major types.

@@ -54,7 +54,7 @@ WAVEFORMATEX WmaReader::SourceFormat() const {
 
 bool WmaReader::Open(const std::string& path) {
     if (!reader_) return false;
-    if (WmFailed(reader_->Open(Utf8ToUtf16(path)))) return false;
+    if (WmFailed(reader_->Open(path))) return false;
     opened_ = true;
     return FindAudioStream() && ReadAttributes() && FindAudioOutput();
 }

@@ -198,14 +198,40 @@ TEST_F(OutputNamingTest, TheProbeNeverShowsInTheFolder) {
     EXPECT_TRUE(fs::is_empty(dir.file("music")));
 }
 
-// A name longer than the file system takes fails the probe, so that the fallback folder is
-// tried rather than a conversion run whose output could never be named.
-TEST_F(OutputNamingTest, ANameTooLongForTheFileSystemFailsTheProbe) {
-    const std::string stem(251, 'n');
-    const std::string source = dir.file("music/" + stem + ".wma");
-    touch(source);
-    // The source's own name is taken; the numbered one has 257 bytes.
-    EXPECT_EQ(prepare(source, FormatWma), dir.file("docs/TONVEX/" + stem + ".wma"));
+// Names at the file system's limit (255 bytes here): a name that would pass it keeps its
+// number and extension and gives up the end of its stem; it never goes to the documents
+// folder for that.
+TEST_F(OutputNamingTest, NamesAtTheLengthLimitShortenTheirStem) {
+    ASSERT_EQ(NameLimit(dir.file("music")), 255u);
+    for (const std::size_t length : {254u, 255u, 256u}) {
+        const std::string stem(length - 4, 'n');
+        const std::string source = dir.file("music/" + stem + ".wav");
+        const std::string plain = prepare(source, FormatMp3);
+        EXPECT_EQ(FileNamePart(plain), std::string(std::min<std::size_t>(length, 255) - 4, 'n') + ".mp3")
+            << length;
+        touch(plain);
+        // Taken: "_1" makes room for itself.
+        EXPECT_EQ(FileNamePart(prepare(source, FormatMp3)),
+                  std::string(std::min<std::size_t>(length + 2, 255) - 6, 'n') + "_1.mp3")
+            << length;
+        fs::remove(plain);
+    }
+}
+
+// A UTF-8 stem is cut between characters, a combining mark going with its letter; any other
+// stem is cut by bytes.
+TEST(FitStem, CutsBetweenCharactersOrBytes) {
+    const std::string cjk = "\xE6\x97\xA5\xE6\x9C\xAC";  // two characters of three bytes
+    EXPECT_EQ(FitStem(cjk, 6), cjk);
+    EXPECT_EQ(FitStem(cjk, 5), "\xE6\x97\xA5");
+    EXPECT_EQ(FitStem(cjk, 2), "");
+    const std::string accented = "ab\x65\xCC\x81\xCC\xA3";  // a b e + two marks
+    EXPECT_EQ(FitStem(accented, 7), accented);
+    EXPECT_EQ(FitStem(accented, 6), "ab");
+    EXPECT_EQ(FitStem(accented, 3), "ab");
+    const std::string latin1 = "caf\xE9 cr\xE8me";
+    EXPECT_EQ(FitStem(latin1, 4), "caf\xE9");
+    EXPECT_EQ(FitStem(latin1, 9), "caf\xE9 cr\xE8m");
 }
 
 // The name an output takes when its own was taken during the conversion follows the
@@ -220,6 +246,15 @@ TEST_F(OutputNamingTest, TheNextFreeNameFollowsTheNumbering) {
     // A source whose name looks numbered is a base of its own.
     EXPECT_EQ(NextFreeOutputName(dir.file("music/a_1.wma"), dir.file("music/a_1.mp3")),
               dir.file("music/a_1_1.mp3"));
+    // A shortened name counts as the source's, and a name held below the limit is cut more.
+    const std::string longStem(250, 'x');
+    touch(dir.file("music/" + longStem.substr(0, 249) + "_1.mp3"));
+    EXPECT_EQ(NextFreeOutputName(dir.file("music/" + longStem + ".wma"),
+                                 dir.file("music/" + longStem.substr(0, 249) + "_1.mp3")),
+              dir.file("music/" + longStem + ".mp3"));
+    EXPECT_EQ(FileNamePart(NextFreeOutputName(dir.file("music/" + longStem + ".wma"),
+                                              dir.file("music/" + longStem + ".mp3"), 200)),
+              longStem.substr(0, 196) + ".mp3");
     // A name of another stem is numbered on its own.
     touch(dir.file("music/other.mp3"));
     EXPECT_EQ(NextFreeOutputName(dir.file("music/a.wma"), dir.file("music/other.mp3")),

@@ -58,7 +58,7 @@ struct ReaderScript {
     int nextSampleCalls = 0;
     std::vector<std::uint16_t> sampleStreams;
     int closes = 0;
-    std::u16string openedPath;
+    std::string openedPath;
 
     void setText(const std::u16string& name, const std::u16string& text) {
         std::vector<std::uint8_t> bytes;
@@ -100,7 +100,7 @@ struct ReaderScript {
 class ScriptedSyncReader final : public WmSyncReader {
 public:
     explicit ScriptedSyncReader(ReaderScript& s) : s_(s) {}
-    WmResult Open(const std::u16string& path) override {
+    WmResult Open(const std::string& path) override {
         s_.openedPath = path;
         return s_.openResult;
     }

@@ -24,7 +24,7 @@ TEST(WmaReader, FirstSampleOf4096FramesIsSpreadOverFourCalls) {
     rt.reader.addFrames(600, 2, 4096);
     WmaReader reader(rt);
     ASSERT_TRUE(reader.Open("/music/a.wma"));
-    EXPECT_EQ(rt.reader.openedPath, u"/music/a.wma");
+    EXPECT_EQ(rt.reader.openedPath, "/music/a.wma");
     Block b;
     bool end = false;
     EXPECT_EQ(reader.ReadFrames(b.first.data(), b.second.data(), end), 1152);
