@@ -9,14 +9,16 @@ namespace tonvexa {
 // True when the path exists and is a folder (links followed).
 bool IsFolder(const std::string& path);
 
-// Appends the folder and all its subfolders, in pre-order, each folder's subfolders in the
-// file system's enumeration order. Folders reached through links are followed, but a folder
-// already collected (by its real path) is not entered again, so a link cycle ends.
+// Appends the folder and all its subfolders, in pre-order, each folder's subfolders in name
+// order (as a file manager sorts names: numbers by their value, letter case ignored, in the
+// user's language). Folders reached through links are followed, but a folder already
+// collected (by its real path) is not entered again, so a link cycle ends.
 void CollectFolders(std::vector<std::string>& folders, const std::string& folder);
 
 // Appends the supported files of a folder tree: per folder, all .wma files, then .wmv, .asf,
 // .mp3, .wav (extensions compared without regard to case), then the targets of the folder's
-// shortcuts whose target has one of those extensions (one level only).
+// shortcuts whose target has one of those extensions (one level only). Each group comes in
+// name order, as the folders do.
 void ScanFolder(std::vector<std::string>& paths, const std::string& folder);
 
 // The target of a shortcut: a Windows shell link (.lnk, its LinkInfo local base path) or a
