@@ -73,13 +73,18 @@ private:
     QCollator collator_;
 };
 
+bool isCancelled(const ScanCancelled& cancelled) {
+    return cancelled && cancelled();
+}
+
 // The entries of a folder, folders or the others as asked, in name order; a folder that
 // cannot be read has none.
-std::vector<fs::path> folderEntries(const fs::path& folder, bool folders, const NameOrder& order) {
+std::vector<fs::path> folderEntries(const fs::path& folder, bool folders, const NameOrder& order,
+                                    const ScanCancelled& cancelled) {
     std::vector<fs::path> entries;
     std::error_code ec;
     for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec), end;
-         !ec && it != end; it.increment(ec)) {
+         !ec && it != end && !isCancelled(cancelled); it.increment(ec)) {
         std::error_code typeError;
         if (it->is_directory(typeError) == folders) entries.push_back(it->path());
     }
@@ -87,21 +92,23 @@ std::vector<fs::path> folderEntries(const fs::path& folder, bool folders, const 
     return entries;
 }
 
-void collect(std::vector<std::string>& folders, const fs::path& folder,
-             std::set<fs::path>& visited, const NameOrder& order) {
+void collect(std::vector<std::string>& folders, const fs::path& folder, std::set<fs::path>& visited,
+             const NameOrder& order, const ScanCancelled& cancelled) {
     std::error_code ec;
     fs::path real = fs::canonical(folder, ec);
     if (ec) real = folder;
     if (!visited.insert(real).second) return;
     folders.push_back(folder.string());
-    for (const fs::path& sub : folderEntries(folder, true, order))
-        collect(folders, sub, visited, order);
+    for (const fs::path& sub : folderEntries(folder, true, order, cancelled)) {
+        if (isCancelled(cancelled)) return;
+        collect(folders, sub, visited, order, cancelled);
+    }
 }
 
 void collectFolders(std::vector<std::string>& folders, const std::string& folder,
-                    const NameOrder& order) {
+                    const NameOrder& order, const ScanCancelled& cancelled) {
     std::set<fs::path> visited;
-    collect(folders, fs::path(folder), visited, order);
+    collect(folders, fs::path(folder), visited, order, cancelled);
 }
 
 // Windows shell link (.lnk) reading, after the published Shell Link binary format.
@@ -309,21 +316,25 @@ bool HasSupportedExtension(const std::string& path) {
     return FormatCodeOfPath(path) != FormatNone;
 }
 
-void CollectFolders(std::vector<std::string>& folders, const std::string& folder) {
-    collectFolders(folders, folder, NameOrder());
+void CollectFolders(std::vector<std::string>& folders, const std::string& folder,
+                    const ScanCancelled& cancelled) {
+    collectFolders(folders, folder, NameOrder(), cancelled);
 }
 
-void ScanFolder(std::vector<std::string>& paths, const std::string& folder) {
+void ScanFolder(std::vector<std::string>& paths, const std::string& folder,
+                const ScanCancelled& cancelled) {
     const NameOrder order;
     std::vector<std::string> folders;
-    collectFolders(folders, folder, order);
+    collectFolders(folders, folder, order, cancelled);
     for (const auto& f : folders) {
-        const std::vector<fs::path> entries = folderEntries(f, false, order);
+        if (isCancelled(cancelled)) return;
+        const std::vector<fs::path> entries = folderEntries(f, false, order, cancelled);
         for (const auto ext : kScanExtensions)
             for (const auto& e : entries)
                 if (EqualsNoCase(FileExtension(e.string()), ext)) paths.push_back(e.string());
         for (const auto& e : entries) {
             if (!isShortcut(e.string())) continue;
+            if (isCancelled(cancelled)) return;
             if (auto target = ResolveShortcut(e.string()); target && HasSupportedExtension(*target))
                 paths.push_back(*target);
         }
@@ -337,11 +348,12 @@ std::optional<std::string> ResolveShortcut(const std::string& shortcutPath) {
     return std::nullopt;
 }
 
-void CollectDroppedPaths(std::vector<std::string>& paths, const std::string& item) {
+void CollectDroppedPaths(std::vector<std::string>& paths, const std::string& item,
+                         const ScanCancelled& cancelled) {
     std::string path = item;
-    for (int hop = 0; hop <= kMaxShortcutHops; ++hop) {
+    for (int hop = 0; hop <= kMaxShortcutHops && !isCancelled(cancelled); ++hop) {
         if (IsFolder(path)) {
-            ScanFolder(paths, path);
+            ScanFolder(paths, path, cancelled);
             return;
         }
         if (HasSupportedExtension(path)) {

@@ -148,6 +148,21 @@ TEST(FolderScan, NamesComeInNaturalOrderWithoutRegardToCase) {
     EXPECT_EQ(fs::path(folders[2]).filename(), "part 10");
 }
 
+// Cancel is asked between the steps of a search: it ends there, keeping what it found.
+TEST(FolderScan, ACancelledSearchEndsWithWhatItFound) {
+    test::TempDir dir;
+    fs::create_directories(dir.path() / "sub");
+    touch(dir.file("a.wav"));
+    touch(dir.file("b.wav"));
+    touch(dir.file("sub/c.wav"));
+    std::vector<std::string> paths;
+    ScanFolder(paths, dir.path().string(), [&] { return !paths.empty(); });
+    EXPECT_EQ(fileNames(paths), "a.wav b.wav ");
+    paths.clear();
+    CollectDroppedPaths(paths, dir.path().string(), [] { return true; });
+    EXPECT_TRUE(paths.empty());
+}
+
 TEST(Shortcuts, ShellLinkGivesItsLocalBasePath) {
     test::TempDir dir;
     for (bool idList : {false, true}) {
