@@ -48,7 +48,14 @@ const QStringList& OpenFileFilters() {
 
 }  // namespace
 
-MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {}
+MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), p_(std::move(parts)) {
+    // The adding runs on after the command has returned; the commands stay refused until it
+    // has ended.
+    connect(&p_.adder, &FileAdder::finished, this, [this] {
+        addingCursor_.reset();
+        busy_ = false;
+    });
+}
 
 bool MainCommands::run(int id) {
     if (busy_) return true;
@@ -142,10 +149,9 @@ void MainCommands::AddFiles() {
     // The open-file dialog comes first, without a wait cursor over it.
     const QStringList chosen = p_.dialogs.openFiles(p_.window, OpenFileFilters());
     if (chosen.isEmpty()) return;
-    BusyScope busy(busy_);
-    WaitCursor wait;
     std::vector<std::string> paths;
     for (const QString& path : chosen) paths.push_back(path.toStdString());
+    beginAdding(true);
     p_.adder.AddFilesToList(paths);
 }
 
@@ -154,8 +160,7 @@ void MainCommands::AddFolder() {
         BrowseForFolder(p_.dialogs, p_.window, QStringLiteral("Please choose a folder:"),
                         QString::fromStdString(p_.settings.Folder));
     if (!folder) return;
-    BusyScope busy(busy_);
-    WaitCursor wait;
+    beginAdding(true);
     p_.settings.Folder = folder->toStdString();
     p_.store.SaveSettings(p_.settings, SettingsStore::SaveFolder);
     p_.adder.AddFolderTree(p_.settings.Folder);
@@ -163,8 +168,13 @@ void MainCommands::AddFolder() {
 
 void MainCommands::AddDropped(const std::vector<std::string>& items) {
     if (busy_ || items.empty()) return;
-    BusyScope busy(busy_);
+    beginAdding(false);
     p_.adder.AddDroppedItems(items);
+}
+
+void MainCommands::beginAdding(bool waitCursor) {
+    busy_ = true;
+    if (waitCursor) addingCursor_.emplace();
 }
 
 void MainCommands::Remove() {

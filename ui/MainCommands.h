@@ -3,8 +3,10 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 #include "engine/AudioFormat.h"
+#include "ui/WaitCursor.h"
 
 class QWidget;
 
@@ -49,6 +51,7 @@ public:
 
     void ConvertAll(AudioFormatCode target);
     void ConvertSelected(AudioFormatCode target);
+    // The adding commands start the adding and return; busy() stays true until it has ended.
     void AddFiles();
     void AddFolder();
     void Remove();
@@ -61,9 +64,12 @@ private:
     void openPath(const std::string& path);
     void openAddress(const char* address);
     void showMessage(const char* text);
+    void beginAdding(bool waitCursor);
 
     Parts p_;
     bool busy_ = false;
+    // Add Files and Add Folder show the wait cursor until their adding has ended.
+    std::optional<WaitCursor> addingCursor_;
 };
 
 }  // namespace tonvexa
