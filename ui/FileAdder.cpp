@@ -1,11 +1,11 @@
 #include "ui/FileAdder.h"
 
+#include <QElapsedTimer>
 #include <QThread>
 
 #include <algorithm>
 #include <atomic>
 #include <exception>
-#include <mutex>
 #include <utility>
 
 #include "engine/FileIdentity.h"
@@ -16,21 +16,26 @@
 namespace tonvexa {
 
 namespace {
-// How often the window's side looks in: Cancel is seen within this time, and rows arrive in
-// steps too small to notice.
+// How often the window's side looks in while it waits for the search or the probes: Cancel
+// is seen within this time.
 constexpr int kTurnIntervalMs = 10;
-// The most rows one turn appends, so that a turn stays short however fast the probes finish;
-// at the interval above that is still many thousands of rows a second.
-constexpr std::size_t kRowsPerTurn = 200;
+// How long one turn may go on appending rows. When more rows are ready than that allows, the
+// next turn comes as soon as the event loop has handled what arrived meanwhile (input,
+// painting), so the window answers within about this time however fast the probes finish.
+constexpr qint64 kTurnBudgetNs = 5'000'000;
+// Rows go in in steps of this many, one insertion each.
+constexpr std::size_t kRowsPerStep = 50;
 }  // namespace
 
-// One adding, as the window's thread and the pool's threads share it.
+// One adding, as the window's thread and the pool's threads share it. Nothing here is
+// locked: the window's thread never waits for a pool thread.
 struct FileAdder::Work : std::enable_shared_from_this<FileAdder::Work> {
     enum class State { Waiting, Duplicate, Failed, Read };
     struct Item {
         std::string path;
         std::optional<FileIdentity> identity;
-        State state = State::Waiting;
+        // The probe's result: written by the probe before it stores the item's state, and
+        // read by the window's thread only once it has seen that state.
         std::optional<FileEntry> entry;
     };
 
@@ -41,27 +46,24 @@ struct FileAdder::Work : std::enable_shared_from_this<FileAdder::Work> {
     void search(const Search& find, QThreadPool& pool) {
         const ScanCancelled isCancelled = [this] { return cancelled.load(); };
         const std::vector<std::string> paths = find(isCancelled);
-        std::vector<Item> found;
-        found.reserve(paths.size());
-        for (const std::string& path : paths) {
+        std::vector<Item> found(paths.size());
+        std::vector<State> sorted(paths.size(), State::Waiting);
+        for (std::size_t i = 0; i < paths.size(); ++i) {
             if (isCancelled()) return;
-            Item item;
-            item.path = path;
-            item.identity = IdentityOfFile(path);
-            if (!listed.insert(path, item.identity)) {
-                item.state = State::Duplicate;
-            } else if (!HasSupportedExtension(path)) {
-                item.state = State::Failed;
-            } else {
-                toProbe.push_back(found.size());
-            }
-            found.push_back(std::move(item));
+            found[i].path = paths[i];
+            found[i].identity = IdentityOfFile(paths[i]);
+            if (!listed.insert(paths[i], found[i].identity))
+                sorted[i] = State::Duplicate;
+            else if (!HasSupportedExtension(paths[i]))
+                sorted[i] = State::Failed;
+            else
+                toProbe.push_back(i);
         }
-        {
-            std::lock_guard lock(mutex);
-            items = std::move(found);
-            searched = true;
-        }
+        items = std::move(found);
+        states = std::make_unique<std::atomic<State>[]>(sorted.size());
+        for (std::size_t i = 0; i < sorted.size(); ++i)
+            states[i].store(sorted[i], std::memory_order_relaxed);
+        searched.store(true, std::memory_order_release);
         const auto probes = std::min<std::size_t>(
             toProbe.size(), static_cast<std::size_t>(std::max(1, pool.maxThreadCount())));
         for (std::size_t i = 0; i < probes; ++i)
@@ -73,19 +75,18 @@ struct FileAdder::Work : std::enable_shared_from_this<FileAdder::Work> {
         while (!cancelled.load()) {
             const std::size_t next = nextProbe.fetch_add(1);
             if (next >= toProbe.size()) return;
-            Item& item = items[toProbe[next]];
-            std::optional<FileEntry> entry;
+            const std::size_t index = toProbe[next];
+            Item& item = items[index];
             try {
-                entry = probe(item.path);
+                item.entry = probe(item.path);
             } catch (const std::exception&) {
                 // A reader that gives up by throwing (a header asking for more memory than
                 // there is) has not read the file; it is reported like any other.
-                entry.reset();
+                item.entry.reset();
             }
-            if (entry) entry->identity = item.identity;
-            std::lock_guard lock(mutex);
-            item.state = entry ? State::Read : State::Failed;
-            item.entry = std::move(entry);
+            if (item.entry) item.entry->identity = item.identity;
+            states[index].store(item.entry ? State::Read : State::Failed,
+                                std::memory_order_release);
         }
     }
 
@@ -93,13 +94,13 @@ struct FileAdder::Work : std::enable_shared_from_this<FileAdder::Work> {
     DistinctFiles listed;  // the list's files when the adding began; the search's alone
     std::atomic<bool> cancelled{false};
 
-    // Set once by the search, before it starts the probes; after that only each item's state
-    // and entry change, under the lock, so that the probes read paths without it.
+    // Set once by the search before it sets `searched` and starts the probes, and fixed in
+    // length from then on.
     std::vector<Item> items;
+    std::unique_ptr<std::atomic<State>[]> states;
     std::vector<std::size_t> toProbe;
     std::atomic<std::size_t> nextProbe{0};
-    std::mutex mutex;
-    bool searched = false;
+    std::atomic<bool> searched{false};
 };
 
 FileAdder::FileAdder(FileListModel& model, Prober probe, QWidget* owner, Dialogs& dialogs,
@@ -174,27 +175,34 @@ void FileAdder::turn() {
         end();
         return;
     }
-    std::vector<FileEntry> rows;
-    std::vector<std::string> failed;
-    std::size_t total = 0;
-    {
-        std::lock_guard lock(work_->mutex);
-        if (!work_->searched) return;
-        total = work_->items.size();
+    if (!work_->searched.load(std::memory_order_acquire)) return;
+    const std::size_t total = work_->items.size();
+    const auto stateOf = [this](std::size_t i) {
+        return work_->states[i].load(std::memory_order_acquire);
+    };
+    QElapsedTimer spent;
+    spent.start();
+    bool moreReady = false;
+    int lastRow = -1;
+    do {
+        std::vector<FileEntry> rows;
         // Probes finish in any order; the rows go in in the order the files were found.
-        for (; appended_ < total && rows.size() < kRowsPerTurn; ++appended_) {
+        for (; appended_ < total && rows.size() < kRowsPerStep; ++appended_) {
+            const Work::State state = stateOf(appended_);
+            if (state == Work::State::Waiting) break;
             Work::Item& item = work_->items[appended_];
-            if (item.state == Work::State::Waiting) break;
-            if (item.state == Work::State::Failed) failed.push_back(item.path);
-            if (item.state == Work::State::Read) rows.push_back(std::move(*item.entry));
+            if (state == Work::State::Failed) failures_.add(item.path);
+            if (state == Work::State::Read) rows.push_back(std::move(*item.entry));
         }
-    }
-    for (const std::string& path : failed) failures_.add(path);
+        moreReady = appended_ < total && stateOf(appended_) != Work::State::Waiting;
+        if (!rows.empty()) lastRow = model_.appendEntries(std::move(rows));
+    } while (moreReady && spent.nsecsElapsed() < kTurnBudgetNs);
+
+    if (lastRow >= 0) Q_EMIT rowsAdded(lastRow);
     if (!rangeSet_) {
         dialog_->setRange(static_cast<int>(total));
         rangeSet_ = true;
     }
-    if (!rows.empty()) Q_EMIT rowsAdded(model_.appendEntries(std::move(rows)));
     if (appended_ == total) {
         end();
         return;
@@ -203,6 +211,7 @@ void FileAdder::turn() {
     dialog_->setStatusText(
         QStringLiteral("Adding file %1 of %2...").arg(current).arg(static_cast<int>(total)));
     dialog_->setPosition(current);
+    turns_.start(moreReady ? 0 : kTurnIntervalMs);
 }
 
 void FileAdder::end() {

@@ -26,10 +26,10 @@ class LoadProgressDialog;
 // Adding files to the list, whichever way they come (the open-file dialog, a folder, a drop).
 // The search for the files and their probes run on threads of the adder's own pool, the
 // probes side by side, one per core; the window's thread only appends the rows, in the order
-// the files were found, a bounded number at each turn of its event loop, and keeps the
-// progress dialog, whose Cancel ends the adding at once. A file already listed, by whatever
-// path, is skipped without a word; the files that could not be read are named in one message
-// at the end.
+// the files were found, a few milliseconds' worth at each turn of its event loop, and keeps
+// the progress dialog, whose Cancel ends the adding at once. A file already listed, by
+// whatever path, is skipped without a word; the files that could not be read are named in one
+// message at the end.
 class FileAdder : public QObject {
     Q_OBJECT
 
@@ -55,8 +55,6 @@ public:
     // Items dropped on the window: folders are searched, supported files taken, shortcuts
     // followed; anything else is skipped.
     void AddDroppedItems(const std::vector<std::string>& items);
-
-    bool running() const { return work_ != nullptr; }
 
 Q_SIGNALS:
     // Rows were appended to the list, the last of them at `lastRow`.
