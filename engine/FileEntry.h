@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/AudioFormat.h"
+#include "engine/FileIdentity.h"
 
 namespace tonvexa {
 
@@ -16,6 +18,8 @@ struct FileEntry {
     std::uint32_t length = 0;        // sample frames per channel
     AudioFormatCode formatCode = FormatNone;
     std::string destinationPath;     // output of the last successful conversion, else empty
+    // The file the source path led to when it was added; the list holds each file once.
+    std::optional<FileIdentity> identity;
 };
 
 }  // namespace tonvexa

@@ -1,5 +1,7 @@
 #include "engine/FolderScan.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QString>
 #include <QUrl>
 
@@ -8,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <set>
 #include <string_view>
 #include <system_error>
@@ -26,19 +29,86 @@ constexpr std::array<std::string_view, 5> kScanExtensions = {".wma", ".wmv", ".a
                                                              ".wav"};
 constexpr int kMaxShortcutHops = 16;
 
-void collect(std::vector<std::string>& folders, const fs::path& folder,
-             std::set<fs::path>& visited) {
+// Names in the order a file manager shows them: digits compared as numbers ("Track 2" before
+// "Track 10"), letter case ignored, the rest as the user's language orders text. Names that
+// the collation finds equal keep a fixed order by their bytes. A collator is not safe to use
+// from two threads at once, so each scan makes its own.
+class NameOrder {
+public:
+    NameOrder() : collator_(collationLocale()) {
+        collator_.setNumericMode(true);
+        collator_.setCaseSensitivity(Qt::CaseInsensitive);
+    }
+
+    void sort(std::vector<fs::path>& paths) const {
+        std::vector<std::string> names;
+        std::vector<QCollatorSortKey> keys;
+        names.reserve(paths.size());
+        keys.reserve(paths.size());
+        for (const fs::path& p : paths) {
+            names.push_back(p.filename().string());
+            keys.push_back(collator_.sortKey(QString::fromStdString(names.back())));
+        }
+        std::vector<std::size_t> order(paths.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            const int c = keys[a].compare(keys[b]);
+            return c != 0 ? c < 0 : names[a] < names[b];
+        });
+        std::vector<fs::path> sorted;
+        sorted.reserve(paths.size());
+        for (std::size_t i : order) sorted.push_back(std::move(paths[i]));
+        paths = std::move(sorted);
+    }
+
+private:
+    static QLocale collationLocale() {
+        QLocale locale;
+        // The C locale compares code points: case apart and digits as text. A user who has
+        // set no language gets the language-neutral order instead, which is English's.
+        if (locale.language() == QLocale::C) locale = QLocale(QLocale::English);
+        return locale;
+    }
+
+    QCollator collator_;
+};
+
+bool isCancelled(const ScanCancelled& cancelled) {
+    return cancelled && cancelled();
+}
+
+// The entries of a folder, folders or the others as asked, in name order; a folder that
+// cannot be read has none.
+std::vector<fs::path> folderEntries(const fs::path& folder, bool folders, const NameOrder& order,
+                                    const ScanCancelled& cancelled) {
+    std::vector<fs::path> entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec), end;
+         !ec && it != end && !isCancelled(cancelled); it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError) == folders) entries.push_back(it->path());
+    }
+    order.sort(entries);
+    return entries;
+}
+
+void collect(std::vector<std::string>& folders, const fs::path& folder, std::set<fs::path>& visited,
+             const NameOrder& order, const ScanCancelled& cancelled) {
     std::error_code ec;
     fs::path real = fs::canonical(folder, ec);
     if (ec) real = folder;
     if (!visited.insert(real).second) return;
     folders.push_back(folder.string());
-    fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
-    if (ec) return;
-    for (const auto& entry : it) {
-        std::error_code typeError;
-        if (entry.is_directory(typeError)) collect(folders, entry.path(), visited);
+    for (const fs::path& sub : folderEntries(folder, true, order, cancelled)) {
+        if (isCancelled(cancelled)) return;
+        collect(folders, sub, visited, order, cancelled);
     }
+}
+
+void collectFolders(std::vector<std::string>& folders, const std::string& folder,
+                    const NameOrder& order, const ScanCancelled& cancelled) {
+    std::set<fs::path> visited;
+    collect(folders, fs::path(folder), visited, order, cancelled);
 }
 
 // Windows shell link (.lnk) reading, after the published Shell Link binary format.
@@ -246,27 +316,25 @@ bool HasSupportedExtension(const std::string& path) {
     return FormatCodeOfPath(path) != FormatNone;
 }
 
-void CollectFolders(std::vector<std::string>& folders, const std::string& folder) {
-    std::set<fs::path> visited;
-    collect(folders, fs::path(folder), visited);
+void CollectFolders(std::vector<std::string>& folders, const std::string& folder,
+                    const ScanCancelled& cancelled) {
+    collectFolders(folders, folder, NameOrder(), cancelled);
 }
 
-void ScanFolder(std::vector<std::string>& paths, const std::string& folder) {
+void ScanFolder(std::vector<std::string>& paths, const std::string& folder,
+                const ScanCancelled& cancelled) {
+    const NameOrder order;
     std::vector<std::string> folders;
-    CollectFolders(folders, folder);
+    collectFolders(folders, folder, order, cancelled);
     for (const auto& f : folders) {
-        std::vector<fs::path> entries;
-        std::error_code ec;
-        for (fs::directory_iterator it(f, fs::directory_options::skip_permission_denied, ec), end;
-             !ec && it != end; it.increment(ec)) {
-            std::error_code typeError;
-            if (!it->is_directory(typeError)) entries.push_back(it->path());
-        }
+        if (isCancelled(cancelled)) return;
+        const std::vector<fs::path> entries = folderEntries(f, false, order, cancelled);
         for (const auto ext : kScanExtensions)
             for (const auto& e : entries)
                 if (EqualsNoCase(FileExtension(e.string()), ext)) paths.push_back(e.string());
         for (const auto& e : entries) {
             if (!isShortcut(e.string())) continue;
+            if (isCancelled(cancelled)) return;
             if (auto target = ResolveShortcut(e.string()); target && HasSupportedExtension(*target))
                 paths.push_back(*target);
         }
@@ -280,11 +348,12 @@ std::optional<std::string> ResolveShortcut(const std::string& shortcutPath) {
     return std::nullopt;
 }
 
-void CollectDroppedPaths(std::vector<std::string>& paths, const std::string& item) {
+void CollectDroppedPaths(std::vector<std::string>& paths, const std::string& item,
+                         const ScanCancelled& cancelled) {
     std::string path = item;
-    for (int hop = 0; hop <= kMaxShortcutHops; ++hop) {
+    for (int hop = 0; hop <= kMaxShortcutHops && !isCancelled(cancelled); ++hop) {
         if (IsFolder(path)) {
-            ScanFolder(paths, path);
+            ScanFolder(paths, path, cancelled);
             return;
         }
         if (HasSupportedExtension(path)) {

@@ -25,6 +25,7 @@
 #include "engine/BatchDriver.h"
 #include "engine/BatchRunner.h"
 #include "engine/ConversionRoutines.h"
+#include "engine/FileIdentity.h"
 #include "engine/FolderScan.h"
 #include "engine/ListRowTexts.h"
 #include "engine/MediaProbe.h"
@@ -200,8 +201,9 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
 }
 
 // The files the paths name: folders searched, shortcuts followed, the rest taken as they
-// are (an unsupported file is then reported as not added). Duplicates, by name without
-// regard to case, are dropped.
+// are (an unsupported file is then reported as not added). A file named twice, by one path
+// or by two that lead to it (a link, or another letter case on a volume that ignores case),
+// is taken once.
 std::vector<std::string> collect(const std::vector<std::string>& paths) {
     std::vector<std::string> found;
     for (const auto& p : paths) {
@@ -213,12 +215,10 @@ std::vector<std::string> collect(const std::vector<std::string>& paths) {
             found.push_back(p);
         }
     }
+    DistinctFiles seen;
     std::vector<std::string> unique;
-    for (const auto& f : found) {
-        bool seen = false;
-        for (const auto& u : unique) seen = seen || EqualsNoCase(u, f);
-        if (!seen) unique.push_back(f);
-    }
+    for (const auto& f : found)
+        if (seen.insert(f, IdentityOfFile(f))) unique.push_back(f);
     return unique;
 }
 

@@ -65,23 +65,30 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-QString FileListModel::pathKey(const QString& path) {
-    return path.toCaseFolded();
+int FileListModel::appendEntry(const FileEntry& entry) {
+    return appendEntries({entry});
 }
 
-int FileListModel::appendEntry(const FileEntry& entry) {
-    Row row;
-    row.entry = std::make_unique<FileEntry>(entry);
-    const ListRowTexts t = MakeListRowTexts(*row.entry);
-    row.texts = {QString::fromStdString(t.name),     QString::fromStdString(t.length),
-                 QString::fromStdString(t.bitRate),  QString::fromStdString(t.freq),
-                 QString::fromStdString(t.channels), QString()};
-    const int index = rowCount();
-    beginInsertRows(QModelIndex(), index, index);
-    ++paths_[pathKey(QString::fromStdString(entry.sourcePath))];
-    rows_.push_back(std::move(row));
+int FileListModel::appendEntries(std::vector<FileEntry> entries) {
+    if (entries.empty()) return rowCount() - 1;
+    std::vector<Row> added;
+    added.reserve(entries.size());
+    for (FileEntry& entry : entries) {
+        Row row;
+        row.entry = std::make_unique<FileEntry>(std::move(entry));
+        const ListRowTexts t = MakeListRowTexts(*row.entry);
+        row.texts = {QString::fromStdString(t.name),     QString::fromStdString(t.length),
+                     QString::fromStdString(t.bitRate),  QString::fromStdString(t.freq),
+                     QString::fromStdString(t.channels), QString()};
+        added.push_back(std::move(row));
+    }
+    const int first = rowCount();
+    const int last = first + static_cast<int>(added.size()) - 1;
+    beginInsertRows(QModelIndex(), first, last);
+    rows_.insert(rows_.end(), std::make_move_iterator(added.begin()),
+                 std::make_move_iterator(added.end()));
     endInsertRows();
-    return index;
+    return last;
 }
 
 FileEntry* FileListModel::entry(int row) const {
@@ -108,18 +115,12 @@ void FileListModel::setStatus(int row, const QString& text) {
     Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
-bool FileListModel::containsPath(const QString& path) const {
-    return paths_.value(pathKey(path)) > 0;
-}
-
 void FileListModel::removeRowsAt(std::vector<int> rows) {
     std::sort(rows.begin(), rows.end(), std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     for (int row : rows) {
         if (row < 0 || row >= rowCount()) continue;
         beginRemoveRows(QModelIndex(), row, row);
-        const QString key = pathKey(QString::fromStdString(entry(row)->sourcePath));
-        if (--paths_[key] <= 0) paths_.remove(key);
         rows_.erase(rows_.begin() + row);
         endRemoveRows();
     }
@@ -128,7 +129,6 @@ void FileListModel::removeRowsAt(std::vector<int> rows) {
 void FileListModel::clear() {
     beginResetModel();
     rows_.clear();
-    paths_.clear();
     endResetModel();
 }
 

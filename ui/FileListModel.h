@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QHash>
 #include <QString>
 
 #include <array>
@@ -43,13 +42,14 @@ public:
 
     // Appends a row for the entry (its texts made from it) and returns the row's index.
     int appendEntry(const FileEntry& entry);
+    // Appends a row for each entry, in order, in one insertion (a view lays itself out once
+    // for all of them); returns the index of the last row, -1 when there is none.
+    int appendEntries(std::vector<FileEntry> entries);
     FileEntry* entry(int row) const;
     // Every row's entry, in list order.
     std::vector<FileEntry*> entries() const;
     QString text(int row, int column) const;
     void setStatus(int row, const QString& text);
-    // True when a row's source path equals the path without regard to case.
-    bool containsPath(const QString& path) const;
 
     // Removes the rows (any order; duplicates ignored); the others keep their order.
     void removeRowsAt(std::vector<int> rows);
@@ -64,10 +64,7 @@ private:
         std::unique_ptr<FileEntry> entry;
         std::array<QString, ColumnCount> texts;
     };
-    static QString pathKey(const QString& path);
-
     std::vector<Row> rows_;
-    QHash<QString, int> paths_;  // case-folded source path -> number of rows holding it
 };
 
 }  // namespace tonvexa

@@ -52,7 +52,13 @@ MainCommands::MainCommands(Parts parts, QObject* parent)
       p_(std::move(parts)),
       batch_(std::make_unique<WindowBatch>(WindowBatch::Parts{p_.window, p_.list, p_.desktop,
                                                               p_.table, p_.settings, p_.lock})) {
+    // Batches and the adding run on after their commands have returned; the commands stay
+    // refused until they have ended.
     connect(batch_.get(), &WindowBatch::finished, this, [this] { busy_ = false; });
+    connect(&p_.adder, &FileAdder::finished, this, [this] {
+        addingCursor_.reset();
+        busy_ = false;
+    });
 }
 
 MainCommands::~MainCommands() = default;
@@ -155,10 +161,9 @@ void MainCommands::AddFiles() {
     // The open-file dialog comes first, without a wait cursor over it.
     const QStringList chosen = p_.dialogs.openFiles(p_.window, OpenFileFilters());
     if (chosen.isEmpty()) return;
-    BusyScope busy(busy_);
-    WaitCursor wait;
     std::vector<std::string> paths;
     for (const QString& path : chosen) paths.push_back(path.toStdString());
+    beginAdding(true);
     p_.adder.AddFilesToList(paths);
 }
 
@@ -167,8 +172,7 @@ void MainCommands::AddFolder() {
         BrowseForFolder(p_.dialogs, p_.window, QStringLiteral("Please choose a folder:"),
                         QString::fromStdString(p_.settings.Folder));
     if (!folder) return;
-    BusyScope busy(busy_);
-    WaitCursor wait;
+    beginAdding(true);
     p_.settings.Folder = folder->toStdString();
     p_.store.SaveSettings(p_.settings, SettingsStore::SaveFolder);
     p_.adder.AddFolderTree(p_.settings.Folder);
@@ -176,8 +180,13 @@ void MainCommands::AddFolder() {
 
 void MainCommands::AddDropped(const std::vector<std::string>& items) {
     if (busy_ || items.empty()) return;
-    BusyScope busy(busy_);
+    beginAdding(false);
     p_.adder.AddDroppedItems(items);
+}
+
+void MainCommands::beginAdding(bool waitCursor) {
+    busy_ = true;
+    if (waitCursor) addingCursor_.emplace();
 }
 
 void MainCommands::Remove() {

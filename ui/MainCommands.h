@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/AudioFormat.h"
+#include "ui/WaitCursor.h"
 
 class QWidget;
 
@@ -56,6 +58,7 @@ public:
 
     void ConvertAll(AudioFormatCode target);
     void ConvertSelected(AudioFormatCode target);
+    // The adding commands start the adding and return; busy() stays true until it has ended.
     void AddFiles();
     void AddFolder();
     void Remove();
@@ -69,10 +72,13 @@ private:
     void openAddress(const char* address);
     void showMessage(const char* text);
     void startBatch(const std::vector<int>& rows, AudioFormatCode target);
+    void beginAdding(bool waitCursor);
 
     Parts p_;
     std::unique_ptr<WindowBatch> batch_;
     bool busy_ = false;
+    // Add Files and Add Folder show the wait cursor until their adding has ended.
+    std::optional<WaitCursor> addingCursor_;
 };
 
 }  // namespace tonvexa

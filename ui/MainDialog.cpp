@@ -134,9 +134,16 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     }, this);
 
     const auto lock = [this](bool enabled) { setControlsEnabled(enabled); };
+    // The adder probes on its own threads, several files at once: each reader owns its
+    // decoder (the MP3 library's shared state sits behind the decoder's lock), and the
+    // Windows Media runtime holds no state, which the command-line converter's parallel jobs
+    // rely on too.
     adder_ = std::make_unique<FileAdder>(
         *model_, [this](const std::string& path) { return ProbeFile(path, services_.runtime); },
         this, services_.dialogs, lock);
+    // The rows of an adding come in while the user watches; the newest stays in view.
+    connect(adder_.get(), &FileAdder::rowsAdded, list_,
+            [this](int lastRow) { list_->scrollTo(model_->index(lastRow, 0)); });
     RegisterConversions(table_, environment_);
     fileCommands_ = std::make_unique<MainCommands>(
         MainCommands::Parts{this, *list_, services_.dialogs, services_.opener, services_.desktop,

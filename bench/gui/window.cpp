@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdint>
 #include <cstdio>
@@ -58,6 +60,18 @@ void WriteWav(const std::string& path) {
     u32(dataSize);
     const std::vector<char> silence(dataSize, 0);
     out.write(silence.data(), static_cast<std::streamsize>(silence.size()));
+}
+
+// Turns the window's event loop until the adding or batch it runs has ended.
+void WaitUntilIdle(const MainDialog& window) {
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!window.busy()) loop.quit();
+    });
+    poll.start();
+    loop.exec();
 }
 
 class QuietDesktop : public DesktopServices {
@@ -105,6 +119,7 @@ int main(int argc, char** argv) {
     QElapsedTimer adding;
     adding.start();
     window.fileCommands().AddDropped({folder});
+    WaitUntilIdle(window);
     const double addMs = static_cast<double>(adding.nsecsElapsed()) / 1e6;
     if (window.model()->rowCount() != files) {
         std::fprintf(stderr, "added %d of %d files\n", window.model()->rowCount(), files);
@@ -141,6 +156,7 @@ int main(int argc, char** argv) {
     }
     window.fileCommands().RemoveAll();
     window.fileCommands().AddDropped({long_.toStdString()});
+    WaitUntilIdle(window);
     window.settings().BrowseOutputFolder = 0;
     struct Target {
         AudioFormatCode code;

@@ -235,6 +235,20 @@ TEST_F(ConvertTool, ProbeEndsOnALinkCycle) {
     EXPECT_NE(r.out.find("\t44100 Hz\tStereo\n"), std::string::npos) << r.out;
 }
 
+// A file reached twice, through a link or named again, is probed once; names that differ
+// only in letter case are two files where the file system keeps them apart.
+TEST_F(ConvertTool, ProbeTakesEachFileOnce) {
+    const std::string tone = dir.file("tone.wav");
+    ASSERT_TRUE(test::makeTone(tone, 8000, 1, 0.5));
+    fs::copy_file(tone, dir.file("Tone.wav"));
+    fs::create_symlink(tone, dir.file("link.wav"));
+    const ToolRun r = runTool({"--probe", dir.path().string(), tone});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    std::vector<std::string> names;
+    for (const auto& line : lines(r.out)) names.push_back(line.substr(0, line.find('\t')));
+    EXPECT_EQ(names, (std::vector<std::string>{"link.wav", "Tone.wav"})) << r.out;
+}
+
 TEST_F(ConvertTool, ListsTheOfferedWindowsMediaFormats) {
     const ToolRun r = runTool({"--wma-formats"});
     EXPECT_EQ(r.exitCode, 0);

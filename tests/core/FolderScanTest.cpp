@@ -122,6 +122,47 @@ TEST(FolderScan, SubfoldersAreScannedInPreOrderAndLinkCyclesEnd) {
     EXPECT_EQ(paths[0], dir.file("a/b/x.wav"));
 }
 
+// Files and subfolders come as a file manager lists them: numbers by their value, letter
+// case ignored, and names that differ only in case in a fixed order (by their bytes).
+TEST(FolderScan, NamesComeInNaturalOrderWithoutRegardToCase) {
+    test::TempDir dir;
+    for (const char* name : {"t10.wav", "track 10.wav", "T3.wav", "t2.wav", "Track 2.wav", "t1.wav",
+                             "b.mp3", "same.mp3", "Same.mp3", "A.mp3"})
+        touch(dir.file(name));
+    for (const char* folder : {"disc 10", "Disc 9", "disc 1"}) {
+        fs::create_directories(dir.path() / folder / "part 10");
+        fs::create_directories(dir.path() / folder / "part 2");
+        touch(dir.file(std::string(folder) + "/x.wav"));
+    }
+    std::vector<std::string> paths;
+    ScanFolder(paths, dir.path().string());
+    std::string names;
+    for (const auto& p : paths) names += fs::relative(p, dir.path()).string() + "|";
+    EXPECT_EQ(names,
+              "A.mp3|b.mp3|Same.mp3|same.mp3|t1.wav|t2.wav|T3.wav|t10.wav|Track 2.wav|"
+              "track 10.wav|disc 1/x.wav|Disc 9/x.wav|disc 10/x.wav|");
+    std::vector<std::string> folders;
+    CollectFolders(folders, dir.file("disc 1"));
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(fs::path(folders[1]).filename(), "part 2");
+    EXPECT_EQ(fs::path(folders[2]).filename(), "part 10");
+}
+
+// Cancel is asked between the steps of a search: it ends there, keeping what it found.
+TEST(FolderScan, ACancelledSearchEndsWithWhatItFound) {
+    test::TempDir dir;
+    fs::create_directories(dir.path() / "sub");
+    touch(dir.file("a.wav"));
+    touch(dir.file("b.wav"));
+    touch(dir.file("sub/c.wav"));
+    std::vector<std::string> paths;
+    ScanFolder(paths, dir.path().string(), [&] { return !paths.empty(); });
+    EXPECT_EQ(fileNames(paths), "a.wav b.wav ");
+    paths.clear();
+    CollectDroppedPaths(paths, dir.path().string(), [] { return true; });
+    EXPECT_TRUE(paths.empty());
+}
+
 TEST(Shortcuts, ShellLinkGivesItsLocalBasePath) {
     test::TempDir dir;
     for (bool idList : {false, true}) {

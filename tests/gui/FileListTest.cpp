@@ -5,8 +5,12 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <latch>
+#include <mutex>
 
 #include "TestDialogs.h"
 #include "support/TestSupport.h"
@@ -32,7 +36,8 @@ FileEntry Entry(const std::string& path, int bitRate, AudioFormatCode code = For
 }
 
 // The adding operation over a model, probing with a stand-in that accepts every supported
-// path except those named "bad..." and records what it was asked.
+// path except those named "bad..." and records what it was asked. The stand-in runs on the
+// adder's threads, several at once.
 class AddingTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -41,7 +46,10 @@ protected:
         adder = std::make_unique<FileAdder>(
             model,
             [this](const std::string& path) -> std::optional<FileEntry> {
-                probed.push_back(path);
+                {
+                    std::lock_guard lock(probedMutex);
+                    probed.push_back(path);
+                }
                 if (onProbe) onProbe(path);
                 if (fs::path(path).filename().string().rfind("bad", 0) == 0) return std::nullopt;
                 return Entry(path, 128);
@@ -49,10 +57,17 @@ protected:
             window.get(), dialogs, [this](bool enabled) { lockStates.push_back(enabled); });
     }
     void TearDown() override {
+        if (!release.try_wait()) release.count_down();
         adder.reset();
         window.reset();
         QCoreApplication::processEvents();
         EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+    }
+    // Runs an adding to its end, as the window's event loop would.
+    bool addAndWait(const std::function<void()>& start) {
+        QSignalSpy ended(adder.get(), &FileAdder::finished);
+        start();
+        return ended.wait(20000);
     }
     std::vector<std::string> listedPaths() const {
         std::vector<std::string> paths;
@@ -65,9 +80,11 @@ protected:
     test::TestDialogs dialogs;
     std::unique_ptr<QWidget> window;
     std::unique_ptr<FileAdder> adder;
+    std::mutex probedMutex;
     std::vector<std::string> probed;
     std::vector<bool> lockStates;
     std::function<void(const std::string&)> onProbe;
+    std::latch release{1};  // for a probe that waits for the test
 };
 
 }  // namespace
@@ -136,25 +153,37 @@ TEST(FileListModelTest, KeyboardAsksForTheMenuAtTheCentreOfTheList) {
     EXPECT_EQ(spy.at(1).at(0).toPoint(), centre);
 }
 
-TEST_F(AddingTest, DuplicatesAreSkippedWithoutAWordWhateverTheirCase) {
-    const std::string a = dir.file("Song.wav");
-    EXPECT_EQ(adder->ProbeAndAddFile(a), 0);
-    EXPECT_EQ(adder->ProbeAndAddFile(dir.file("song.WAV")), 0);  // a duplicate, not a failure
-    EXPECT_EQ(adder->ProbeAndAddFile(dir.file("other.txt")), -1);
-    EXPECT_EQ(adder->ProbeAndAddFile(dir.file("bad.mp3")), -1);
-    EXPECT_EQ(adder->ProbeAndAddFile(dir.file("two.mp3")), 1);
-    EXPECT_EQ(model.rowCount(), 2);
-    // Removing the row makes the path addable again.
+// A file is listed once, whichever path leads to it (here a symbolic link); a duplicate is
+// skipped without a word and never opened. Names that differ only in letter case are two
+// files where the file system keeps them apart.
+TEST_F(AddingTest, DuplicatesAreTheSameFileWhateverThePath) {
+    const std::string song = dir.file("Song.wav"), lower = dir.file("song.wav"),
+                      link = dir.file("link.wav");
+    test::writeFile(song, std::string("x"));
+    test::writeFile(lower, std::string("x"));
+    fs::create_symlink(song, link);
+    ASSERT_TRUE(addAndWait([&] { adder->AddFilesToList({song, link, song}); }));
+    ASSERT_TRUE(addAndWait([&] {
+        adder->AddFilesToList({link, lower, dir.file("other.txt"), dir.file("bad.mp3")});
+    }));
+    EXPECT_EQ(listedPaths(), (std::vector<std::string>{song, lower}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);  // other.txt and bad.mp3 only
+    EXPECT_NE(dialogs.messages[0].text.indexOf(QString::fromStdString(dir.file("other.txt"))), -1);
+    // Removing the row makes the file addable again, by any of its paths.
     model.removeRowsAt({0});
-    EXPECT_EQ(adder->ProbeAndAddFile(dir.file("SONG.wav")), 1);
-    EXPECT_EQ(probed.size(), 4u);  // duplicates and unsupported names are never opened
+    ASSERT_TRUE(addAndWait([&] { adder->AddFilesToList({link}); }));
+    EXPECT_EQ(listedPaths(), (std::vector<std::string>{lower, link}));
+    std::vector<std::string> opened = {song, lower, dir.file("bad.mp3"), link};
+    std::sort(opened.begin(), opened.end());
+    std::sort(probed.begin(), probed.end());
+    EXPECT_EQ(probed, opened);
 }
 
 TEST_F(AddingTest, TwelveUnreadableFilesAreNamedTenThenMore) {
     std::vector<std::string> paths;
     for (int i = 1; i <= 12; ++i) paths.push_back("/music/bad" + std::to_string(i) + ".wma");
     paths.push_back("/music/good.wma");
-    adder->AddFilesToList(paths);
+    ASSERT_TRUE(addAndWait([&] { adder->AddFilesToList(paths); }));
     EXPECT_EQ(listedPaths(), std::vector<std::string>{"/music/good.wma"});
     ASSERT_EQ(dialogs.messages.size(), 1u);
     QString expected = QStringLiteral("Failed to load the following files.\n\n");
@@ -167,16 +196,20 @@ TEST_F(AddingTest, TwelveUnreadableFilesAreNamedTenThenMore) {
     EXPECT_EQ(lockStates, (std::vector<bool>{false, true}));
 }
 
-TEST_F(AddingTest, CancelStopsAfterTheCurrentFileAndKeepsWhatWasAdded) {
+// Cancel ends the adding at once, without waiting for a probe still under way: the rows
+// added so far stay, and the files being probed never reach the list.
+TEST_F(AddingTest, CancelStopsTheAddingAndKeepsWhatWasAdded) {
     onProbe = [this](const std::string& path) {
-        if (path != "/m/2.wav") return;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<LoadProgressDialog*>(w)) {
-                dialog->findChild<QPushButton*>(QStringLiteral("1033"))->click();
-            }
-        }
+        if (path == "/m/3.wav") release.wait();
     };
+    QSignalSpy ended(adder.get(), &FileAdder::finished);
     adder->AddFilesToList({"/m/1.wav", "/m/2.wav", "/m/3.wav", "/m/4.wav"});
+    QTRY_COMPARE(model.rowCount(), 2);
+    auto* dialog = window->findChild<LoadProgressDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QPushButton*>(QStringLiteral("1033"))->click();
+    ASSERT_TRUE(ended.wait(5000));
+    release.count_down();
     EXPECT_EQ(listedPaths(), (std::vector<std::string>{"/m/1.wav", "/m/2.wav"}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -189,7 +222,9 @@ TEST_F(AddingTest, DroppedFolderIsAddedFolderByFolderAndKindByKind) {
     }
     const std::string loose = dir.file("loose.mp3");
     test::writeFile(loose, std::string("x"));
-    adder->AddDroppedItems({dir.file("pop"), loose, dir.file("pop/notes.txt")});
+    ASSERT_TRUE(addAndWait([&] {
+        adder->AddDroppedItems({dir.file("pop"), loose, dir.file("pop/notes.txt")});
+    }));
     EXPECT_EQ(listedPaths(), (std::vector<std::string>{dir.file("pop/c.wma"), dir.file("pop/d.ASF"),
                                                        dir.file("pop/a.mp3"), dir.file("pop/b.wav"),
                                                        dir.file("pop/sub/f.wmv"),
@@ -206,6 +241,6 @@ TEST_F(AddingTest, DroppedShortcutAddsItsTarget) {
                                .toString(QUrl::FullyEncoded)
                                .toStdString()
                         << "\n";
-    adder->AddDroppedItems({link});
+    ASSERT_TRUE(addAndWait([&] { adder->AddDroppedItems({link}); }));
     EXPECT_EQ(listedPaths(), std::vector<std::string>{target});
 }

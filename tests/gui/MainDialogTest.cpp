@@ -612,6 +612,35 @@ TEST_F(MainDialogTest, DroppedFilesAreAddedAfterTheDrop) {
     EXPECT_EQ(w.model()->entry(0)->sourcePath, wav);
 }
 
+// Add Folder returns while the search runs; Cancel pressed during the search ends the adding:
+// no row appears, nothing is reported about files never tried, and the window takes
+// commands again. Until then it refuses to close.
+TEST_F(MainDialogTest, CancelWhileSearchingALargeFolder) {
+    fs::create_directories(dir.path() / "many");
+    // Not audio: each of them would be reported if it were tried.
+    for (int i = 0; i < 2000; ++i)
+        test::writeFile(dir.file("many/" + std::to_string(i) + ".wav"), std::string("x"));
+    MainDialog& w = open();
+    dialogs.folderAnswers.push_back(QString::fromStdString(dir.file("many")));
+    w.button(IdAddFolder)->click();
+    auto* load = FindTopLevel<LoadProgressDialog>();
+    ASSERT_NE(load, nullptr);
+    EXPECT_EQ(load->findChild<QLabel*>(QStringLiteral("1053"))->text(),
+              QStringLiteral("Searching files..."));
+    EXPECT_TRUE(w.busy());
+    EXPECT_FALSE(w.controlsEnabled());
+    w.close();
+    EXPECT_TRUE(w.isVisible());
+    load->findChild<QPushButton*>(QStringLiteral("1033"))->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w, 5000));
+    EXPECT_EQ(w.model()->rowCount(), 0);
+    EXPECT_EQ(FindTopLevel<LoadProgressDialog>(), nullptr);
+    EXPECT_TRUE(w.controlsEnabled());
+    EXPECT_TRUE(w.commands().action(IdAddFiles)->isEnabled());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(MainDialogTest, TitleBarButtonsAndDragging) {
     MainDialog& w = open();
     ImageButton* help = w.button(IdHelpButton);
