@@ -180,11 +180,11 @@ void MainDialog::createButtons() {
         button->setToolTip(QString::fromLatin1(b.tip));
         button->move(kCommandButtonX, b.y);
         button->resize(107, 27);
-        button->SetFont(ButtonFont(false, button->text(), kFaceTextWidth), false);
-        button->SetTextColours(kButtonText, kButtonText, false);
-        button->SetTextOffset(0, -1, false);
-        button->SetBorder(false, false);
-        button->SetDrawFocus(true, false);
+        button->SetFont(ButtonFont(false, button->text(), kFaceTextWidth));
+        button->SetTextColours(kButtonText, kButtonText);
+        button->SetTextOffset(0, -1);
+        button->SetBorder(false);
+        button->SetDrawFocus(true);
         buttons_[b.id] = button;
     }
     for (const TitleButton& b : kTitleButtons) {
@@ -193,8 +193,8 @@ void MainDialog::createButtons() {
         button->setToolTip(QString::fromLatin1(b.tip));
         button->setAccessibleName(QString::fromLatin1(b.tip));
         button->setGeometry(b.x, kTitleButtonY, kTitleButtonSize, kTitleButtonSize);
-        button->SetDrawText(false, false);
-        button->SetDrawFocus(true, false);
+        button->SetDrawText(false);
+        button->SetDrawFocus(true);
         buttons_[b.id] = button;
     }
     auto* home = new ImageButton(face_);
@@ -202,12 +202,12 @@ void MainDialog::createButtons() {
     home->setText(QString::fromLatin1(kHomeHost));
     home->setToolTip(QStringLiteral("Visit Tonvexa Homepage"));
     home->setGeometry(kHomeLinkRect);
-    home->SetFont(ButtonFont(true, home->text(), kHomeLinkRect.width() - 2), false);
+    home->SetFont(ButtonFont(true, home->text(), kHomeLinkRect.width() - 2));
     // Blue, and red while the pointer is over it.
-    home->SetTextColours(QColor(0, 0, 255), QColor(255, 0, 0), false);
-    home->SetBorder(false, false);
-    home->SetPressedOffset(false, false);
-    home->SetDrawFocus(true, false);
+    home->SetTextColours(QColor(0, 0, 255), QColor(255, 0, 0));
+    home->SetBorder(false);
+    home->SetPressedOffset(false);
+    home->SetDrawFocus(true);
     buttons_[IdHomepage] = home;
 
     for (const auto& [id, button] : buttons_) {
@@ -224,23 +224,20 @@ void MainDialog::applyArtwork() {
     const QPixmap hot = ArtworkPixmap(Art::ButtonHot, ratio);
     for (const CommandButton& b : kCommandButtons) {
         ImageButton* button = buttons_.at(b.id);
-        button->SetBackgroundImage(&background_, false);
-        button->SetBitmaps(normal, hot, true, false);
+        button->SetBackgroundImage(&background_);
+        button->SetBitmaps(normal, hot, true);
         button->SetCursor(pointer);
-        button->update();
     }
     for (const TitleButton& b : kTitleButtons) {
         ImageButton* button = buttons_.at(b.id);
         const QPixmap icon = ArtworkPixmap(b.icon, ratio);
-        button->SetBackgroundImage(&background_, false);
-        button->SetIcon(icon, icon, false, false);
+        button->SetBackgroundImage(&background_);
+        button->SetIcon(icon, icon, false);
         button->SetCursor(pointer);
-        button->update();
     }
     ImageButton* home = buttons_.at(IdHomepage);
-    home->SetBackgroundImage(&background_, false);
+    home->SetBackgroundImage(&background_);
     home->SetCursor(pointer);
-    home->update();
     update();
 }
 
