@@ -16,6 +16,11 @@ inline constexpr std::int32_t kTagAddConfigured = 0;
 inline constexpr std::int32_t kTagKeepSource = 1;
 inline constexpr std::int32_t kTagNone = 2;
 
+// Values of MP3ChannelMode: the encoder's own mode numbers.
+inline constexpr std::int32_t kMp3Stereo = 0;
+inline constexpr std::int32_t kMp3JointStereo = 1;
+inline constexpr std::int32_t kMp3Mono = 3;
+
 // The user's options, one field per stored value; the field names are the stored names.
 // Texts are UTF-8 and hold at most kMaxTextLength characters.
 struct AppSettings {
@@ -25,7 +30,7 @@ struct AppSettings {
     std::int32_t AutoDestMP3EncodingParam = 1;
     std::int32_t MP3BitRate = 128;
     std::int32_t MP3SampleRate = 44100;
-    std::int32_t MP3ChannelMode = 1;  // 0 stereo, 1 joint stereo, 3 mono
+    std::int32_t MP3ChannelMode = kMp3JointStereo;
     std::int32_t AutoDestWMAEncodingParam = 1;
     std::int32_t WMABitRate = 128000;
     std::int32_t WMASampleRate = 44100;

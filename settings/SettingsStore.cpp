@@ -72,7 +72,7 @@ bool readTag(const QVariant& v, Id3Tag& field) {
 }
 
 void checkChannelMode(std::int32_t& mode) {
-    if (mode != 0 && mode != 1 && mode != 3) mode = 1;
+    if (mode != kMp3Stereo && mode != kMp3JointStereo && mode != kMp3Mono) mode = kMp3JointStereo;
 }
 
 void checkChannels(std::int32_t& channels) {

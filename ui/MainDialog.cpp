@@ -115,7 +115,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     commands_ = std::make_unique<CommandSet>();
     model_ = new FileListModel(this);
     list_ = new SortableListCtrl(model_, face_);
-    list_->setObjectName(QString::number(1007));
+    list_->setObjectName(QString::number(kListId));
     list_->setGeometry(kListRect);
 
     createButtons();
@@ -152,9 +152,9 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     // title-bar buttons.
     QWidget* previous = nullptr;
     for (int id : std::initializer_list<int>{IdAddFiles, IdAddFolder, IdRemoveAll, IdConvertAllMp3,
-                                             IdConvertAllWma, IdConvertAllWav, IdOptions, 1007,
+                                             IdConvertAllWma, IdConvertAllWav, IdOptions, kListId,
                                              IdHomepage, IdHelpButton, IdMinimize, IdClose}) {
-        QWidget* next = id == 1007 ? static_cast<QWidget*>(list_) : button(id);
+        QWidget* next = id == kListId ? static_cast<QWidget*>(list_) : button(id);
         if (previous != nullptr) setTabOrder(previous, next);
         previous = next;
     }

@@ -19,6 +19,7 @@
 #include "ui/options/COptOutputPage.h"
 #include "ui/options/COptWavPage.h"
 #include "ui/options/CPageWMAOptions.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/Id3TagDialog.h"
 #include "ui/HyperlinkLabel.h"
 
@@ -332,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [](const AppSettings& s) { return std::pair(s.AmplifyWav, s.AmplifyWavCoeff); }},
         AmplifyIds{
-            "Wma", 1017, 1018, 1019,
+            "Wma", IdWmaAmplify, IdWmaCoefficient, IdWmaCoefficientArrows,
             [](auto& d, auto&, const auto& f) -> std::unique_ptr<OptionsPage> {
                 return std::make_unique<CPageWMAOptions>(f, d);
             },
@@ -447,9 +448,9 @@ TEST_F(WmaPageTest, TagOptionAndTagAreTheWindowsMediaOnes) {
     settings.WMAID3TagOpt = kTagKeepSource;
     settings.WMAID3Tag.genre = 17;
     auto page = open<CPageWMAOptions>(settings, formats, dialogs);
-    EXPECT_TRUE(byId<QRadioButton>(page.get(), 1096)->isChecked());
-    EXPECT_FALSE(byId<QPushButton>(page.get(), 1004)->isEnabled());
-    byId<QRadioButton>(page.get(), 1097)->click();
+    EXPECT_TRUE(byId<QRadioButton>(page.get(), IdWmaTagKeep)->isChecked());
+    EXPECT_FALSE(byId<QPushButton>(page.get(), IdWmaTagEdit)->isEnabled());
+    byId<QRadioButton>(page.get(), IdWmaTagNone)->click();
     const AppSettings out = saved(*page, settings);
     EXPECT_EQ(out.WMAID3TagOpt, kTagNone);
     EXPECT_EQ(out.WMAID3Tag.genre, 17);

@@ -14,12 +14,15 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
+#include <string>
 
 #include "OptionsTestUtil.h"
 #include "TestDialogs.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 #include "ui/options/COptSheet.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/Id3TagDialog.h"
 #include "ui/options/OptionsCommand.h"
 #include "ui/options/OptionsPage.h"
@@ -85,6 +88,34 @@ TEST_F(OptionsSheetTest, PagesInOrderWithOkAndCancelOnly) {
         EXPECT_FALSE(sheet.page(Output)->activated());
         return false;
     });
+}
+
+// The ids that more than one control of a window carries, each with the controls' classes.
+std::string RepeatedIds(const QWidget* window) {
+    std::map<int, QStringList> classesById;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        bool numeric = false;
+        const int id = w->objectName().toInt(&numeric);
+        if (numeric) classesById[id] << QString::fromLatin1(w->metaObject()->className());
+    }
+    std::string repeated;
+    for (const auto& [id, classes] : classesById) {
+        if (classes.size() > 1)
+            repeated +=
+                std::to_string(id) + " (" + classes.join(QStringLiteral(", ")).toStdString() + ") ";
+    }
+    return repeated;
+}
+
+// Tests and tools find a control by its id, so an id names one control in all the sheet's
+// pages, and one in the tag editor.
+TEST_F(OptionsSheetTest, NoControlIdRepeatsWithinTheSheetOrTheTagEditor) {
+    run([](COptSheet& sheet) {
+        EXPECT_EQ(RepeatedIds(&sheet), "");
+        return false;
+    });
+    Id3TagDialog tagEditor(dialogs);
+    EXPECT_EQ(RepeatedIds(&tagEditor), "");
 }
 
 TEST_F(OptionsSheetTest, SheetReopensOnThePageItClosedOnEvenAfterCancel) {
@@ -169,7 +200,7 @@ TEST_F(OptionsSheetTest, CancelLeavesSettingsAndTheFileByteForByte) {
     run([this](COptSheet& sheet) {
         for (int i = 0; i < sheet.pageCount(); ++i) sheet.tabs()->setCurrentIndex(i);
         byId<QCheckBox>(sheet.page(Output), 1092)->click();
-        byId<QRadioButton>(sheet.page(Wma), 1095)->click();
+        byId<QRadioButton>(sheet.page(Wma), IdWmaTagAdd)->click();
         choose(byId<QComboBox>(sheet.page(Wav), 1051), 1);
         return false;
     });

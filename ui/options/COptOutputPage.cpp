@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "settings/AppSettings.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/PageControls.h"
 #include "ui/Dialogs.h"
 
@@ -22,28 +23,28 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
     : OptionsPage(QStringLiteral("Output Options"), parent), dialogs_(dialogs) {
     auto* box = new QGroupBox(QStringLiteral("Output Folder"), this);
     places_ = new QComboBox(box);
-    SetControlId(places_, 1056);
+    SetControlId(places_, IdOutputPlace);
     places_->addItem(QStringLiteral("Same as source file"), kOutputBesideSource);
     places_->addItem(QStringLiteral("Specify output folder"), kOutputSpecifiedFolder);
 
     folder_ = new QLineEdit(box);
-    SetControlId(folder_, 1039);
+    SetControlId(folder_, IdOutputFolder);
     // The options keep a folder of at most this many characters; a longer one would be lost
     // when they are read again.
     folder_->setMaxLength(static_cast<int>(AppSettings::kMaxTextLength));
     folder_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     browse_ = new QPushButton(QStringLiteral("&Browse"), box);
-    SetControlId(browse_, 1040);
+    SetControlId(browse_, IdOutputBrowse);
     createDirs_ =
         new QCheckBox(QStringLiteral("&Create folders according to path of source file"), box);
-    SetControlId(createDirs_, 1019);
+    SetControlId(createDirs_, IdCreateDirs);
     explanation_ = new QLabel(ExplanationText(), box);
-    SetControlId(explanation_, 1083);
+    SetControlId(explanation_, IdCreateDirsExample);
     explanation_->setWordWrap(true);
     explanation_->setTextFormat(Qt::PlainText);
     browseOutput_ =
         new QCheckBox(QStringLiteral("&Browse output folder while conversion is complete"), this);
-    SetControlId(browseOutput_, 1092);
+    SetControlId(browseOutput_, IdBrowseOutput);
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(BuddyLabel(QStringLiteral("&Output Folder:"), places_, box), 0, 0);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "settings/AppSettings.h"
 #include "ui/options/OptionsPage.h"
 
 class QCheckBox;
@@ -47,7 +48,7 @@ private:
     QCheckBox* browseOutput_;
 
     // The page's values.
-    int option_ = 199;
+    int option_ = kOutputBesideSource;
     QString folderText_;
     bool createDirsOn_ = false;
     bool browseOutputOn_ = true;

@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/options/ControlIds.h"
 #include "ui/options/OptionsPage.h"
 #include "ui/options/PageControls.h"
 
@@ -18,8 +19,8 @@ COptSheet::COptSheet(QWidget* parent) : QDialog(parent) {
     tabs_ = new QTabWidget(this);
     tabs_->setAccessibleName(QStringLiteral("Options"));
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    SetControlId(buttons_->button(QDialogButtonBox::Ok), 1);
-    SetControlId(buttons_->button(QDialogButtonBox::Cancel), 2);
+    SetControlId(buttons_->button(QDialogButtonBox::Ok), IdOk);
+    SetControlId(buttons_->button(QDialogButtonBox::Cancel), IdCancel);
     connect(buttons_, &QDialogButtonBox::accepted, this, &COptSheet::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &COptSheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, &COptSheet::tabChosen);

@@ -195,7 +195,12 @@ class TagOptionControls : public QObject {
     Q_OBJECT
 
 public:
-    TagOptionControls(Dialogs& dialogs, Id3Tag& tag, QWidget* page);
+    // The ids of the controls on one page.
+    struct Ids {
+        int add, keep, none, edit;
+    };
+
+    TagOptionControls(const Ids& ids, Dialogs& dialogs, Id3Tag& tag, QWidget* page);
     QGroupBox* box() const { return box_; }
     QPushButton* editButton() const { return edit_; }
 
