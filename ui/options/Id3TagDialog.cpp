@@ -149,9 +149,7 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     status_->setMinimumHeight(2 * fontMetrics().lineSpacing());
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    SetControlId(buttons->button(QDialogButtonBox::Ok), IdOk);
-    SetControlId(buttons->button(QDialogButtonBox::Cancel), IdCancel);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &Id3TagDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &Id3TagDialog::reject);
 
@@ -170,8 +168,8 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
                                      year_,
                                      genre_,
                                      comment_,
-                                     buttons->button(QDialogButtonBox::Ok),
-                                     buttons->button(QDialogButtonBox::Cancel)};
+                                     FindControl<QPushButton>(buttons, IdOk),
+                                     FindControl<QPushButton>(buttons, IdCancel)};
     for (std::size_t i = 1; i < std::size(readingOrder); ++i)
         setTabOrder(readingOrder[i - 1], readingOrder[i]);
     LoadTag(Id3Tag{});

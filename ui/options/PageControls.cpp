@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -62,6 +63,13 @@ void CheckButton(QButtonGroup* group, int id) {
     group->setExclusive(false);
     for (QAbstractButton* b : group->buttons()) b->setChecked(false);
     group->setExclusive(true);
+}
+
+QDialogButtonBox* OkCancelButtons(QWidget* dialog) {
+    auto* box = new QDialogButtonBox(dialog);
+    SetControlId(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), IdOk);
+    SetControlId(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), IdCancel);
+    return box;
 }
 
 QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
