@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <system_error>
 
 #include <sys/resource.h>
 
@@ -296,6 +297,7 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
             store.SaveSettings(second, SettingsStore::SaveFolder | SettingsStore::SaveOptions), 1);
     }
     EXPECT_EQ(store.status(), QSettings::AccessError);
+    EXPECT_EQ(store.saveError(), std::make_error_code(std::errc::file_too_large));
     EXPECT_EQ(test::readFile(path), oldContent);
     // No half-written companion file is left beside it.
     int files = 0;
@@ -313,6 +315,11 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
     AppSettings loaded;
     ASSERT_TRUE(reader.LoadSettings(loaded));
     EXPECT_EQ(loaded, first);
+
+    // QSettings remembers its first error for good; the next save that works says so.
+    EXPECT_EQ(store.SaveSettings(second, SettingsStore::SaveOptions), 1);
+    EXPECT_FALSE(store.saveError().has_value());
+    EXPECT_EQ(store.status(), QSettings::NoError);
 }
 
 // The names a command line can set are exactly the names the store writes.

@@ -13,9 +13,13 @@
 #include <QTabWidget>
 
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
+#include <system_error>
+#include <utility>
 
 #include "OptionsTestUtil.h"
 #include "TestDialogs.h"
@@ -124,6 +128,63 @@ TEST_F(OptionsSheetTest, NoControlIdRepeatsWithinTheSheetOrTheTagEditor) {
     });
     Id3TagDialog tagEditor(dialogs);
     EXPECT_EQ(RepeatedIds(&tagEditor), "");
+}
+
+// Makes a folder read-only for the length of a scope.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+    }
+    ~ReadOnlyFolder() { writable(); }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    void writable() {
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+    }
+    // Whether a file can be made in it all the same (as root can).
+    bool takesFiles() const {
+        const std::string probe = (folder_ / "probe").string();
+        std::FILE* file = std::fopen(probe.c_str(), "w");
+        if (file == nullptr) return false;
+        std::fclose(file);
+        std::remove(probe.c_str());
+        return true;
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+
+TEST_F(OptionsSheetTest, FailedSaveIsReportedWithTheSystemsReason) {
+    const std::filesystem::path folder = dir.path() / "config";
+    std::filesystem::create_directory(folder);
+    SettingsStore configStore((folder / "Tonvexa.conf").string());
+    ReadOnlyFolder readOnly(folder);
+    if (readOnly.takesFiles()) GTEST_SKIP() << "a read-only folder takes files for this user";
+    dialogs.execHandler = [](QDialog& sheet) {
+        sheet.accept();
+        return sheet.result();
+    };
+    settings.MP3BitRate = 320;
+    RunOptionsCommand(nullptr, settings, configStore, formats, dialogs, opener);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Tonvexa could not save its options: %1.")
+                  .arg(QString::fromLocal8Bit(
+                      std::make_error_code(std::errc::permission_denied).message())));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(settings.MP3BitRate, 320);
+
+    // Once the folder takes files again, the next OK saves without a word.
+    readOnly.writable();
+    RunOptionsCommand(nullptr, settings, configStore, formats, dialogs, opener);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    AppSettings saved;
+    SettingsStore(configStore.location()).LoadSettings(saved);
+    EXPECT_EQ(saved.MP3BitRate, 320);
 }
 
 TEST_F(OptionsSheetTest, SheetReopensOnThePageItClosedOnEvenAfterCancel) {
