@@ -21,6 +21,10 @@ inline constexpr std::int32_t kMp3Stereo = 0;
 inline constexpr std::int32_t kMp3JointStereo = 1;
 inline constexpr std::int32_t kMp3Mono = 3;
 
+// Values of SimultaneousConversions: kSimultaneousAuto, or a count up to the maximum.
+inline constexpr std::int32_t kSimultaneousAuto = 0;
+inline constexpr std::int32_t kMaxSimultaneousConversions = 64;
+
 // The user's options, one field per stored value; the field names are the stored names.
 // Texts are UTF-8 and hold at most kMaxTextLength characters.
 struct AppSettings {
@@ -55,8 +59,15 @@ struct AppSettings {
     std::int32_t AmplifyWavCoeff = 100;
     std::int32_t lastOptionsPage = 0;  // never stored
     std::int32_t BrowseOutputFolder = 1;
+    // How many files a batch converts at once; see EffectiveSimultaneousConversions.
+    std::int32_t SimultaneousConversions = kSimultaneousAuto;
 
     bool operator==(const AppSettings&) const = default;
 };
+
+// How many conversions run at once: the stored count when it is 1 to
+// kMaxSimultaneousConversions, else (Auto, or a value no version of the program stores) one
+// per processor core, at least one and at most kMaxSimultaneousConversions.
+int EffectiveSimultaneousConversions(const AppSettings& settings);
 
 }  // namespace tonvexa

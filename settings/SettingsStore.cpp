@@ -126,6 +126,8 @@ const Option kOptions[] = {
     {"WMAID3Tag", &AppSettings::WMAID3Tag},
     {"AmplifyWMA", &AppSettings::AmplifyWMA},
     {"AmplifyWMACoeff", &AppSettings::AmplifyWMACoeff, clampPercent},
+    // Any number is kept: the one that reads it decides what a count out of range means.
+    {"SimultaneousConversions", &AppSettings::SimultaneousConversions},
 };
 
 const Option* findOption(std::string_view name) {

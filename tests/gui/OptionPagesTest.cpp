@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include <functional>
@@ -525,6 +526,32 @@ TEST_F(OutputPageTest, UnknownOptionShowsBesideSourceAndIsSavedOnlyOnceShown) {
     EXPECT_EQ(byId<QComboBox>(page.get(), 1056)->currentText(),
               QStringLiteral("Same as source file"));
     EXPECT_EQ(saved(*page, settings).DestOutputFolderOpt, kOutputBesideSource);
+}
+
+TEST_F(OutputPageTest, SimultaneousConversionsOffersAutoAndOneToSixtyFour) {
+    settings.SimultaneousConversions = 8;
+    auto page = open<COptOutputPage>(settings, dialogs);
+    auto* count = byId<QSpinBox>(page.get(), IdSimultaneousConversions);
+    EXPECT_EQ(count->text(), QStringLiteral("8"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(count);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Simultaneous conversions:"));
+    count->setValue(65);
+    EXPECT_EQ(saved(*page, settings).SimultaneousConversions, 64);
+    count->setValue(0);
+    EXPECT_EQ(count->text(), QStringLiteral("Auto"));
+    EXPECT_EQ(saved(*page, settings).SimultaneousConversions, kSimultaneousAuto);
+
+    // A stored count the page does not offer acts as Auto: it shows and is saved as Auto, once
+    // the page was shown.
+    for (int stored : {65, -1}) {
+        settings.SimultaneousConversions = stored;
+        COptOutputPage unseen(dialogs);
+        unseen.LoadFrom(settings);
+        EXPECT_EQ(saved(unseen, settings).SimultaneousConversions, stored);
+        page->LoadFrom(settings);
+        EXPECT_EQ(count->text(), QStringLiteral("Auto")) << stored;
+        EXPECT_EQ(saved(*page, settings).SimultaneousConversions, kSimultaneousAuto) << stored;
+    }
 }
 
 }  // namespace

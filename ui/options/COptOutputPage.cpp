@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -45,6 +46,11 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
     browseOutput_ =
         new QCheckBox(QStringLiteral("&Browse output folder while conversion is complete"), this);
     SetControlId(browseOutput_, IdBrowseOutput);
+    simultaneous_ = new QSpinBox(this);
+    SetControlId(simultaneous_, IdSimultaneousConversions);
+    simultaneous_->setRange(kSimultaneousAuto, kMaxSimultaneousConversions);
+    simultaneous_->setSpecialValueText(QStringLiteral("Auto"));
+    simultaneous_->setAlignment(Qt::AlignRight);
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(BuddyLabel(QStringLiteral("&Output Folder:"), places_, box), 0, 0);
@@ -62,6 +68,12 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
     layout->addWidget(browseOutput_);
+    auto* simultaneousRow = new QHBoxLayout;
+    simultaneousRow->addWidget(
+        BuddyLabel(QStringLiteral("Si&multaneous conversions:"), simultaneous_, this));
+    simultaneousRow->addWidget(simultaneous_);
+    simultaneousRow->addStretch(1);
+    layout->addLayout(simultaneousRow);
     layout->addStretch(1);
 
     connect(places_, &QComboBox::activated, this,
@@ -88,6 +100,7 @@ void COptOutputPage::LoadFrom(const AppSettings& s) {
     folderText_ = QString::fromStdString(s.DestSpecifiedFolder);
     createDirsOn_ = s.CreateDirs != 0;
     browseOutputOn_ = s.BrowseOutputFolder != 0;
+    simultaneousValue_ = s.SimultaneousConversions;
     reinitialize();
 }
 
@@ -99,6 +112,11 @@ void COptOutputPage::initialize() {
     folder_->setText(folderText_);
     createDirs_->setChecked(createDirsOn_);
     browseOutput_->setChecked(browseOutputOn_);
+    // A count the control does not offer means Auto, and shows as it.
+    if (simultaneousValue_ < simultaneous_->minimum() ||
+        simultaneousValue_ > simultaneous_->maximum())
+        simultaneousValue_ = kSimultaneousAuto;
+    simultaneous_->setValue(simultaneousValue_);
     setFolderControlsEnabled(option_ == kOutputSpecifiedFolder);
 }
 
@@ -113,6 +131,7 @@ void COptOutputPage::readControls() {
     folderText_ = folder_->text();
     createDirsOn_ = createDirs_->isChecked();
     browseOutputOn_ = browseOutput_->isChecked();
+    simultaneousValue_ = simultaneous_->value();
     option_ = ChosenData(places_).value_or(option_);
 }
 
@@ -152,6 +171,7 @@ void COptOutputPage::SaveTo(AppSettings& s) {
     s.DestSpecifiedFolder = folderText_.toStdString();
     s.CreateDirs = createDirsOn_ ? 1 : 0;
     s.BrowseOutputFolder = browseOutputOn_ ? 1 : 0;
+    s.SimultaneousConversions = simultaneousValue_;
 }
 
 }  // namespace tonvexa

@@ -56,6 +56,7 @@ enum OptionsControlId : int {
     IdCreateDirs = 1019,
     IdCreateDirsExample = 1083,
     IdBrowseOutput = 1092,
+    IdSimultaneousConversions = 1109,
 };
 
 // The tag editor, a window of its own.
