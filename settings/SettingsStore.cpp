@@ -5,10 +5,14 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <span>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 namespace tonvexa {
 namespace {
@@ -72,7 +76,7 @@ bool readTag(const QVariant& v, Id3Tag& field) {
 }
 
 void checkChannelMode(std::int32_t& mode) {
-    if (mode != 0 && mode != 1 && mode != 3) mode = 1;
+    if (mode != kMp3Stereo && mode != kMp3JointStereo && mode != kMp3Mono) mode = kMp3JointStereo;
 }
 
 void checkChannels(std::int32_t& channels) {
@@ -122,6 +126,8 @@ const Option kOptions[] = {
     {"WMAID3Tag", &AppSettings::WMAID3Tag},
     {"AmplifyWMA", &AppSettings::AmplifyWMA},
     {"AmplifyWMACoeff", &AppSettings::AmplifyWMACoeff, clampPercent},
+    // Any number is kept: the one that reads it decides what a count out of range means.
+    {"SimultaneousConversions", &AppSettings::SimultaneousConversions},
 };
 
 const Option* findOption(std::string_view name) {
@@ -169,20 +175,70 @@ QVariant storedValue(const Option& o, const AppSettings& s) {
         o.field);
 }
 
-}  // namespace
-
-SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Brakkfield"),
-                                            QStringLiteral("Tonvexa"))) {
-    // Only the user's own values count, not organisation-wide or system-wide ones.
-    settings_->setFallbacksEnabled(false);
+std::error_code LastSystemError() {
+    return {errno, std::generic_category()};
 }
 
+// QSettings tells only that a save failed, not why. The steps of its save are tried again:
+// make the folder, open the existing file for writing, and write a new file beside it (the
+// file is replaced by a new one, atomically); the first step that the system refuses gives the
+// reason. An empty code when every step works now.
+std::error_code FindWriteError(const std::filesystem::path& file) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path folder = file.parent_path();
+    if (!folder.empty()) {
+        fs::create_directories(folder, ec);
+        if (ec) return ec;
+    }
+    std::uintmax_t size = 0;
+    if (fs::exists(file, ec)) {
+        std::FILE* existing = std::fopen(file.string().c_str(), "r+b");
+        if (existing == nullptr) return LastSystemError();
+        std::fclose(existing);
+        size = fs::file_size(file, ec);
+        if (ec) size = 0;
+    }
+    // About as much as the save writes, and a block at least, which a full disk refuses.
+    constexpr std::uintmax_t kBlock = 4096;
+    constexpr std::uintmax_t kMostBytes = 1 << 20;
+    const std::vector<char> bytes(static_cast<std::size_t>(std::clamp(size, kBlock, kMostBytes)),
+                                  '\n');
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path probe =
+            folder / (file.filename().string() + ".probe" + std::to_string(attempt));
+        std::FILE* out = std::fopen(probe.string().c_str(), "wbx");
+        if (out == nullptr) {
+            if (errno == EEXIST) continue;
+            return LastSystemError();
+        }
+        std::error_code written;
+        if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() ||
+            std::fflush(out) != 0)
+            written = LastSystemError();
+        if (std::fclose(out) != 0 && !written) written = LastSystemError();
+        fs::remove(probe, ec);
+        return written;
+    }
+    return {};
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore() : settings_(makeSettings()) {}
+
 SettingsStore::SettingsStore(const std::string& iniPath)
-    : settings_(
-          std::make_unique<QSettings>(QString::fromStdString(iniPath), QSettings::IniFormat)) {
-    settings_->setFallbacksEnabled(false);
+    : iniPath_(iniPath), settings_(makeSettings()) {}
+
+std::unique_ptr<QSettings> SettingsStore::makeSettings() const {
+    auto settings =
+        iniPath_.empty()
+            ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                          QStringLiteral("Brakkfield"), QStringLiteral("Tonvexa"))
+            : std::make_unique<QSettings>(QString::fromStdString(iniPath_), QSettings::IniFormat);
+    // Only the user's own values count, not organisation-wide or system-wide ones.
+    settings->setFallbacksEnabled(false);
+    return settings;
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -204,12 +260,25 @@ bool SettingsStore::LoadSettings(AppSettings& s) {
 
 int SettingsStore::SaveSettings(const AppSettings& s, int parts) {
     if ((parts & (SaveFolder | SaveOptions)) == 0) return 0;
+    // QSettings keeps the first error it met for good; a fresh one tells whether this save
+    // works. (What a failed save left unwritten it shares with the fresh one, which writes it.)
+    if (settings_->status() != QSettings::NoError) settings_ = makeSettings();
     QSettings& q = *settings_;
     q.beginGroup(kGroup);
     for (const Option& o : kOptions)
         if (parts & o.part) q.setValue(QLatin1String(o.name), storedValue(o, s));
     q.endGroup();
     q.sync();
+    saveError_.reset();
+    if (q.status() != QSettings::NoError) {
+#ifdef Q_OS_WIN
+        // The native store is the registry, where there is no file to try.
+        saveError_ =
+            iniPath_.empty() ? std::error_code() : FindWriteError(std::filesystem::path(iniPath_));
+#else
+        saveError_ = FindWriteError(std::filesystem::path(q.fileName().toStdString()));
+#endif
+    }
     return 1;
 }
 

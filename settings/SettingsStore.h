@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "settings/AppSettings.h"
@@ -35,8 +36,12 @@ public:
     // its field. Always true.
     bool LoadSettings(AppSettings& settings);
     // Writes the parts asked for (SaveFolder, SaveOptions) and flushes them. 0 when parts is
-    // 0 (nothing is touched), else 1 whatever the store did; status() tells what it did.
+    // 0 (nothing is touched), else 1 whatever the store did; saveError() tells what it did.
     int SaveSettings(const AppSettings& settings, int parts);
+    // Why the last SaveSettings could not write the options: nothing when it wrote them (or
+    // nothing was saved yet), else the system's reason, found by trying the steps of a save
+    // again (an empty code when none of them fails any more).
+    std::optional<std::error_code> saveError() const { return saveError_; }
 
     // What SetOption made of a name and a value.
     enum class OptionResult {
@@ -66,7 +71,11 @@ public:
     std::string location() const;
 
 private:
+    std::unique_ptr<QSettings> makeSettings() const;
+
+    std::string iniPath_;  // empty for the user's own store
     std::unique_ptr<QSettings> settings_;
+    std::optional<std::error_code> saveError_;
 };
 
 }  // namespace tonvexa

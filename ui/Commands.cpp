@@ -40,7 +40,9 @@ CommandSet::CommandSet(QObject* parent) : QObject(parent) {
 
 QAction* CommandSet::add(int id, const QString& text, const QKeySequence& shortcut) {
     auto* action = new QAction(text, this);
-    action->setObjectName(QString::number(id));
+    action->setData(id);
+    // A readable name for people who inspect the window; the id is the action's data.
+    action->setObjectName(QString(text).remove(QLatin1Char('&')));
     action->setIcon(MenuIcon(id));
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
@@ -54,6 +56,12 @@ QAction* CommandSet::add(int id, const QString& text, const QKeySequence& shortc
 QAction* CommandSet::action(int id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
+}
+
+int CommandIdOf(const QAction* action) {
+    bool ok = false;
+    const int id = action->data().toInt(&ok);
+    return ok ? id : 0;
 }
 
 std::vector<int> CommandSet::ids() const {

@@ -14,7 +14,8 @@ class QWidget;
 namespace tonvexa {
 
 // One action per command id, with the text its menu item shows, its icon and its shortcut.
-// Buttons, menu items and shortcuts all trigger these actions; `triggered` reports the id.
+// Buttons, menu items and shortcuts all trigger these actions; `triggered` reports the id,
+// which each action also carries as its data (CommandIdOf).
 class CommandSet : public QObject {
     Q_OBJECT
 
@@ -35,5 +36,8 @@ private:
 
     std::map<int, QAction*> actions_;
 };
+
+// The command id an action carries; 0 for an action that carries none.
+int CommandIdOf(const QAction* action);
 
 }  // namespace tonvexa

@@ -38,17 +38,13 @@ void ImageButton::clearImages() {
     normalBitmap_ = hotBitmap_ = normalIcon_ = hotIcon_ = QPixmap();
 }
 
-void ImageButton::redrawIf(bool redraw) {
-    if (redraw) QWidget::update();
-}
-
 QSize ImageButton::chromeSize() const {
     const int extra = (pressedOffset_ ? 1 : 0) + (border_ ? 2 : 0);
     return {extra, extra};
 }
 
 bool ImageButton::setFaces(QPixmap& normalSlot, QPixmap& hotSlot, const QPixmap& normal,
-                           const QPixmap& hot, bool resize, bool redraw) {
+                           const QPixmap& hot, bool resize) {
     clearImages();
     const bool ok = !normal.isNull();
     if (ok) {
@@ -58,16 +54,16 @@ bool ImageButton::setFaces(QPixmap& normalSlot, QPixmap& hotSlot, const QPixmap&
         // on the window than its 1x counterpart.
         if (resize) this->resize(normal.deviceIndependentSize().toSize() + chromeSize());
     }
-    redrawIf(redraw);
+    update();
     return ok;
 }
 
-bool ImageButton::SetBitmaps(const QPixmap& normal, const QPixmap& hot, bool resize, bool redraw) {
-    return setFaces(normalBitmap_, hotBitmap_, normal, hot, resize, redraw);
+bool ImageButton::SetBitmaps(const QPixmap& normal, const QPixmap& hot, bool resize) {
+    return setFaces(normalBitmap_, hotBitmap_, normal, hot, resize);
 }
 
-bool ImageButton::SetIcon(const QPixmap& normal, const QPixmap& hot, bool resize, bool redraw) {
-    return setFaces(normalIcon_, hotIcon_, normal, hot, resize, redraw);
+bool ImageButton::SetIcon(const QPixmap& normal, const QPixmap& hot, bool resize) {
+    return setFaces(normalIcon_, hotIcon_, normal, hot, resize);
 }
 
 void ImageButton::SetCursor(const QCursor& cursor) {
@@ -75,65 +71,65 @@ void ImageButton::SetCursor(const QCursor& cursor) {
     setCursor(cursor);
 }
 
-void ImageButton::SetFont(const QFont& font, bool redraw) {
+void ImageButton::SetFont(const QFont& font) {
     font_ = font;
     updateGeometry();
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetTextColours(const QColor& normal, const QColor& hot, bool redraw) {
+void ImageButton::SetTextColours(const QColor& normal, const QColor& hot) {
     normalTextColour_ = normal;
     hotTextColour_ = hot.isValid() ? hot : normal;
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetDrawText(bool on, bool redraw) {
+void ImageButton::SetDrawText(bool on) {
     drawText_ = on;
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetTextOffset(int x, int y, bool redraw) {
+void ImageButton::SetTextOffset(int x, int y) {
     textOffset_ = QPoint(x, y);
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetBorder(bool on, bool redraw) {
+void ImageButton::SetBorder(bool on) {
     border_ = on;
     updateGeometry();
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetFlat(bool on, bool redraw) {
+void ImageButton::SetFlat(bool on) {
     flat_ = on;
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetPressedOffset(bool on, bool redraw) {
+void ImageButton::SetPressedOffset(bool on) {
     pressedOffset_ = on;
     updateGeometry();
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetDrawFocus(bool on, bool redraw) {
+void ImageButton::SetDrawFocus(bool on) {
     drawFocus_ = on;
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetTransparent(bool on, bool redraw) {
+void ImageButton::SetTransparent(bool on) {
     transparent_ = on;
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetBackgroundColours(const QColor& normal, const QColor& hot, bool redraw) {
+void ImageButton::SetBackgroundColours(const QColor& normal, const QColor& hot) {
     normalBackground_ = normal;
     hotBackground_ = hot;
-    redrawIf(redraw);
+    update();
 }
 
-void ImageButton::SetBackgroundImage(const QPixmap* image, bool redraw) {
+void ImageButton::SetBackgroundImage(const QPixmap* image) {
     backgroundImage_ = image;
     backgroundCache_ = QPixmap();
-    redrawIf(redraw);
+    update();
 }
 
 QSize ImageButton::sizeHint() const {
@@ -236,13 +232,13 @@ void ImageButton::paintEvent(QPaintEvent*) {
 
 void ImageButton::enterEvent(QEnterEvent* event) {
     hovered_ = true;
-    QWidget::update();
+    update();
     QAbstractButton::enterEvent(event);
 }
 
 void ImageButton::leaveEvent(QEvent* event) {
     hovered_ = false;
-    QWidget::update();
+    update();
     QAbstractButton::leaveEvent(event);
 }
 

@@ -23,31 +23,34 @@ class ImageButton : public QAbstractButton {
 public:
     explicit ImageButton(QWidget* parent = nullptr);
 
+    // The setters of the look repaint the button; a run of them costs one paint, as each
+    // only schedules it.
+
     // Faces shown at their own size from the top-left of the content area; the hot face (may
     // be null) while hovered or pressed. With resize, the button takes the face's size, plus
     // one pixel with the pressed offset and two with the border. Every earlier image is
     // dropped first; false, with no image left, when the normal face is null.
-    bool SetBitmaps(const QPixmap& normal, const QPixmap& hot, bool resize, bool redraw = true);
+    bool SetBitmaps(const QPixmap& normal, const QPixmap& hot, bool resize);
     // The same with icons, which are drawn centred (and greyed while disabled).
-    bool SetIcon(const QPixmap& normal, const QPixmap& hot, bool resize, bool redraw = true);
+    bool SetIcon(const QPixmap& normal, const QPixmap& hot, bool resize);
     void SetCursor(const QCursor& cursor);
-    void SetFont(const QFont& font, bool redraw = true);
+    void SetFont(const QFont& font);
     // An invalid hot colour means the normal colour.
-    void SetTextColours(const QColor& normal, const QColor& hot, bool redraw = true);
-    void SetDrawText(bool on, bool redraw = true);
-    void SetTextOffset(int x, int y, bool redraw = true);
-    void SetBorder(bool on, bool redraw = true);
+    void SetTextColours(const QColor& normal, const QColor& hot);
+    void SetDrawText(bool on);
+    void SetTextOffset(int x, int y);
+    void SetBorder(bool on);
     // A flat border shows only while the pointer is over the button or it is pressed.
-    void SetFlat(bool on, bool redraw = true);
+    void SetFlat(bool on);
     // Moves the content one pixel right and down while pressed.
-    void SetPressedOffset(bool on, bool redraw = true);
-    void SetDrawFocus(bool on, bool redraw = true);
+    void SetPressedOffset(bool on);
+    void SetDrawFocus(bool on);
     // Draw the background image under the button (on, the default) or flat colours.
-    void SetTransparent(bool on, bool redraw = true);
-    void SetBackgroundColours(const QColor& normal, const QColor& hot, bool redraw = true);
+    void SetTransparent(bool on);
+    void SetBackgroundColours(const QColor& normal, const QColor& hot);
     // The parent window's background image (not owned; it must outlive the button), laid out
     // from the parent's top-left corner. Drops the captured background.
-    void SetBackgroundImage(const QPixmap* image, bool redraw = true);
+    void SetBackgroundImage(const QPixmap* image);
 
     bool isHovered() const { return hovered_; }
     QSize sizeHint() const override;
@@ -62,11 +65,8 @@ protected:
 
 private:
     void clearImages();
-    // Repaints when asked to. Not called update(): that would hide QWidget::update() from
-    // every caller of the button.
-    void redrawIf(bool redraw);
     bool setFaces(QPixmap& normalSlot, QPixmap& hotSlot, const QPixmap& normal, const QPixmap& hot,
-                  bool resize, bool redraw);
+                  bool resize);
     // The extra size around a face: the border and the pressed offset.
     QSize chromeSize() const;
     const QPixmap& capturedBackground();

@@ -115,7 +115,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     commands_ = std::make_unique<CommandSet>();
     model_ = new FileListModel(this);
     list_ = new SortableListCtrl(model_, face_);
-    list_->setObjectName(QString::number(1007));
+    list_->setObjectName(QString::number(kListId));
     list_->setGeometry(kListRect);
 
     createButtons();
@@ -159,9 +159,9 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
     // title-bar buttons.
     QWidget* previous = nullptr;
     for (int id : std::initializer_list<int>{IdAddFiles, IdAddFolder, IdRemoveAll, IdConvertAllMp3,
-                                             IdConvertAllWma, IdConvertAllWav, IdOptions, 1007,
+                                             IdConvertAllWma, IdConvertAllWav, IdOptions, kListId,
                                              IdHomepage, IdHelpButton, IdMinimize, IdClose}) {
-        QWidget* next = id == 1007 ? static_cast<QWidget*>(list_) : button(id);
+        QWidget* next = id == kListId ? static_cast<QWidget*>(list_) : button(id);
         if (previous != nullptr) setTabOrder(previous, next);
         previous = next;
     }
@@ -187,11 +187,11 @@ void MainDialog::createButtons() {
         button->setToolTip(QString::fromLatin1(b.tip));
         button->move(kCommandButtonX, b.y);
         button->resize(107, 27);
-        button->SetFont(ButtonFont(false, button->text(), kFaceTextWidth), false);
-        button->SetTextColours(kButtonText, kButtonText, false);
-        button->SetTextOffset(0, -1, false);
-        button->SetBorder(false, false);
-        button->SetDrawFocus(true, false);
+        button->SetFont(ButtonFont(false, button->text(), kFaceTextWidth));
+        button->SetTextColours(kButtonText, kButtonText);
+        button->SetTextOffset(0, -1);
+        button->SetBorder(false);
+        button->SetDrawFocus(true);
         buttons_[b.id] = button;
     }
     for (const TitleButton& b : kTitleButtons) {
@@ -200,8 +200,8 @@ void MainDialog::createButtons() {
         button->setToolTip(QString::fromLatin1(b.tip));
         button->setAccessibleName(QString::fromLatin1(b.tip));
         button->setGeometry(b.x, kTitleButtonY, kTitleButtonSize, kTitleButtonSize);
-        button->SetDrawText(false, false);
-        button->SetDrawFocus(true, false);
+        button->SetDrawText(false);
+        button->SetDrawFocus(true);
         buttons_[b.id] = button;
     }
     auto* home = new ImageButton(face_);
@@ -209,12 +209,12 @@ void MainDialog::createButtons() {
     home->setText(QString::fromLatin1(kHomeHost));
     home->setToolTip(QStringLiteral("Visit Tonvexa Homepage"));
     home->setGeometry(kHomeLinkRect);
-    home->SetFont(ButtonFont(true, home->text(), kHomeLinkRect.width() - 2), false);
+    home->SetFont(ButtonFont(true, home->text(), kHomeLinkRect.width() - 2));
     // Blue, and red while the pointer is over it.
-    home->SetTextColours(QColor(0, 0, 255), QColor(255, 0, 0), false);
-    home->SetBorder(false, false);
-    home->SetPressedOffset(false, false);
-    home->SetDrawFocus(true, false);
+    home->SetTextColours(QColor(0, 0, 255), QColor(255, 0, 0));
+    home->SetBorder(false);
+    home->SetPressedOffset(false);
+    home->SetDrawFocus(true);
     buttons_[IdHomepage] = home;
 
     for (const auto& [id, button] : buttons_) {
@@ -231,23 +231,20 @@ void MainDialog::applyArtwork() {
     const QPixmap hot = ArtworkPixmap(Art::ButtonHot, ratio);
     for (const CommandButton& b : kCommandButtons) {
         ImageButton* button = buttons_.at(b.id);
-        button->SetBackgroundImage(&background_, false);
-        button->SetBitmaps(normal, hot, true, false);
+        button->SetBackgroundImage(&background_);
+        button->SetBitmaps(normal, hot, true);
         button->SetCursor(pointer);
-        button->update();
     }
     for (const TitleButton& b : kTitleButtons) {
         ImageButton* button = buttons_.at(b.id);
         const QPixmap icon = ArtworkPixmap(b.icon, ratio);
-        button->SetBackgroundImage(&background_, false);
-        button->SetIcon(icon, icon, false, false);
+        button->SetBackgroundImage(&background_);
+        button->SetIcon(icon, icon, false);
         button->SetCursor(pointer);
-        button->update();
     }
     ImageButton* home = buttons_.at(IdHomepage);
-    home->SetBackgroundImage(&background_, false);
+    home->SetBackgroundImage(&background_);
     home->SetCursor(pointer);
-    home->update();
     update();
 }
 

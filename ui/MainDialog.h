@@ -50,6 +50,8 @@ class MainDialog : public QWidget {
 public:
     static constexpr int kWidth = 699;
     static constexpr int kHeight = 538;
+    // The file list's control id, its object name.
+    static constexpr int kListId = 1007;
 
     explicit MainDialog(const MainServices& services, QWidget* parent = nullptr);
     ~MainDialog() override;

@@ -70,7 +70,7 @@ void PopupMenus::guard(QMenu* menu) {
         const ListState state = state_();
         for (QAction* action : menu->actions()) {
             if (action->isSeparator()) continue;
-            action->setEnabled(MenuItemEnabled(action->objectName().toInt(), state));
+            action->setEnabled(MenuItemEnabled(CommandIdOf(action), state));
         }
     });
     connect(menu, &QMenu::aboutToHide, this, [menu] {

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 #include <sys/resource.h>
 
@@ -52,6 +56,7 @@ AppSettings changedSettings() {
     s.AmplifyWav = 1;
     s.AmplifyWavCoeff = 3000;
     s.BrowseOutputFolder = 0;
+    s.SimultaneousConversions = 3;
     return s;
 }
 
@@ -296,6 +301,7 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
             store.SaveSettings(second, SettingsStore::SaveFolder | SettingsStore::SaveOptions), 1);
     }
     EXPECT_EQ(store.status(), QSettings::AccessError);
+    EXPECT_EQ(store.saveError(), std::make_error_code(std::errc::file_too_large));
     EXPECT_EQ(test::readFile(path), oldContent);
     // No half-written companion file is left beside it.
     int files = 0;
@@ -313,6 +319,26 @@ TEST(SettingsStore, FailedSaveKeepsTheOldFile) {
     AppSettings loaded;
     ASSERT_TRUE(reader.LoadSettings(loaded));
     EXPECT_EQ(loaded, first);
+
+    // QSettings remembers its first error for good; the next save that works says so.
+    EXPECT_EQ(store.SaveSettings(second, SettingsStore::SaveOptions), 1);
+    EXPECT_FALSE(store.saveError().has_value());
+    EXPECT_EQ(store.status(), QSettings::NoError);
+}
+
+TEST(SettingsStore, SimultaneousConversionsOutsideOneToSixtyFourMeanOnePerCore) {
+    const int perCore = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 64u));
+    for (const auto& [stored, effective] :
+         {std::pair{1, 1}, {64, 64}, {0, perCore}, {65, perCore}, {-3, perCore}}) {
+        TempDir dir;
+        test::writeFile(dir.file("o.ini"),
+                        iniText("SimultaneousConversions=" + std::to_string(stored) + "\n"));
+        SettingsStore store(dir.file("o.ini"));
+        AppSettings s;
+        ASSERT_TRUE(store.LoadSettings(s));
+        EXPECT_EQ(s.SimultaneousConversions, stored);
+        EXPECT_EQ(EffectiveSimultaneousConversions(s), effective) << stored;
+    }
 }
 
 // The names a command line can set are exactly the names the store writes.

@@ -103,7 +103,7 @@ protected:
         Q_EMIT menu->aboutToShow();
         std::map<int, bool> states;
         for (QAction* a : menu->actions()) {
-            if (!a->isSeparator()) states[a->objectName().toInt()] = a->isEnabled();
+            if (!a->isSeparator()) states[CommandIdOf(a)] = a->isEnabled();
         }
         Q_EMIT menu->aboutToHide();
         return states;

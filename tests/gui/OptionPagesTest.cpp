@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QToolButton>
 
 #include <functional>
@@ -19,6 +20,7 @@
 #include "ui/options/COptOutputPage.h"
 #include "ui/options/COptWavPage.h"
 #include "ui/options/CPageWMAOptions.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/Id3TagDialog.h"
 #include "ui/HyperlinkLabel.h"
 
@@ -332,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    [](const AppSettings& s) { return std::pair(s.AmplifyWav, s.AmplifyWavCoeff); }},
         AmplifyIds{
-            "Wma", 1017, 1018, 1019,
+            "Wma", IdWmaAmplify, IdWmaCoefficient, IdWmaCoefficientArrows,
             [](auto& d, auto&, const auto& f) -> std::unique_ptr<OptionsPage> {
                 return std::make_unique<CPageWMAOptions>(f, d);
             },
@@ -447,9 +449,9 @@ TEST_F(WmaPageTest, TagOptionAndTagAreTheWindowsMediaOnes) {
     settings.WMAID3TagOpt = kTagKeepSource;
     settings.WMAID3Tag.genre = 17;
     auto page = open<CPageWMAOptions>(settings, formats, dialogs);
-    EXPECT_TRUE(byId<QRadioButton>(page.get(), 1096)->isChecked());
-    EXPECT_FALSE(byId<QPushButton>(page.get(), 1004)->isEnabled());
-    byId<QRadioButton>(page.get(), 1097)->click();
+    EXPECT_TRUE(byId<QRadioButton>(page.get(), IdWmaTagKeep)->isChecked());
+    EXPECT_FALSE(byId<QPushButton>(page.get(), IdWmaTagEdit)->isEnabled());
+    byId<QRadioButton>(page.get(), IdWmaTagNone)->click();
     const AppSettings out = saved(*page, settings);
     EXPECT_EQ(out.WMAID3TagOpt, kTagNone);
     EXPECT_EQ(out.WMAID3Tag.genre, 17);
@@ -524,6 +526,32 @@ TEST_F(OutputPageTest, UnknownOptionShowsBesideSourceAndIsSavedOnlyOnceShown) {
     EXPECT_EQ(byId<QComboBox>(page.get(), 1056)->currentText(),
               QStringLiteral("Same as source file"));
     EXPECT_EQ(saved(*page, settings).DestOutputFolderOpt, kOutputBesideSource);
+}
+
+TEST_F(OutputPageTest, SimultaneousConversionsOffersAutoAndOneToSixtyFour) {
+    settings.SimultaneousConversions = 8;
+    auto page = open<COptOutputPage>(settings, dialogs);
+    auto* count = byId<QSpinBox>(page.get(), IdSimultaneousConversions);
+    EXPECT_EQ(count->text(), QStringLiteral("8"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(count);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Simultaneous conversions:"));
+    count->setValue(65);
+    EXPECT_EQ(saved(*page, settings).SimultaneousConversions, 64);
+    count->setValue(0);
+    EXPECT_EQ(count->text(), QStringLiteral("Auto"));
+    EXPECT_EQ(saved(*page, settings).SimultaneousConversions, kSimultaneousAuto);
+
+    // A stored count the page does not offer acts as Auto: it shows and is saved as Auto, once
+    // the page was shown.
+    for (int stored : {65, -1}) {
+        settings.SimultaneousConversions = stored;
+        COptOutputPage unseen(dialogs);
+        unseen.LoadFrom(settings);
+        EXPECT_EQ(saved(unseen, settings).SimultaneousConversions, stored);
+        page->LoadFrom(settings);
+        EXPECT_EQ(count->text(), QStringLiteral("Auto")) << stored;
+        EXPECT_EQ(saved(*page, settings).SimultaneousConversions, kSimultaneousAuto) << stored;
+    }
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "engine/DesktopServices.h"
 #include "settings/SettingsStore.h"
 #include "ui/options/COptSheet.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/Id3TagDialog.h"
 #include "ui/options/OptionsPage.h"
 #include "support/MediaInfo.h"
@@ -261,8 +262,8 @@ TEST_F(OptionsEndToEndTest, WmaOutputFollowsTheSheet) {
         // The richest format offered, far from what "Auto" would ask for this source.
         list->setCurrentIndex(list->count() - 1);
         label = list->currentText();
-        byId<QRadioButton>(wma, 1095)->click();
-        byId<QPushButton>(wma, 1004)->click();
+        byId<QRadioButton>(wma, IdWmaTagAdd)->click();
+        byId<QPushButton>(wma, IdWmaTagEdit)->click();
         byId<QCheckBox>(wma, 1017)->click();
         byId<QLineEdit>(wma, 1018)->setText(QStringLiteral("50"));
         return true;

@@ -13,13 +13,20 @@
 #include <QTabWidget>
 
 #include <cmath>
+#include <cstdio>
+#include <filesystem>
 #include <functional>
+#include <map>
+#include <string>
+#include <system_error>
+#include <utility>
 
 #include "OptionsTestUtil.h"
 #include "TestDialogs.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 #include "ui/options/COptSheet.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/Id3TagDialog.h"
 #include "ui/options/OptionsCommand.h"
 #include "ui/options/OptionsPage.h"
@@ -68,7 +75,14 @@ protected:
     bool okRefused = false;
 };
 
-TEST_F(OptionsSheetTest, PagesInOrderWithOkAndCancelOnly) {
+// Our own "OK" and "Cancel": a platform theme's texts for the standard buttons may carry
+// mnemonics ("&Cancel") that take Alt keys from the controls.
+void ExpectOwnOkAndCancel(const QWidget* dialog) {
+    EXPECT_EQ(byId<QPushButton>(dialog, IdOk)->text(), QStringLiteral("OK"));
+    EXPECT_EQ(byId<QPushButton>(dialog, IdCancel)->text(), QStringLiteral("Cancel"));
+}
+
+TEST_F(OptionsSheetTest, PagesInOrderWithOurOwnOkAndCancelOnly) {
     run([](COptSheet& sheet) {
         EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Options"));
         QStringList tabs;
@@ -77,14 +91,100 @@ TEST_F(OptionsSheetTest, PagesInOrderWithOkAndCancelOnly) {
                   (QStringList{QStringLiteral("MP3 Options"), QStringLiteral("WMA Options"),
                                QStringLiteral("WAV Options"), QStringLiteral("Output Options")}));
         EXPECT_EQ(sheet.buttons()->buttons().size(), 2);
-        EXPECT_NE(sheet.buttons()->button(QDialogButtonBox::Ok), nullptr);
-        EXPECT_NE(sheet.buttons()->button(QDialogButtonBox::Cancel), nullptr);
+        ExpectOwnOkAndCancel(&sheet);
         EXPECT_EQ(sheet.tabs()->currentIndex(), Mp3);
         // Only the page on display has been filled.
         EXPECT_TRUE(sheet.page(Mp3)->activated());
         EXPECT_FALSE(sheet.page(Output)->activated());
         return false;
     });
+    Id3TagDialog tagEditor(dialogs);
+    ExpectOwnOkAndCancel(&tagEditor);
+}
+
+// The ids that more than one control of a window carries, each with the controls' classes.
+std::string RepeatedIds(const QWidget* window) {
+    std::map<int, QStringList> classesById;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        bool numeric = false;
+        const int id = w->objectName().toInt(&numeric);
+        if (numeric) classesById[id] << QString::fromLatin1(w->metaObject()->className());
+    }
+    std::string repeated;
+    for (const auto& [id, classes] : classesById) {
+        if (classes.size() > 1)
+            repeated +=
+                std::to_string(id) + " (" + classes.join(QStringLiteral(", ")).toStdString() + ") ";
+    }
+    return repeated;
+}
+
+// Tests and tools find a control by its id, so an id names one control in all the sheet's
+// pages, and one in the tag editor.
+TEST_F(OptionsSheetTest, NoControlIdRepeatsWithinTheSheetOrTheTagEditor) {
+    run([](COptSheet& sheet) {
+        EXPECT_EQ(RepeatedIds(&sheet), "");
+        return false;
+    });
+    Id3TagDialog tagEditor(dialogs);
+    EXPECT_EQ(RepeatedIds(&tagEditor), "");
+}
+
+// Makes a folder read-only for the length of a scope.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(std::filesystem::path folder) : folder_(std::move(folder)) {
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+    }
+    ~ReadOnlyFolder() { writable(); }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    void writable() {
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+    }
+    // Whether a file can be made in it all the same (as root can).
+    bool takesFiles() const {
+        const std::string probe = (folder_ / "probe").string();
+        std::FILE* file = std::fopen(probe.c_str(), "w");
+        if (file == nullptr) return false;
+        std::fclose(file);
+        std::remove(probe.c_str());
+        return true;
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+
+TEST_F(OptionsSheetTest, FailedSaveIsReportedWithTheSystemsReason) {
+    const std::filesystem::path folder = dir.path() / "config";
+    std::filesystem::create_directory(folder);
+    SettingsStore configStore((folder / "Tonvexa.conf").string());
+    ReadOnlyFolder readOnly(folder);
+    if (readOnly.takesFiles()) GTEST_SKIP() << "a read-only folder takes files for this user";
+    dialogs.execHandler = [](QDialog& sheet) {
+        sheet.accept();
+        return sheet.result();
+    };
+    settings.MP3BitRate = 320;
+    RunOptionsCommand(nullptr, settings, configStore, formats, dialogs, opener);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Tonvexa could not save its options: %1.")
+                  .arg(QString::fromLocal8Bit(
+                      std::make_error_code(std::errc::permission_denied).message())));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(settings.MP3BitRate, 320);
+
+    // Once the folder takes files again, the next OK saves without a word.
+    readOnly.writable();
+    RunOptionsCommand(nullptr, settings, configStore, formats, dialogs, opener);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    AppSettings saved;
+    SettingsStore(configStore.location()).LoadSettings(saved);
+    EXPECT_EQ(saved.MP3BitRate, 320);
 }
 
 TEST_F(OptionsSheetTest, SheetReopensOnThePageItClosedOnEvenAfterCancel) {
@@ -169,7 +269,7 @@ TEST_F(OptionsSheetTest, CancelLeavesSettingsAndTheFileByteForByte) {
     run([this](COptSheet& sheet) {
         for (int i = 0; i < sheet.pageCount(); ++i) sheet.tabs()->setCurrentIndex(i);
         byId<QCheckBox>(sheet.page(Output), 1092)->click();
-        byId<QRadioButton>(sheet.page(Wma), 1095)->click();
+        byId<QRadioButton>(sheet.page(Wma), IdWmaTagAdd)->click();
         choose(byId<QComboBox>(sheet.page(Wav), 1051), 1);
         return false;
     });

@@ -94,8 +94,9 @@ inline QStringList UnnamedControls(const QWidget* root) {
     QStringList unnamed;
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(root)) continue;
-        // The line edit inside a combo box is the combo box's.
-        if (qobject_cast<QComboBox*>(w->parentWidget())) continue;
+        // The line edit inside a combo box is the combo box's; one whose focus goes to another
+        // control (the edit inside a spin box) is that control's, which is checked itself.
+        if (qobject_cast<QComboBox*>(w->parentWidget()) || w->focusProxy() != nullptr) continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         if (a == nullptr || a->text(QAccessible::Name).trimmed().isEmpty())
             unnamed << QStringLiteral("%1 %2").arg(

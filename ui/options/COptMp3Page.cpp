@@ -13,6 +13,7 @@
 #include <initializer_list>
 
 #include "settings/AppSettings.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/PageControls.h"
 #include "ui/HyperlinkLabel.h"
 
@@ -60,14 +61,14 @@ int BitRateForRate(int rate, int bitRate) {
 
 COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
     : OptionsPage(QStringLiteral("MP3 Options"), parent) {
-    presets_ = new PresetControls(1050, kPresets, this);
+    presets_ = new PresetControls(IdMp3Preset, kPresets, this);
 
     auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
     sampleRates_ = new QComboBox(parameters);
-    SetControlId(sampleRates_, 1042);
+    SetControlId(sampleRates_, IdMp3SampleRate);
     for (int rate : kSampleRates) sampleRates_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
     bitRates_ = new QComboBox(parameters);
-    SetControlId(bitRates_, 1041);
+    SetControlId(bitRates_, IdMp3BitRate);
     for (int rate : kBitRates) bitRates_->addItem(QStringLiteral("%1 kbps").arg(rate), rate);
 
     channels_ = new QButtonGroup(this);
@@ -76,8 +77,9 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
         int id;
         const char* text;
         int index;
-    } channelButtons[] = {
-        {1047, "&Joint Stereo", JointStereo}, {1046, "&Stereo", Stereo}, {1045, "&Mono", Mono}};
+    } channelButtons[] = {{IdMp3JointStereo, "&Joint Stereo", JointStereo},
+                          {IdMp3Stereo, "&Stereo", Stereo},
+                          {IdMp3Mono, "&Mono", Mono}};
     for (const auto& b : channelButtons) {
         auto* radio = new QRadioButton(QString::fromLatin1(b.text), parameters);
         SetControlId(radio, b.id);
@@ -91,7 +93,8 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
         HyperlinkLabel* link;
         int id;
         const char* url;
-    } links[] = {{stereoLink_, 1093, kJointStereoSearchUrl}, {lameLink_, 1094, kLameHomeUrl}};
+    } links[] = {{stereoLink_, IdJointStereoLink, kJointStereoSearchUrl},
+                 {lameLink_, IdLameLink, kLameHomeUrl}};
     for (const auto& l : links) {
         SetControlId(l.link, l.id);
         l.link->SetUrl(QString::fromLatin1(l.url));
@@ -111,8 +114,10 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
     grid->setColumnStretch(2, 1);
 
     presets_->setParameters(sampleRates_, bitRates_, channels_);
-    tagOption_ = new TagOptionControls(dialogs, tag_, this);
-    amplify_ = new AmplifyControls(1026, 1006, 1008, dialogs, this);
+    tagOption_ = new TagOptionControls({IdMp3TagAdd, IdMp3TagKeep, IdMp3TagNone, IdMp3TagEdit},
+                                       dialogs, tag_, this);
+    amplify_ =
+        new AmplifyControls(IdMp3Amplify, IdMp3Coefficient, IdMp3CoefficientArrows, dialogs, this);
 
     auto* layout = new QVBoxLayout(this);
     auto* presetRow = new QHBoxLayout;
@@ -135,19 +140,19 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
 std::int32_t COptMp3Page::ModeOfChannelIndex(int index) {
     switch (index) {
         case JointStereo:
-            return 1;
+            return kMp3JointStereo;
         case Stereo:
-            return 0;
+            return kMp3Stereo;
         default:
-            return 3;
+            return kMp3Mono;
     }
 }
 
 int COptMp3Page::ChannelIndexOfMode(std::int32_t mode) {
     switch (mode) {
-        case 1:
+        case kMp3JointStereo:
             return JointStereo;
-        case 0:
+        case kMp3Stereo:
             return Stereo;
         default:
             return Mono;

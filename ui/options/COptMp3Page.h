@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "base/Id3Tag.h"
+#include "settings/AppSettings.h"
 #include "ui/options/OptionsPage.h"
 
 class QButtonGroup;
@@ -66,7 +67,7 @@ private:
     int coefficient_ = 100;
     bool amplifyOn_ = false;
     int channelIndex_ = JointStereo;
-    int tagOptionValue_ = 2;
+    int tagOptionValue_ = kTagNone;
     bool auto_ = true;
     int bitRate_ = 128;
     int sampleRate_ = 44100;

@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <optional>
 
 #include "settings/AppSettings.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/PageControls.h"
 #include "ui/Dialogs.h"
 
@@ -22,28 +24,33 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
     : OptionsPage(QStringLiteral("Output Options"), parent), dialogs_(dialogs) {
     auto* box = new QGroupBox(QStringLiteral("Output Folder"), this);
     places_ = new QComboBox(box);
-    SetControlId(places_, 1056);
+    SetControlId(places_, IdOutputPlace);
     places_->addItem(QStringLiteral("Same as source file"), kOutputBesideSource);
     places_->addItem(QStringLiteral("Specify output folder"), kOutputSpecifiedFolder);
 
     folder_ = new QLineEdit(box);
-    SetControlId(folder_, 1039);
+    SetControlId(folder_, IdOutputFolder);
     // The options keep a folder of at most this many characters; a longer one would be lost
     // when they are read again.
     folder_->setMaxLength(static_cast<int>(AppSettings::kMaxTextLength));
     folder_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     browse_ = new QPushButton(QStringLiteral("&Browse"), box);
-    SetControlId(browse_, 1040);
+    SetControlId(browse_, IdOutputBrowse);
     createDirs_ =
         new QCheckBox(QStringLiteral("&Create folders according to path of source file"), box);
-    SetControlId(createDirs_, 1019);
+    SetControlId(createDirs_, IdCreateDirs);
     explanation_ = new QLabel(ExplanationText(), box);
-    SetControlId(explanation_, 1083);
+    SetControlId(explanation_, IdCreateDirsExample);
     explanation_->setWordWrap(true);
     explanation_->setTextFormat(Qt::PlainText);
     browseOutput_ =
         new QCheckBox(QStringLiteral("&Browse output folder while conversion is complete"), this);
-    SetControlId(browseOutput_, 1092);
+    SetControlId(browseOutput_, IdBrowseOutput);
+    simultaneous_ = new QSpinBox(this);
+    SetControlId(simultaneous_, IdSimultaneousConversions);
+    simultaneous_->setRange(kSimultaneousAuto, kMaxSimultaneousConversions);
+    simultaneous_->setSpecialValueText(QStringLiteral("Auto"));
+    simultaneous_->setAlignment(Qt::AlignRight);
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(BuddyLabel(QStringLiteral("&Output Folder:"), places_, box), 0, 0);
@@ -61,6 +68,12 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
     layout->addWidget(browseOutput_);
+    auto* simultaneousRow = new QHBoxLayout;
+    simultaneousRow->addWidget(
+        BuddyLabel(QStringLiteral("Si&multaneous conversions:"), simultaneous_, this));
+    simultaneousRow->addWidget(simultaneous_);
+    simultaneousRow->addStretch(1);
+    layout->addLayout(simultaneousRow);
     layout->addStretch(1);
 
     connect(places_, &QComboBox::activated, this,
@@ -87,6 +100,7 @@ void COptOutputPage::LoadFrom(const AppSettings& s) {
     folderText_ = QString::fromStdString(s.DestSpecifiedFolder);
     createDirsOn_ = s.CreateDirs != 0;
     browseOutputOn_ = s.BrowseOutputFolder != 0;
+    simultaneousValue_ = s.SimultaneousConversions;
     reinitialize();
 }
 
@@ -98,6 +112,11 @@ void COptOutputPage::initialize() {
     folder_->setText(folderText_);
     createDirs_->setChecked(createDirsOn_);
     browseOutput_->setChecked(browseOutputOn_);
+    // A count the control does not offer means Auto, and shows as it.
+    if (simultaneousValue_ < simultaneous_->minimum() ||
+        simultaneousValue_ > simultaneous_->maximum())
+        simultaneousValue_ = kSimultaneousAuto;
+    simultaneous_->setValue(simultaneousValue_);
     setFolderControlsEnabled(option_ == kOutputSpecifiedFolder);
 }
 
@@ -112,6 +131,7 @@ void COptOutputPage::readControls() {
     folderText_ = folder_->text();
     createDirsOn_ = createDirs_->isChecked();
     browseOutputOn_ = browseOutput_->isChecked();
+    simultaneousValue_ = simultaneous_->value();
     option_ = ChosenData(places_).value_or(option_);
 }
 
@@ -151,6 +171,7 @@ void COptOutputPage::SaveTo(AppSettings& s) {
     s.DestSpecifiedFolder = folderText_.toStdString();
     s.CreateDirs = createDirsOn_ ? 1 : 0;
     s.BrowseOutputFolder = browseOutputOn_ ? 1 : 0;
+    s.SimultaneousConversions = simultaneousValue_;
 }
 
 }  // namespace tonvexa

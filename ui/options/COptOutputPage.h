@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "settings/AppSettings.h"
 #include "ui/options/OptionsPage.h"
 
 class QCheckBox;
@@ -9,14 +10,15 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace tonvexa {
 
 class Dialogs;
 
 // "Output Options": where converted files go (beside their sources, or in a folder of the
-// user's choice, optionally below a copy of the source's folder path), and whether the output
-// is shown in the file manager when a batch ends.
+// user's choice, optionally below a copy of the source's folder path), whether the output is
+// shown in the file manager when a batch ends, and how many files are converted at once.
 class COptOutputPage : public OptionsPage {
     Q_OBJECT
 
@@ -45,12 +47,14 @@ private:
     QCheckBox* createDirs_;
     QLabel* explanation_;
     QCheckBox* browseOutput_;
+    QSpinBox* simultaneous_;
 
     // The page's values.
-    int option_ = 199;
+    int option_ = kOutputBesideSource;
     QString folderText_;
     bool createDirsOn_ = false;
     bool browseOutputOn_ = true;
+    int simultaneousValue_ = kSimultaneousAuto;
 };
 
 }  // namespace tonvexa

@@ -17,9 +17,7 @@ COptSheet::COptSheet(QWidget* parent) : QDialog(parent) {
     setFont(PageFont());
     tabs_ = new QTabWidget(this);
     tabs_->setAccessibleName(QStringLiteral("Options"));
-    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    SetControlId(buttons_->button(QDialogButtonBox::Ok), 1);
-    SetControlId(buttons_->button(QDialogButtonBox::Cancel), 2);
+    buttons_ = OkCancelButtons(this);
     connect(buttons_, &QDialogButtonBox::accepted, this, &COptSheet::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &COptSheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, &COptSheet::tabChosen);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/AppSettings.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/PageControls.h"
 
 namespace tonvexa {
@@ -30,14 +31,14 @@ constexpr int kSampleRates[] = {6000,  8000,  11025, 12000, 16000, 22050,
 
 COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
     : OptionsPage(QStringLiteral("WAV Options"), parent) {
-    presets_ = new PresetControls(1051, kPresets, this);
+    presets_ = new PresetControls(IdWavPreset, kPresets, this);
 
     auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
     sampleRates_ = new QComboBox(parameters);
-    SetControlId(sampleRates_, 1044);
+    SetControlId(sampleRates_, IdWavSampleRate);
     for (int rate : kSampleRates) sampleRates_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
     widths_ = new QComboBox(parameters);
-    SetControlId(widths_, 1043);
+    SetControlId(widths_, IdWavBits);
     widths_->addItem(QStringLiteral("8 bits"), 8);
     widths_->addItem(QStringLiteral("16 bits"), 16);
 
@@ -47,7 +48,7 @@ COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
         int id;
         const char* text;
         int index;
-    } channelButtons[] = {{1060, "&Mono", Mono}, {1061, "&Stereo", Stereo}};
+    } channelButtons[] = {{IdWavMono, "&Mono", Mono}, {IdWavStereo, "&Stereo", Stereo}};
     for (const auto& b : channelButtons) {
         auto* radio = new QRadioButton(QString::fromLatin1(b.text), parameters);
         SetControlId(radio, b.id);
@@ -66,7 +67,8 @@ COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
     grid->setColumnStretch(2, 1);
 
     presets_->setParameters(sampleRates_, widths_, channels_);
-    amplify_ = new AmplifyControls(1028, 1011, 1015, dialogs, this);
+    amplify_ =
+        new AmplifyControls(IdWavAmplify, IdWavCoefficient, IdWavCoefficientArrows, dialogs, this);
 
     auto* layout = new QVBoxLayout(this);
     auto* presetRow = new QHBoxLayout;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "settings/AppSettings.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/PageControls.h"
 #include "wm/WmTypes.h"
 
@@ -32,7 +33,7 @@ FormatOf Describe(const WmaFormatRef& ref) {
 CPageWMAOptions::CPageWMAOptions(const WmaFormatList& formats, Dialogs& dialogs, QWidget* parent)
     : OptionsPage(QStringLiteral("WMA Options"), parent), formats_(ShareWmaFormats(formats)) {
     list_ = new QComboBox(this);
-    SetControlId(list_, 1014);
+    SetControlId(list_, IdWmaFormat);
     list_->addItem(QStringLiteral("Auto"), kAutoItem);
     for (std::size_t i = 0; i < formats_.size(); ++i) {
         if (formats_[i].bitRate < kLowestBitRate) continue;
@@ -41,8 +42,10 @@ CPageWMAOptions::CPageWMAOptions(const WmaFormatList& formats, Dialogs& dialogs,
                        static_cast<int>(i));
     }
 
-    tagOption_ = new TagOptionControls(dialogs, tag_, this);
-    amplify_ = new AmplifyControls(1017, 1018, 1019, dialogs, this);
+    tagOption_ = new TagOptionControls({IdWmaTagAdd, IdWmaTagKeep, IdWmaTagNone, IdWmaTagEdit},
+                                       dialogs, tag_, this);
+    amplify_ =
+        new AmplifyControls(IdWmaAmplify, IdWmaCoefficient, IdWmaCoefficientArrows, dialogs, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuddyLabel(

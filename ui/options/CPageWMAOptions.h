@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/Id3Tag.h"
+#include "settings/AppSettings.h"
 #include "ui/options/OptionsPage.h"
 #include "wm/WmaFormatList.h"
 
@@ -44,7 +45,7 @@ private:
     // The page's values.
     bool amplifyOn_ = false;
     int coefficient_ = 100;
-    int tagOptionValue_ = 2;
+    int tagOptionValue_ = kTagNone;
     bool auto_ = true;
     int sampleRate_ = 44100;
     int bitRate_ = 128000;

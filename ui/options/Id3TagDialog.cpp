@@ -19,6 +19,7 @@
 
 #include "audio/Id3v1.h"
 #include "base/Id3Tag.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/PageControls.h"
 #include "ui/Dialogs.h"
 
@@ -80,14 +81,14 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     auto* grid = new QGridLayout;
     nameAsFileName_ =
         new QCheckBox(QStringLiteral("Name as file name (not include extension)"), this);
-    SetControlId(nameAsFileName_, 1025);
+    SetControlId(nameAsFileName_, IdNameAsFileName);
     grid->addWidget(nameAsFileName_, 0, 0, 1, 4);
 
-    title_ = addTextField(1012, kTextLimit);
+    title_ = addTextField(IdTagTitle, kTextLimit);
     grid->addWidget(BuddyLabel(QStringLiteral("&Title:"), title_, this), 1, 0);
     grid->addWidget(title_, 1, 1);
 
-    track_ = new NumberStepper(1017, 1022, 10, 1, 0, kTrackMaximum, this);
+    track_ = new NumberStepper(IdTagTrack, IdTagTrackArrows, 10, 1, 0, kTrackMaximum, this);
     track_->edit()->setMaximumWidth(48);
     track_->edit()->setAlignment(Qt::AlignRight);
     grid->addWidget(BuddyLabel(QStringLiteral("&Track #:"), track_->edit(), this), 1, 2);
@@ -98,16 +99,16 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     trackPair->addStretch(1);
     grid->addLayout(trackPair, 1, 3);
 
-    artist_ = addTextField(1016, kTextLimit);
+    artist_ = addTextField(IdTagArtist, kTextLimit);
     grid->addWidget(BuddyLabel(QStringLiteral("&Artist:"), artist_, this), 2, 0);
     grid->addWidget(artist_, 2, 1, 1, 3);
 
-    album_ = addTextField(1018, kTextLimit);
+    album_ = addTextField(IdTagAlbum, kTextLimit);
     grid->addWidget(BuddyLabel(QStringLiteral("Albu&m:"), album_, this), 3, 0);
     grid->addWidget(album_, 3, 1, 1, 3);
 
     year_ = new DigitsEdit(kYearLimit, this);
-    SetControlId(year_, 1020);
+    SetControlId(year_, IdTagYear);
     year_->setMaximumWidth(48);
     connect(year_, &QLineEdit::inputRejected, this, [this] { explainRefusal(year_); });
     connect(year_, &QLineEdit::textEdited, this, [this] { status_->clear(); });
@@ -117,7 +118,7 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     // The names sorted for people to find; each item keeps its index in the genre list, which
     // is what the tag stores.
     genre_ = new QComboBox(this);
-    SetControlId(genre_, 1023);
+    SetControlId(genre_, IdTagGenre);
     std::vector<std::pair<QString, int>> genres;
     const auto& names = GenreList();
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -135,7 +136,7 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     genreRow->addWidget(genre_, 1);
     grid->addLayout(genreRow, 4, 2, 1, 2);
 
-    comment_ = addTextField(1021, kTextLimit);
+    comment_ = addTextField(IdTagComment, kTextLimit);
     grid->addWidget(BuddyLabel(QStringLiteral("&Comment:"), comment_, this), 5, 0);
     grid->addWidget(comment_, 5, 1, 1, 3);
 
@@ -148,9 +149,7 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     status_->setMinimumHeight(2 * fontMetrics().lineSpacing());
     status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    SetControlId(buttons->button(QDialogButtonBox::Ok), 1);
-    SetControlId(buttons->button(QDialogButtonBox::Cancel), 2);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     connect(buttons, &QDialogButtonBox::accepted, this, &Id3TagDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &Id3TagDialog::reject);
 
@@ -169,8 +168,8 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
                                      year_,
                                      genre_,
                                      comment_,
-                                     buttons->button(QDialogButtonBox::Ok),
-                                     buttons->button(QDialogButtonBox::Cancel)};
+                                     FindControl<QPushButton>(buttons, IdOk),
+                                     FindControl<QPushButton>(buttons, IdCancel)};
     for (std::size_t i = 1; i < std::size(readingOrder); ++i)
         setTabOrder(readingOrder[i - 1], readingOrder[i]);
     LoadTag(Id3Tag{});

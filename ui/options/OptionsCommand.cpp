@@ -1,5 +1,9 @@
 #include "ui/options/OptionsCommand.h"
 
+#include <QString>
+
+#include <optional>
+#include <system_error>
 
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
@@ -34,6 +38,15 @@ void RunOptionsCommand(QWidget* owner, AppSettings& settings, SettingsStore& sto
     if (dialogs.exec(sheet) == QDialog::Accepted) {
         for (OptionsPage* page : pages) page->SaveTo(settings);
         store.SaveSettings(settings, SettingsStore::SaveOptions);
+        // The options stay in effect for this run either way; the user learns that they will
+        // not be there next time.
+        if (const std::optional<std::error_code> error = store.saveError()) {
+            const QString reason = *error ? QString::fromLocal8Bit(error->message())
+                                          : QStringLiteral("the system gave no reason");
+            dialogs.showMessage(
+                owner, QStringLiteral("Tonvexa could not save its options: %1.").arg(reason),
+                MessageIcon::Warning);
+        }
     }
     settings.lastOptionsPage = sheet.GetActiveIndex();
 }

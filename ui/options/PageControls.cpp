@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,6 +18,8 @@
 #include <algorithm>
 
 #include "base/Id3Tag.h"
+#include "settings/AppSettings.h"
+#include "ui/options/ControlIds.h"
 #include "ui/options/Id3TagDialog.h"
 #include "ui/DialogUnits.h"
 #include "ui/Dialogs.h"
@@ -60,6 +63,13 @@ void CheckButton(QButtonGroup* group, int id) {
     group->setExclusive(false);
     for (QAbstractButton* b : group->buttons()) b->setChecked(false);
     group->setExclusive(true);
+}
+
+QDialogButtonBox* OkCancelButtons(QWidget* dialog) {
+    auto* box = new QDialogButtonBox(dialog);
+    SetControlId(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), IdOk);
+    SetControlId(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), IdCancel);
+    return box;
 }
 
 QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent) {
@@ -294,24 +304,28 @@ void AmplifyControls::refuse(const QString& text) {
     edit()->selectAll();
 }
 
-TagOptionControls::TagOptionControls(Dialogs& dialogs, Id3Tag& tag, QWidget* page)
+TagOptionControls::TagOptionControls(const Ids& ids, Dialogs& dialogs, Id3Tag& tag, QWidget* page)
     : QObject(page), page_(page), dialogs_(dialogs), tag_(tag) {
     box_ = new QGroupBox(QStringLiteral("ID3 Tag"), page);
     group_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(box_);
+    // Each button's id in the group is the option it stands for.
     const struct {
         int id;
         const char* text;
-    } options[] = {{1095, "Add &ID3 tag"}, {1096, "&Keep ID3 tag"}, {1097, "No ID3 tag"}};
+        int option;
+    } options[] = {{ids.add, "Add &ID3 tag", kTagAddConfigured},
+                   {ids.keep, "&Keep ID3 tag", kTagKeepSource},
+                   {ids.none, "No ID3 tag", kTagNone}};
     auto* row = new QHBoxLayout;
-    for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(options[i].text), box_);
-        SetControlId(radio, options[i].id);
-        group_->addButton(radio, i);
-        if (i == 0) {
+    for (const auto& o : options) {
+        auto* radio = new QRadioButton(QString::fromLatin1(o.text), box_);
+        SetControlId(radio, o.id);
+        group_->addButton(radio, o.option);
+        if (o.option == kTagAddConfigured) {
             // "Edit ID3 tag" belongs to "Add", so it follows it on the line and in Tab order.
             edit_ = new QPushButton(QStringLiteral("Edit ID3 &tag"), box_);
-            SetControlId(edit_, 1004);
+            SetControlId(edit_, ids.edit);
             row->addWidget(radio);
             row->addStretch(1);
             row->addWidget(edit_);
@@ -335,7 +349,7 @@ void TagOptionControls::read(int& option) const {
 }
 
 void TagOptionControls::updateEditButton() {
-    edit_->setEnabled(group_->checkedId() == 0);
+    edit_->setEnabled(group_->checkedId() == kTagAddConfigured);
 }
 
 }  // namespace tonvexa

@@ -15,6 +15,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QGroupBox;
 class QPushButton;
 class QToolButton;
@@ -195,7 +196,12 @@ class TagOptionControls : public QObject {
     Q_OBJECT
 
 public:
-    TagOptionControls(Dialogs& dialogs, Id3Tag& tag, QWidget* page);
+    // The ids of the controls on one page.
+    struct Ids {
+        int add, keep, none, edit;
+    };
+
+    TagOptionControls(const Ids& ids, Dialogs& dialogs, Id3Tag& tag, QWidget* page);
     QGroupBox* box() const { return box_; }
     QPushButton* editButton() const { return edit_; }
 
@@ -217,6 +223,11 @@ private:
 
 // Checks the button of a group with this id; with no such button, every button is cleared.
 void CheckButton(QButtonGroup* group, int id);
+
+// OK and Cancel (ids IdOk and IdCancel) of the sheet and the tag editor, with our own texts:
+// a platform's texts for its standard buttons may carry mnemonics ("&Cancel") that take an Alt
+// key from the dialog's own controls.
+QDialogButtonBox* OkCancelButtons(QWidget* dialog);
 
 // A label with a mnemonic for a control; the control takes the label's text (without the
 // mnemonic) as its accessible name through the buddy.
