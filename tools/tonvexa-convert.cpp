@@ -14,7 +14,6 @@
 #include <cstring>
 #include <algorithm>
 #include <map>
-#include <thread>
 #include <optional>
 #include <string>
 #include <vector>
@@ -281,13 +280,6 @@ int listTags(const std::vector<std::string>& paths) {
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
-// How many conversions run at once by the options: SimultaneousConversions from 1 to 64, or
-// one per core for 0 (Auto) and anything else.
-int ConversionsAtOnce(const AppSettings& settings) {
-    (void)settings;
-    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 64);
-}
-
 int convert(const Arguments& a, WmRuntime& runtime) {
     AppSettings settings;
     if (a.optionsFile) {
@@ -371,7 +363,7 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         if (gCancelRequested.load()) runner.cancel();
     });
     interrupt.start(50);
-    runner.start(entries, *a.target, places, a.jobs > 0 ? a.jobs : ConversionsAtOnce(settings));
+    runner.start(entries, *a.target, places, a.jobs > 0 ? a.jobs : EffectiveSimultaneousConversions(settings));
     loop.exec();
     // Jobs that never started (after a cancel) print nothing; those that ended after a gap
     // in the list still do.

@@ -1,7 +1,5 @@
 #include "ui/WindowBatch.h"
 
-#include <thread>
-
 #include "engine/BatchRunner.h"
 #include "engine/DesktopServices.h"
 #include "engine/OutputPlaces.h"
@@ -51,8 +49,8 @@ void WindowBatch::start(const std::vector<int>& rows, AudioFormatCode target) {
     connect(dialog_.get(), &ConvertProgressDialog::cancelRequested, runner_.get(),
             &BatchRunner::cancel);
     dialog_->show();
-    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    runner_->start(std::move(copies), target, OutputPlacesFrom(p_.settings), cores);
+    runner_->start(std::move(copies), target, OutputPlacesFrom(p_.settings),
+                   EffectiveSimultaneousConversions(p_.settings));
 }
 
 void WindowBatch::jobStarted(int index) {
