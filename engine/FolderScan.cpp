@@ -207,7 +207,10 @@ std::optional<std::string> resolveLnk(const std::string& path) {
     std::optional<std::string> suffix = std::string();
     if (suffixOffset && suffixOffset < infoSize) suffix = cString(b, at + suffixOffset, infoEnd);
     if (!base || !suffix || base->empty()) return std::nullopt;
-    return codePageToUtf8(*base + *suffix);
+    // The target may lie on a disk copied from the link's own system, whose names kept the
+    // code page's bytes; otherwise it is the same name in UTF-8.
+    const std::string raw = *base + *suffix;
+    return FileExists(raw) ? raw : codePageToUtf8(raw);
 }
 
 // Freedesktop link files (.desktop), after the Desktop Entry format: UTF-8 lines, "#"
@@ -293,12 +296,27 @@ std::optional<std::string> resolveDesktopLink(const std::string& path) {
         if (key == "URL" && !url) url = unescapedValue(value);
     }
     if (type != "Link" || !url) return std::nullopt;
-    const QUrl target(QString::fromStdString(*url));
-    if (!target.isValid() || !target.isLocalFile()) return std::nullopt;
-    std::string local = target.toLocalFile().toStdString();
+    return LocalPathOfUrl(QUrl(QString::fromStdString(*url)));
+}
+
+}  // namespace
+
+std::optional<std::string> LocalPathOfUrl(const QUrl& url) {
+    if (!url.isValid() || !url.isLocalFile()) return std::nullopt;
+    // The decoded path of QUrl is text: a byte that is not UTF-8 would turn into U+FFFD.
+    // The encoded path keeps it as %XX, which decodes back to the very byte.
+    const QByteArray encoded = url.path(QUrl::FullyEncoded).toLatin1();
+    std::string local = QByteArray::fromPercentEncoding(encoded).toStdString();
     if (local.empty()) return std::nullopt;
     return local;
 }
+
+QUrl UrlOfLocalPath(const std::string& path) {
+    const QByteArray encoded = QByteArray::fromStdString(path).toPercentEncoding("/");
+    return QUrl(QStringLiteral("file://") + QString::fromLatin1(encoded), QUrl::StrictMode);
+}
+
+namespace {
 
 bool isShortcut(const std::string& path) {
     const std::string ext = FileExtension(path);

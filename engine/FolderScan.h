@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QUrl;
+
 namespace tonvexa {
 
 // Asked between the steps of a search, from the searching thread; true stops the search, and
@@ -38,6 +40,13 @@ std::optional<std::string> ResolveShortcut(const std::string& shortcutPath);
 // and the rules applied again to its target; anything else is skipped.
 void CollectDroppedPaths(std::vector<std::string>& paths, const std::string& item,
                          const ScanCancelled& cancelled = {});
+
+// The local path a file: URL names, as the file system's bytes: percent-encoded bytes that
+// are not UTF-8 (a name from an old Windows disk in Latin-1) come through as they are.
+// Nothing for a URL that names no local file.
+std::optional<std::string> LocalPathOfUrl(const QUrl& url);
+// The file: URL of a path given by its bytes, for the desktop's file manager and players.
+QUrl UrlOfLocalPath(const std::string& path);
 
 // True for the five extensions the file list accepts.
 bool HasSupportedExtension(const std::string& path);

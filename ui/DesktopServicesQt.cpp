@@ -4,10 +4,14 @@
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QStringList>
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
+
+#include "base/PathUtil.h"
+#include "engine/FolderScan.h"
 
 namespace tonvexa {
 
@@ -22,7 +26,11 @@ DesktopServicesQt::DesktopServicesQt(const QDBusConnection& bus, Opener openFold
     : QObject(parent), bus_(bus), openFolder_(std::move(openFolder)), timeoutMs_(timeoutMs) {}
 
 void DesktopServicesQt::ShowInExplorer(const std::string& path) {
-    const QString file = QString::fromStdString(path);
+    // The path's own bytes all the way: a name that is not UTF-8 is percent-encoded in the
+    // file manager's URL, byte for byte.
+    std::error_code ec;
+    std::string file = std::filesystem::absolute(std::filesystem::path(path), ec).string();
+    if (ec) file = path;
     if (!bus_.isConnected()) {
         openFolderOf(file);
         return;
@@ -31,8 +39,7 @@ void DesktopServicesQt::ShowInExplorer(const std::string& path) {
         QStringLiteral("org.freedesktop.FileManager1"),
         QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
-    const QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
-    call << QStringList{QString::fromLatin1(url.toEncoded())} << QString();
+    call << QStringList{QString::fromLatin1(UrlOfLocalPath(file).toEncoded())} << QString();
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, timeoutMs_), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, file] {
         if (watcher->isError()) openFolderOf(file);
@@ -40,8 +47,11 @@ void DesktopServicesQt::ShowInExplorer(const std::string& path) {
     });
 }
 
-void DesktopServicesQt::openFolderOf(const QString& path) {
-    if (openFolder_) (void)openFolder_(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+void DesktopServicesQt::openFolderOf(const std::string& path) {
+    if (!openFolder_) return;
+    std::string folder = path.substr(0, path.size() - FileNamePart(path).size());
+    if (folder.size() > 1 && IsPathSeparator(folder.back())) folder.pop_back();
+    (void)openFolder_(UrlOfLocalPath(folder));
 }
 
 }  // namespace tonvexa

@@ -28,7 +28,7 @@ public:
     void ShowInExplorer(const std::string& path) override;
 
 private:
-    void openFolderOf(const QString& path);
+    void openFolderOf(const std::string& path);
 
     QDBusConnection bus_;
     Opener openFolder_;

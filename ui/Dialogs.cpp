@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QUrl>
+
+#include "engine/FolderScan.h"
 
 namespace tonvexa {
 
@@ -26,13 +29,19 @@ QString DefaultStartFolder() {
 
 }  // namespace
 
-QStringList QtDialogs::openFiles(QWidget* owner, const QStringList& filters) {
+std::vector<std::string> QtDialogs::openFiles(QWidget* owner, const QStringList& filters) {
     if (lastFileFolder_.isEmpty()) lastFileFolder_ = DefaultStartFolder();
     const QString filter = filters.join(QStringLiteral(";;"));
-    const QStringList chosen =
-        QFileDialog::getOpenFileNames(owner, QString(), lastFileFolder_, filter);
-    if (!chosen.isEmpty()) lastFileFolder_ = QFileInfo(chosen.front()).absolutePath();
-    return chosen;
+    // URLs rather than names: a desktop's own dialog (through the portal) hands over names
+    // that are not UTF-8 percent-encoded, byte for byte.
+    const QList<QUrl> chosen = QFileDialog::getOpenFileUrls(
+        owner, QString(), QUrl::fromLocalFile(lastFileFolder_), filter);
+    std::vector<std::string> paths;
+    for (const QUrl& url : chosen)
+        if (auto path = LocalPathOfUrl(url)) paths.push_back(std::move(*path));
+    if (!chosen.isEmpty())
+        lastFileFolder_ = QFileInfo(chosen.front().toLocalFile()).absolutePath();
+    return paths;
 }
 
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& start) {

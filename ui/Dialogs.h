@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -23,8 +25,10 @@ public:
     // A message box with an OK button; the caption is the program's name.
     virtual void showMessage(QWidget* owner, const QString& text, MessageIcon icon) = 0;
     // The desktop's open-file dialog for several existing files. filters are "Description
-    // (patterns)" entries, the first one selected. Empty when the user cancelled.
-    virtual QStringList openFiles(QWidget* owner, const QStringList& filters) = 0;
+    // (patterns)" entries, the first one selected. The paths come as the file system's
+    // bytes, so that a name that is not UTF-8 survives where the dialog can show it. Empty
+    // when the user cancelled.
+    virtual std::vector<std::string> openFiles(QWidget* owner, const QStringList& filters) = 0;
     // The desktop's folder dialog, starting at `start` (empty: the user's home). Empty when the
     // user cancelled.
     virtual QString chooseFolder(QWidget* owner, const QString& title, const QString& start) = 0;
@@ -36,7 +40,7 @@ public:
 class QtDialogs final : public Dialogs {
 public:
     void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override;
-    QStringList openFiles(QWidget* owner, const QStringList& filters) override;
+    std::vector<std::string> openFiles(QWidget* owner, const QStringList& filters) override;
     QString chooseFolder(QWidget* owner, const QString& title, const QString& start) override;
     int exec(QDialog& dialog) override;
 

@@ -4,6 +4,7 @@
 
 #include "engine/BatchDriver.h"
 #include "engine/DesktopServices.h"
+#include "engine/FolderScan.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
 #include "ui/CommandIds.h"
@@ -159,12 +160,10 @@ void MainCommands::ConvertSelected(AudioFormatCode target) {
 
 void MainCommands::AddFiles() {
     // The open-file dialog comes first, without a wait cursor over it.
-    const QStringList chosen = p_.dialogs.openFiles(p_.window, OpenFileFilters());
-    if (chosen.isEmpty()) return;
-    std::vector<std::string> paths;
-    for (const QString& path : chosen) paths.push_back(path.toStdString());
+    const std::vector<std::string> chosen = p_.dialogs.openFiles(p_.window, OpenFileFilters());
+    if (chosen.empty()) return;
     beginAdding(true);
-    p_.adder.AddFilesToList(paths);
+    p_.adder.AddFilesToList(chosen);
 }
 
 void MainCommands::AddFolder() {
@@ -217,7 +216,7 @@ std::string MainCommands::firstSelectedPath(bool destination) const {
 void MainCommands::openPath(const std::string& path) {
     if (path.empty()) return;
     WaitCursor wait;
-    (void)p_.opener.open(QUrl::fromLocalFile(QString::fromStdString(path)));
+    (void)p_.opener.open(UrlOfLocalPath(path));
 }
 
 void MainCommands::openAddress(const char* address) {

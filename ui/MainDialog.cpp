@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "engine/FolderScan.h"
 #include "engine/MediaProbe.h"
 #include "settings/SettingsStore.h"
 #include "ui/options/OptionsCommand.h"
@@ -392,7 +393,8 @@ void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
 void MainDialog::dropEvent(QDropEvent* event) {
     std::vector<std::string> items;
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) items.push_back(url.toLocalFile().toStdString());
+        // A file manager percent-encodes a name that is not UTF-8; its bytes come through.
+        if (auto path = LocalPathOfUrl(url)) items.push_back(std::move(*path));
     }
     if (items.empty()) return;
     event->acceptProposedAction();

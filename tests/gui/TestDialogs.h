@@ -42,9 +42,11 @@ public:
     void showMessage(QWidget* owner, const QString& text, MessageIcon icon) override {
         messages.push_back({owner, text, icon});
     }
-    QStringList openFiles(QWidget*, const QStringList& filters) override {
+    std::vector<std::string> openFiles(QWidget*, const QStringList& filters) override {
         fileRequests.push_back(filters);
-        return take(fileAnswers);
+        std::vector<std::string> paths;
+        for (const QString& path : take(fileAnswers)) paths.push_back(path.toStdString());
+        return paths;
     }
     QString chooseFolder(QWidget*, const QString& title, const QString& start) override {
         folderRequests.push_back({title, start});
