@@ -37,15 +37,15 @@ ListRowTexts MakeListRowTexts(FileEntry& entry) {
 }
 
 void AddFailureReport::add(const std::string& path) {
-    if (count_ < kMaxNamedFailures)
-        text_ += path + "\n";
-    else if (count_ == kMaxNamedFailures)
-        text_ += "<more files>...\n";
+    if (count_ < kMaxNamedFailures) named_.push_back(path);
     ++count_;
 }
 
-std::string AddFailureReport::message() const {
-    return "Failed to load the following files.\n\n" + text_ + "\nTo get help, please contact <" +
+std::string AddFailureReport::message(const ShownPath& shown) const {
+    std::string text;
+    for (const std::string& path : named_) text += (shown ? shown(path) : path) + "\n";
+    if (count_ > kMaxNamedFailures) text += "<more files>...\n";
+    return "Failed to load the following files.\n\n" + text + "\nTo get help, please contact <" +
            kSupportAddress + ">.";
 }
 

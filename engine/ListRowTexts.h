@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/FileEntry.h"
 
@@ -23,14 +25,18 @@ ListRowTexts MakeListRowTexts(FileEntry& entry);
 // them: at most ten paths, then "<more files>...".
 class AddFailureReport {
 public:
+    // Each path as it is to be shown: the window shows UTF-8 text, the terminal the bytes
+    // with line breaks escaped.
+    using ShownPath = std::function<std::string(const std::string& path)>;
+
     void add(const std::string& path);
     int count() const { return count_; }
     bool empty() const { return count_ == 0; }
     // "Failed to load the following files.\n\n<paths>\nTo get help, please contact <...>."
-    std::string message() const;
+    std::string message(const ShownPath& shown = {}) const;
 
 private:
-    std::string text_;
+    std::vector<std::string> named_;
     int count_ = 0;
 };
 

@@ -24,9 +24,11 @@ MediaTags tagsOfRecord(const Id3Tag& record, Text text) {
     return tags;
 }
 
+// The file name without its extension, as text: a name that is not UTF-8 (from an old
+// Windows disk) is taken as ISO-8859-1.
 std::string fileStem(const std::string& sourcePath) {
     const std::string name = FileNamePart(sourcePath);
-    return name.substr(0, name.size() - FileExtension(name).size());
+    return Utf8OrLatin1ToUtf8(name.substr(0, name.size() - FileExtension(name).size()));
 }
 
 // The leading whole number of a text, as ID3v1's track byte takes it; 0 without one.

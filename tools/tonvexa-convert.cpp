@@ -85,6 +85,34 @@ const char kHelp[] =
     "\n"
     "Option keys (the names in the options file, group [Options]):\n";
 
+// A path or name as a line shows it: its own bytes, so that a script reading the line gets
+// the real name (a terminal shows what is not UTF-8 as the replacement character by itself),
+// except for the characters that would break the line or its fields: newline, carriage
+// return, tab and the backslash of these escapes.
+std::string Shown(const std::string& path) {
+    std::string out;
+    out.reserve(path.size());
+    for (const char c : path) {
+        switch (c) {
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 // One --set: an option's stored name and its text.
 struct OptionOverride {
     std::string name;
@@ -249,10 +277,10 @@ int probeFiles(const std::vector<std::string>& paths, WmRuntime& runtime) {
     auto entries = probeAll(collect(paths), runtime, failures);
     for (auto& e : entries) {
         const ListRowTexts t = MakeListRowTexts(e);
-        std::printf("%s\t%s\t%s\t%s\t%s\n", t.name.c_str(), t.length.c_str(), t.bitRate.c_str(),
+        std::printf("%s\t%s\t%s\t%s\t%s\n", Shown(t.name).c_str(), t.length.c_str(), t.bitRate.c_str(),
                     t.freq.c_str(), t.channels.c_str());
     }
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message(Shown).c_str());
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
@@ -272,11 +300,12 @@ int listTags(const std::vector<std::string>& paths) {
             failures.add(f);
             continue;
         }
-        if (files.size() > 1) std::printf("%s==> %s <==\n", first ? "" : "\n", f.c_str());
+        if (files.size() > 1)
+            std::printf("%s==> %s <==\n", first ? "" : "\n", Shown(f).c_str());
         first = false;
         std::fputs(TagListing(ReadSourceTags(f, format)).c_str(), stdout);
     }
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message(Shown).c_str());
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
@@ -314,7 +343,7 @@ int convert(const Arguments& a, WmRuntime& runtime) {
 
     AddFailureReport failures;
     std::vector<FileEntry> entries = probeAll(collect(a.paths), runtime, failures);
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message().c_str());
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message(Shown).c_str());
 
     // The jobs run on the runner's threads; their lines are printed in list order, each as
     // soon as the jobs before it have ended.
@@ -328,7 +357,7 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         if (!showProgress || running.empty()) return;
         const auto& [index, percent] = *running.begin();
         std::fprintf(stderr, "\r\033[K%s",
-                     FileText(FileNamePart(entries[static_cast<std::size_t>(index)].sourcePath),
+                     FileText(Shown(FileNamePart(entries[static_cast<std::size_t>(index)].sourcePath)),
                               percent)
                          .c_str());
         std::fflush(stderr);
@@ -344,11 +373,16 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         if (it == running.begin()) showRunning();
     });
     QObject::connect(&runner, &BatchRunner::jobFinished,
-                     [&](int index, bool success, const QString& text, const QByteArray&) {
+                     [&](int index, bool success, const QString& text,
+                         const QByteArray& destination) {
                          running.erase(index);
                          if (!success) allConverted = false;
                          const auto i = static_cast<std::size_t>(index);
-                         lines[i] = entries[i].sourcePath + "\t" + text.toStdString();
+                         // A converted file is named by its own bytes.
+                         const std::string outcome = success
+                                                         ? FileNamePart(destination.toStdString())
+                                                         : text.toStdString();
+                         lines[i] = Shown(entries[i].sourcePath) + "\t" + Shown(outcome);
                          if (showProgress) std::fprintf(stderr, "\r\033[K");
                          for (; printed < lines.size() && lines[printed]; ++printed)
                              std::printf("%s\n", lines[printed]->c_str());

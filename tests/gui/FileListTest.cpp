@@ -204,7 +204,7 @@ TEST_F(AddingTest, CancelStopsTheAddingAndKeepsWhatWasAdded) {
     };
     QSignalSpy ended(adder.get(), &FileAdder::finished);
     adder->AddFilesToList({"/m/1.wav", "/m/2.wav", "/m/3.wav", "/m/4.wav"});
-    QTRY_COMPARE(model.rowCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.rowCount() == 2; }));
     auto* dialog = window->findChild<LoadProgressDialog*>();
     ASSERT_NE(dialog, nullptr);
     dialog->findChild<QPushButton*>(QStringLiteral("1033"))->click();

@@ -22,6 +22,7 @@
 #include "GuiWait.h"
 #include "TestDialogs.h"
 #include "engine/BatchDriver.h"
+#include "base/PathUtil.h"
 #include "engine/DesktopServices.h"
 #include "settings/SettingsStore.h"
 #include "support/MediaInfo.h"
@@ -221,9 +222,9 @@ TEST_F(MainDialogTest, EveryControlHasAnAccessibleNameAndTabReachesIt) {
     QApplication::setActiveWindow(&w);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE(dialogs.fileRequests.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.fileRequests.size() == 1u; }));
     QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
-    QTRY_COMPARE(dialogs.folderRequests.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.folderRequests.size() == 1u; }));
 }
 
 TEST_F(MainDialogTest, ContextMenuEnableRules) {
@@ -602,7 +603,7 @@ TEST_F(MainDialogTest, DroppedFilesAreAddedAfterTheDrop) {
     QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&w, &drop);
     EXPECT_EQ(w.model()->rowCount(), 0);  // not inside the drop itself
-    QTRY_COMPARE(w.model()->rowCount(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.model()->rowCount() == 1; }));
     EXPECT_EQ(w.model()->entry(0)->sourcePath, wav);
 }
 
@@ -633,6 +634,54 @@ TEST_F(MainDialogTest, CancelWhileSearchingALargeFolder) {
     EXPECT_TRUE(w.commands().action(IdAddFiles)->isEnabled());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// Every name the file system allows, from Add Folder and from a drop of a percent-encoded
+// URL: listed (what is not UTF-8 shows as the replacement character), converted, and each
+// output named after its source's own bytes.
+TEST_F(MainDialogTest, EveryKindOfFileNameFromTheWindow) {
+    const std::string tone = dir.file("tone.wma");
+    ASSERT_TRUE(test::makeTone(tone, 22050, 1, 0.5, {"-c:a", "wmav2", "-b:a", "32k"}));
+    const std::string music = dir.file("music");
+    const std::string longStem = test::MakeFilesWithEveryKindOfName(music, tone);
+    MainDialog& w = open();
+    w.settings().BrowseOutputFolder = 0;
+    dialogs.folderAnswers.push_back(QString::fromStdString(music));
+    w.button(IdAddFolder)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(w.model()->rowCount(), 5);
+    int latin1 = -1;
+    for (int row = 0; row < 5; ++row)
+        if (w.model()->entry(row)->sourcePath == music + "/caf\xE9 cr\xE8me.wma") latin1 = row;
+    ASSERT_GE(latin1, 0);
+    EXPECT_EQ(w.model()->text(latin1, FileListModel::ColumnName),
+              QStringLiteral("caf\uFFFD cr\uFFFDme.wma"));
+    EXPECT_EQ(w.model()->data(w.model()->index(latin1, 0), Qt::ToolTipRole).toString(),
+              QString::fromStdString(music) + QStringLiteral("/caf\uFFFD cr\uFFFDme.wma"));
+
+    // A drop of a Latin-1 name, as a file manager sends it.
+    fs::copy_file(tone, dir.file("dropped \xE9.wma"));
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("file://") + QString::fromStdString(dir.path().string()) +
+                       QStringLiteral("/dropped%20%E9.wma"))});
+    QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.model()->rowCount() == 6 && !w.busy(); }));
+    EXPECT_EQ(w.model()->entry(5)->sourcePath, dir.file("dropped \xE9.wma"));
+
+    w.button(IdConvertAllMp3)->click();
+    ASSERT_TRUE(test::WaitUntilIdle(w));
+    for (int row = 0; row < 6; ++row) {
+        const std::string& source = w.model()->entry(row)->sourcePath;
+        std::string expected = source.substr(0, source.size() - 4) + ".mp3";
+        if (FileNamePart(source) == longStem + ".wma")
+            expected = source.substr(0, source.size() - 6) + "_1.mp3";
+        EXPECT_EQ(w.model()->entry(row)->destinationPath, expected) << row;
+        EXPECT_TRUE(fs::is_regular_file(expected)) << row;
+    }
 }
 
 TEST_F(MainDialogTest, TitleBarButtonsAndDragging) {

@@ -183,6 +183,21 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
     return process.exitCode();
 }
 
+std::string MakeFilesWithEveryKindOfName(const std::string& folder, const std::string& tone) {
+    namespace fs = std::filesystem;
+    std::string longStem;
+    for (int i = 0; i < 83; ++i) longStem += "\xE9\x9F\xB3";
+    longStem += "ab";
+    fs::create_directories(folder + "/M\xFAsica");
+    for (const std::string& name :
+         {std::string("caf\xE9 cr\xE8me.wma"), std::string("M\xFAsica/song.wma"), longStem + ".wma",
+          std::string("line\nbreak.wma"), std::string("-dash.wma")})
+        fs::copy_file(tone, folder + "/" + name);
+    // A folder takes the long name's plain output, and no search lists it as a file.
+    fs::create_directories(folder + "/" + longStem + ".mp3");
+    return longStem;
+}
+
 ProgramRun runCaptured(const std::string& program, const std::vector<std::string>& args,
                        const std::vector<std::string>& environment, int timeoutMs) {
     QProcess process;

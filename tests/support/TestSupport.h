@@ -71,6 +71,12 @@ int runAllTests();
         }                                                                                          \
     } while (false)
 
+// Copies `tone` into `folder` under every kind of name the file system allows and Tonvexa
+// must take: a Latin-1 name ("caf\xE9 cr\xE8me"), a file in a Latin-1 subfolder, a name of
+// 255 bytes (83 CJK characters, "ab" and the extension) whose plain .mp3 output is taken, a
+// name with a newline and one with a leading dash. Returns the long name's stem.
+std::string MakeFilesWithEveryKindOfName(const std::string& folder, const std::string& tone);
+
 // Runs a program with arguments (no shell), collecting standard output; returns its exit
 // code, or -1 when it could not be started or timed out.
 int runProgram(const std::string& program, const std::vector<std::string>& args,
@@ -82,6 +88,12 @@ struct ProgramRun {
     std::string out;
     std::string err;
 };
+// Copies `tone` into `folder` under every kind of name the file system allows and Tonvexa
+// must take: a Latin-1 name ("caf\xE9 cr\xE8me"), a file in a Latin-1 subfolder, a name of
+// 255 bytes (83 CJK characters, "ab" and the extension) whose plain .mp3 output is taken, a
+// name with a newline and one with a leading dash. Returns the long name's stem.
+std::string MakeFilesWithEveryKindOfName(const std::string& folder, const std::string& tone);
+
 // Runs a program with arguments (no shell) and the environment's variables plus those given
 // ("NAME=value"), keeping standard output and standard error apart.
 ProgramRun runCaptured(const std::string& program, const std::vector<std::string>& args,
