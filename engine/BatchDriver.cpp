@@ -9,28 +9,9 @@
 #include "engine/OutputNaming.h"
 
 namespace tonvexa {
-namespace {
-
-std::string_view targetName(AudioFormatCode target) {
-    if (target == FormatWma) return "WMA";
-    if (target == FormatMp3) return "MP3";
-    return "WAV";
-}
-
-}  // namespace
-
-std::string BatchText(int number, int count, AudioFormatCode target) {
-    return "Converting " + std::to_string(number) + " of " + std::to_string(count) +
-           " file(s) to " + std::string(targetName(target)) + "...";
-}
-
-std::string FileText(const std::string& fileName, int percent) {
-    return "Converting " + fileName + "..." + std::to_string(percent) + "%";
-}
-
 PreparedJob::PreparedJob(PreparedJob&& other) noexcept
     : prepared_(other.prepared_),
-      errorText_(std::move(other.errorText_)),
+      failure_(std::move(other.failure_)),
       names_(std::exchange(other.names_, nullptr)),
       reserved_(std::move(other.reserved_)) {}
 
@@ -48,14 +29,14 @@ PreparedJob PrepareJob(FileEntry& entry, AudioFormatCode target, const OutputPla
     if (places.reservations) {
         // Jobs that run at once choose their names one at a time and hold them until they end.
         std::lock_guard lock(places.reservations->mutex());
-        job.prepared_ = PrepareOutputFile(entry, target, job.errorText_, places);
+        job.prepared_ = PrepareOutputFile(entry, target, job.failure_, places);
         if (job.prepared_) {
             job.names_ = places.reservations;
             job.reserved_ = entry.destinationPath;
             job.names_->reserve(job.reserved_);
         }
     } else {
-        job.prepared_ = PrepareOutputFile(entry, target, job.errorText_, places);
+        job.prepared_ = PrepareOutputFile(entry, target, job.failure_, places);
     }
     return job;
 }
@@ -64,28 +45,31 @@ JobOutcome RunPreparedJob(FileEntry& entry, AudioFormatCode target, const Conver
                           PreparedJob job, ConvertProgress& progress) {
     JobOutcome outcome;
     if (!job.prepared_) {
-        outcome.statusText = job.errorText_;
+        if (job.failure_.kind == OutputFailure::Kind::FolderNotCreated) {
+            outcome.result = JobResult::FolderNotCreated;
+            outcome.path = job.failure_.folder;
+        } else {
+            outcome.result = JobResult::DestinationNotCreated;
+        }
         entry.destinationPath.clear();
         return outcome;
     }
     int result = 0;
     switch (ClassifyPair(entry.formatCode, target)) {
         case PairKind::Skipped:
-            outcome.statusText = kStatusSkipped;
+            outcome.result = JobResult::Skipped;
             break;
         case PairKind::Unknown:
-            outcome.statusText = kStatusFailure;
             break;
         case PairKind::Supported:
             if (const ConversionRoutine* routine = table.Find(entry.formatCode, target))
                 result = (*routine)(entry.sourcePath, entry.destinationPath, progress);
-            outcome.statusText = kStatusFailure;
             break;
     }
     const auto size = GetExistingFileSize(entry.destinationPath);
     if (result == 1 && size && *size != 0) {
-        outcome.success = true;
-        outcome.statusText = FileNamePart(entry.destinationPath);
+        outcome.result = JobResult::Converted;
+        outcome.path = entry.destinationPath;
         return outcome;
     }
     entry.destinationPath.clear();

@@ -6,33 +6,28 @@
 #include "engine/ConversionTable.h"
 #include "engine/ConvertProgress.h"
 #include "engine/FileEntry.h"
+#include "engine/OutputNaming.h"
 #include "engine/OutputPlaces.h"
 
 namespace tonvexa {
 
-// The program's own status and message texts.
-inline constexpr char kStatusConverting[] = "Converting...";
-inline constexpr char kStatusFailure[] = "Conversion Failure";
-inline constexpr char kStatusCancelled[] = "Cancelled";
-inline constexpr char kStatusSkipped[] =
-    "Skipped. Please use Sonidrift (https://www.sonidrift.example/) to convert between WAV "
-    "and MP3.";
-inline constexpr char kMessageCaption[] = "Tonvexa";
-inline constexpr char kMessageNoSelection[] = "You should select a file at least.";
-inline constexpr char kMessageEmptyList[] = "There aren't files in list.";
+// How a job ended. The window and the converter turn it into words.
+enum class JobResult {
+    Converted,              // the output is complete; `path` is where it is
+    Failed,                 // the conversion did not complete
+    Cancelled,              // the user stopped it
+    Skipped,                // the pair of formats is one the program leaves to another
+    FolderNotCreated,       // the mirrored output folder could not be made; `path` names it
+    DestinationNotCreated,  // no folder took the output file
+};
 
-// The batch line: "Converting <k> of <n> file(s) to WMA..." (MP3, WAV).
-std::string BatchText(int number, int count, AudioFormatCode target);
-// The running file's line: "Converting <name>...<p>%".
-std::string FileText(const std::string& fileName, int percent);
-
-// The outcome of one job: success with the output file's name as status, or a failure
-// text. On success the entry's destination path holds the name the output took (the chosen
-// one, or the next numbered one when something else took the chosen name during the
-// conversion); on failure it is emptied.
+// The outcome of one job. Once converted, the entry's destination path holds the name the
+// output took (the chosen one, or the next numbered one when something else took the chosen
+// name during the conversion); otherwise it is emptied.
 struct JobOutcome {
-    bool success = false;
-    std::string statusText;
+    JobResult result = JobResult::Failed;
+    std::string path;  // the output of Converted, the folder of FolderNotCreated
+    bool success() const { return result == JobResult::Converted; }
 };
 
 // A job's output name, chosen and held until the job ends: jobs running at the same time
@@ -52,7 +47,7 @@ private:
     friend JobOutcome RunPreparedJob(FileEntry&, AudioFormatCode, const ConversionTable&,
                                      PreparedJob, ConvertProgress&);
     bool prepared_ = false;
-    std::string errorText_;
+    OutputFailure failure_;
     OutputNameReservations* names_ = nullptr;
     std::string reserved_;
 };

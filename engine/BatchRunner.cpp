@@ -78,9 +78,8 @@ void BatchRunner::runJob(int index) {
     passTurn();
     JobProgress progress(*this, index);
     JobOutcome outcome = RunPreparedJob(entry, target_, table_, std::move(prepared), progress);
-    if (!outcome.success && cancelled_) outcome.statusText = kStatusCancelled;
-    Q_EMIT jobFinished(index, outcome.success, QString::fromStdString(outcome.statusText),
-                       QByteArray::fromStdString(entry.destinationPath));
+    if (!outcome.success() && cancelled_) outcome.result = JobResult::Cancelled;
+    Q_EMIT jobFinished(index, outcome);
     jobDone();
 }
 

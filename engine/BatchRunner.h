@@ -51,10 +51,9 @@ Q_SIGNALS:
     void jobStarted(int index);
     // The running job's percent and bar position (of ConvertProgress::kFileSteps).
     void jobProgress(int index, int percent, int position);
-    // A job ended: its outcome (a cancelled job's says "Cancelled") and the entry's
-    // destination path afterwards (empty unless it succeeded).
-    void jobFinished(int index, bool success, const QString& statusText,
-                     const QByteArray& destinationPath);
+    // A job ended: its outcome (a job stopped by Cancel is Cancelled); a converted one's path
+    // is the destination its entry holds now.
+    void jobFinished(int index, const tonvexa::JobOutcome& outcome);
     // Every job has ended, or will never start.
     void finished();
 

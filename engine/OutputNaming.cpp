@@ -191,7 +191,7 @@ bool CreateFolderTree(const std::string& path) {
     return isFolder(path);
 }
 
-bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target, std::string& errorText,
+bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target, OutputFailure& failure,
                        const OutputPlaces& places) {
     const std::string& source = entry.sourcePath;
     std::string base;
@@ -202,7 +202,7 @@ bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target, std::string& er
         if (places.createDirs) {
             folder += mirroredFolder(source);
             if (!EnsureFolder(folder, true)) {
-                errorText = "Failed to create folder \"" + folder + "\"";
+                failure = {OutputFailure::Kind::FolderNotCreated, folder};
                 return false;
             }
         }
@@ -226,7 +226,7 @@ bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target, std::string& er
                                             entry.destinationPath, places.reservations))
         return true;
 
-    errorText = "Failed to create destination file";
+    failure = {OutputFailure::Kind::DestinationNotCreated, {}};
     return false;
 }
 

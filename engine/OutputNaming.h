@@ -8,13 +8,20 @@
 
 namespace tonvexa {
 
+// Why an output could not be placed: the mirrored folder could not be created (it is named),
+// or no folder took the file.
+struct OutputFailure {
+    enum class Kind { None, FolderNotCreated, DestinationNotCreated };
+    Kind kind = Kind::None;
+    std::string folder;  // the folder of FolderNotCreated
+};
+
 // Chooses the entry's output path for the target and proves that a file can be created
 // there: true with entry.destinationPath set to a free name (the probe is a file without a
-// name, so nothing appears in the folder), or false with errorText set ("Failed to create folder
-// "..."" or "Failed to create destination file"). On false the destination may hold a name that was
-// tried. Never picks the name of anything that exists.
+// name, so nothing appears in the folder), or false with the failure set. On false the
+// destination may hold a name that was tried. Never picks the name of anything that exists.
 [[nodiscard]] bool PrepareOutputFile(FileEntry& entry, AudioFormatCode target,
-                                     std::string& errorText, const OutputPlaces& places);
+                                     OutputFailure& failure, const OutputPlaces& places);
 
 // destination = basePath + the target's extension, or basePath + "_n" + extension with the
 // first n = 1, 2, ... whose name is free (no file, folder or link of that name). A name that

@@ -26,10 +26,11 @@
 #include "engine/ConversionRoutines.h"
 #include "engine/FileIdentity.h"
 #include "engine/FolderScan.h"
-#include "engine/ListRowTexts.h"
 #include "engine/MediaProbe.h"
 #include "engine/OutputPlaces.h"
 #include "engine/TagRules.h"
+#include "texts/ListRowTexts.h"
+#include "texts/Texts.h"
 #include "settings/SettingsStore.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
@@ -280,7 +281,7 @@ int probeFiles(const std::vector<std::string>& paths, WmRuntime& runtime) {
         std::printf("%s\t%s\t%s\t%s\t%s\n", Shown(t.name).c_str(), t.length.c_str(), t.bitRate.c_str(),
                     t.freq.c_str(), t.channels.c_str());
     }
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message(Shown).c_str());
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
@@ -305,7 +306,7 @@ int listTags(const std::vector<std::string>& paths) {
         first = false;
         std::fputs(TagListing(ReadSourceTags(f, format)).c_str(), stdout);
     }
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message(Shown).c_str());
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
@@ -343,7 +344,7 @@ int convert(const Arguments& a, WmRuntime& runtime) {
 
     AddFailureReport failures;
     std::vector<FileEntry> entries = probeAll(collect(a.paths), runtime, failures);
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", failures.message(Shown).c_str());
+    if (!failures.empty()) std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
 
     // The jobs run on the runner's threads; their lines are printed in list order, each as
     // soon as the jobs before it have ended.
@@ -357,7 +358,7 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         if (!showProgress || running.empty()) return;
         const auto& [index, percent] = *running.begin();
         std::fprintf(stderr, "\r\033[K%s",
-                     FileText(Shown(FileNamePart(entries[static_cast<std::size_t>(index)].sourcePath)),
+                     FileLine(Shown(FileNamePart(entries[static_cast<std::size_t>(index)].sourcePath)),
                               percent)
                          .c_str());
         std::fflush(stderr);
@@ -373,16 +374,12 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         if (it == running.begin()) showRunning();
     });
     QObject::connect(&runner, &BatchRunner::jobFinished,
-                     [&](int index, bool success, const QString& text,
-                         const QByteArray& destination) {
+                     [&](int index, const JobOutcome& outcome) {
                          running.erase(index);
-                         if (!success) allConverted = false;
+                         if (!outcome.success()) allConverted = false;
                          const auto i = static_cast<std::size_t>(index);
-                         // A converted file is named by its own bytes.
-                         const std::string outcome = success
-                                                         ? FileNamePart(destination.toStdString())
-                                                         : text.toStdString();
-                         lines[i] = Shown(entries[i].sourcePath) + "\t" + Shown(outcome);
+                         lines[i] = Shown(entries[i].sourcePath) + "\t" +
+                                    Shown(StatusText(outcome));
                          if (showProgress) std::fprintf(stderr, "\r\033[K");
                          for (; printed < lines.size() && lines[printed]; ++printed)
                              std::printf("%s\n", lines[printed]->c_str());

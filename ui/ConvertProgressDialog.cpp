@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 
-#include "engine/BatchDriver.h"
 #include "engine/ConvertProgress.h"
+#include "texts/Texts.h"
 
 namespace tonvexa {
 
@@ -30,7 +30,7 @@ void ConvertProgressDialog::beginBatch(std::vector<QString> fileNames, AudioForm
 void ConvertProgressDialog::jobStarted(int index) {
     ++begun_;
     batchText_->setText(
-        QString::fromStdString(BatchText(begun_, static_cast<int>(names_.size()), target_)));
+        QString::fromStdString(BatchLine(begun_, static_cast<int>(names_.size()), target_)));
     running_[index] = {0, 0};
     showFile();
 }
@@ -55,7 +55,7 @@ void ConvertProgressDialog::showFile() {
     const QString name =
         index >= 0 && index < static_cast<int>(names_.size()) ? names_[static_cast<std::size_t>(index)]
                                                               : QString();
-    const QString text = QString::fromStdString(FileText(name.toStdString(), state.first));
+    const QString text = QString::fromStdString(FileLine(name.toStdString(), state.first));
     if (fileText_->text() != text) fileText_->setText(text);
     if (fileBar_->value() != state.second) fileBar_->setValue(state.second);
 }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/FileIdentity.h"
+#include "texts/Texts.h"
 #include "ui/Dialogs.h"
 #include "ui/FileListModel.h"
 #include "ui/LoadProgressDialog.h"
@@ -222,7 +223,7 @@ void FileAdder::end() {
     if (lock_) lock_(true);
     const AddFailureReport failures = std::exchange(failures_, AddFailureReport());
     if (!failures.empty()) {
-        dialogs_.showMessage(owner_, QString::fromStdString(failures.message()),
+        dialogs_.showMessage(owner_, QString::fromStdString(LoadFailureMessage(failures)),
                              MessageIcon::Warning);
     }
     Q_EMIT finished();

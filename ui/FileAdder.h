@@ -13,7 +13,7 @@
 
 #include "engine/FileEntry.h"
 #include "engine/FolderScan.h"
-#include "engine/ListRowTexts.h"
+#include "engine/AddFailureReport.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "engine/ListRowTexts.h"
+#include "texts/ListRowTexts.h"
 
 namespace tonvexa {
 

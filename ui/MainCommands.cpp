@@ -7,6 +7,7 @@
 #include "engine/FolderScan.h"
 #include "settings/AppSettings.h"
 #include "settings/SettingsStore.h"
+#include "texts/Texts.h"
 #include "ui/CommandIds.h"
 #include "ui/Dialogs.h"
 #include "ui/FileAdder.h"
@@ -129,8 +130,8 @@ bool MainCommands::run(int id) {
     }
 }
 
-void MainCommands::showMessage(const char* text) {
-    p_.dialogs.showMessage(p_.window, QString::fromUtf8(text), MessageIcon::Information);
+void MainCommands::showMessage(const std::string& text) {
+    p_.dialogs.showMessage(p_.window, QString::fromStdString(text), MessageIcon::Information);
 }
 
 void MainCommands::startBatch(const std::vector<int>& rows, AudioFormatCode target) {
@@ -141,7 +142,7 @@ void MainCommands::startBatch(const std::vector<int>& rows, AudioFormatCode targ
 void MainCommands::ConvertAll(AudioFormatCode target) {
     const int count = p_.list.fileModel()->rowCount();
     if (count == 0) {
-        showMessage(kMessageEmptyList);
+        showMessage(EmptyListMessage());
         return;
     }
     std::vector<int> rows(static_cast<std::size_t>(count));
@@ -152,7 +153,7 @@ void MainCommands::ConvertAll(AudioFormatCode target) {
 void MainCommands::ConvertSelected(AudioFormatCode target) {
     const std::vector<int> rows = p_.list.selectedRowsInOrder();
     if (rows.empty()) {
-        showMessage(kMessageNoSelection);
+        showMessage(NoSelectionMessage());
         return;
     }
     startBatch(rows, target);
@@ -191,7 +192,7 @@ void MainCommands::beginAdding(bool waitCursor) {
 void MainCommands::Remove() {
     const std::vector<int> rows = p_.list.selectedRowsInOrder();
     if (rows.empty()) {
-        showMessage(kMessageNoSelection);
+        showMessage(NoSelectionMessage());
         return;
     }
     p_.list.fileModel()->removeRowsAt(rows);
@@ -199,7 +200,7 @@ void MainCommands::Remove() {
 
 void MainCommands::RemoveAll() {
     if (p_.list.fileModel()->rowCount() == 0) {
-        showMessage(kMessageEmptyList);
+        showMessage(EmptyListMessage());
         return;
     }
     p_.list.fileModel()->clear();

@@ -70,7 +70,7 @@ private:
     std::string firstSelectedPath(bool destination) const;
     void openPath(const std::string& path);
     void openAddress(const char* address);
-    void showMessage(const char* text);
+    void showMessage(const std::string& text);
     void startBatch(const std::vector<int>& rows, AudioFormatCode target);
     void beginAdding(bool waitCursor);
 

@@ -5,6 +5,7 @@
 #include "engine/OutputPlaces.h"
 #include "base/PathUtil.h"
 #include "settings/AppSettings.h"
+#include "texts/Texts.h"
 #include "ui/ConvertProgressDialog.h"
 #include "ui/FileListModel.h"
 #include "ui/SortableListCtrl.h"
@@ -55,16 +56,15 @@ void WindowBatch::start(const std::vector<int>& rows, AudioFormatCode target) {
 
 void WindowBatch::jobStarted(int index) {
     const int row = rows_[static_cast<std::size_t>(index)];
-    p_.list.fileModel()->setStatus(row, QString::fromLatin1(kStatusConverting));
+    p_.list.fileModel()->setStatus(row, QString::fromStdString(ConvertingText()));
     p_.list.scrollTo(p_.list.fileModel()->index(row, 0), QAbstractItemView::EnsureVisible);
     if (dialog_) dialog_->jobStarted(index);
 }
 
-void WindowBatch::jobFinished(int index, bool /*success*/, const QString& statusText,
-                              const QByteArray& destinationPath) {
+void WindowBatch::jobFinished(int index, const JobOutcome& outcome) {
     const auto i = static_cast<std::size_t>(index);
-    entries_[i]->destinationPath = destinationPath.toStdString();
-    p_.list.fileModel()->setStatus(rows_[i], statusText);
+    entries_[i]->destinationPath = outcome.success() ? outcome.path : std::string();
+    p_.list.fileModel()->setStatus(rows_[i], QString::fromStdString(StatusText(outcome)));
     if (dialog_) dialog_->jobEnded(index);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/AudioFormat.h"
+#include "engine/BatchDriver.h"
 
 class QWidget;
 
@@ -53,8 +54,7 @@ Q_SIGNALS:
 
 private:
     void jobStarted(int index);
-    void jobFinished(int index, bool success, const QString& statusText,
-                     const QByteArray& destinationPath);
+    void jobFinished(int index, const JobOutcome& outcome);
     void batchFinished();
 
     Parts p_;

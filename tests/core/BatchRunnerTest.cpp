@@ -20,6 +20,7 @@
 #include "engine/BatchRunner.h"
 #include "engine/FileProgress.h"
 #include "support/TestSupport.h"
+#include "texts/Texts.h"
 
 using namespace tonvexa;
 using tonvexa::test::TempDir;
@@ -70,10 +71,10 @@ protected:
             if (onProgress) onProgress(i, p);
         });
         QObject::connect(&runner, &BatchRunner::jobFinished,
-                         [this](int i, bool, const QString& text, const QByteArray& dest) {
+                         [this](int i, const JobOutcome& outcome) {
                              log.events.push_back("end " + std::to_string(i));
-                             log.status[i] = text.toStdString();
-                             log.destination[i] = dest.toStdString();
+                             log.status[i] = StatusText(outcome);
+                             log.destination[i] = outcome.success() ? outcome.path : std::string();
                          });
         QObject::connect(&runner, &BatchRunner::finished, [this] { ++log.finished; });
     }
@@ -138,13 +139,6 @@ TEST_F(BatchRunnerTest, ConvertsEveryJobAndReportsItsFile) {
     // Progress starts at 0 and ends with 100 % and a full bar.
     EXPECT_EQ(log.progress[2].front(), std::make_pair(0, 0));
     EXPECT_EQ(log.progress[2].back(), std::make_pair(100, ConvertProgress::kFileSteps));
-}
-
-TEST(BatchText, NamesTheTarget) {
-    EXPECT_EQ(BatchText(2, 7, FormatMp3), "Converting 2 of 7 file(s) to MP3...");
-    EXPECT_EQ(BatchText(1, 1, FormatWav), "Converting 1 of 1 file(s) to WAV...");
-    EXPECT_EQ(BatchText(10, 12, FormatWma), "Converting 10 of 12 file(s) to WMA...");
-    EXPECT_EQ(FileText("a b.wma", 7), "Converting a b.wma...7%");
 }
 
 // Four sources named alike into one folder: four names, taken in list order whichever job

@@ -56,7 +56,7 @@ TEST(ConcurrentJobs, NoTwoJobsPickTheSameOutputName) {
 
     std::set<std::string> outputs;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        ASSERT_TRUE(outcomes[i].success) << outcomes[i].statusText;
+        ASSERT_TRUE(outcomes[i].success()) << static_cast<int>(outcomes[i].result);
         outputs.insert(entries[i].destinationPath);
         const auto bytes = test::readFile(entries[i].destinationPath);
         EXPECT_EQ(std::string(bytes.begin(), bytes.end()), entries[i].sourcePath);
@@ -78,7 +78,7 @@ TEST(ConcurrentJobs, AFailedJobGivesItsNameBack) {
     e.sourcePath = dir.file("a.wav");
     e.formatCode = FormatWav;
     SilentProgress progress;
-    EXPECT_FALSE(RunJob(e, FormatWma, table, places, progress).success);
+    EXPECT_FALSE(RunJob(e, FormatWma, table, places, progress).success());
     std::lock_guard lock(names.mutex());
     EXPECT_FALSE(names.isReserved(dir.file("a.wma")));
 }

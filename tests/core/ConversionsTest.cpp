@@ -11,7 +11,7 @@
 #include "audio/WavReader.h"
 #include "engine/BatchDriver.h"
 #include "engine/ConversionRoutines.h"
-#include "engine/ListRowTexts.h"
+#include "texts/ListRowTexts.h"
 #include "engine/MediaProbe.h"
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
@@ -481,8 +481,8 @@ TEST_F(Conversions, AJobReportsTheNameItsOutputTook) {
         if (blocks == 2) test::writeFile(dir.file("piece.mp3"), std::string("taken"));
     };
     const JobOutcome outcome = RunJob(entry, FormatMp3, table, OutputPlaces{}, progress);
-    EXPECT_TRUE(outcome.success);
-    EXPECT_EQ(outcome.statusText, "piece_1.mp3");
+    EXPECT_TRUE(outcome.success());
+    EXPECT_EQ(outcome.path, dir.file("piece_1.mp3"));
     EXPECT_EQ(entry.destinationPath, dir.file("piece_1.mp3"));
     EXPECT_EQ(test::readFile(dir.file("piece.mp3")).size(), 5u);
 }

@@ -78,7 +78,7 @@ TEST_F(FileNameBytes, TheEngineFindsConvertsAndNamesEveryOne) {
         ASSERT_TRUE(entry) << path;
         SilentProgress progress;
         const JobOutcome outcome = RunJob(*entry, FormatMp3, table, OutputPlaces{}, progress);
-        ASSERT_TRUE(outcome.success) << path << ": " << outcome.statusText;
+        ASSERT_TRUE(outcome.success()) << path << ": " << static_cast<int>(outcome.result);
         EXPECT_EQ(entry->destinationPath, expectedOutput(path));
         EXPECT_TRUE(test::probeMedia(entry->destinationPath)) << entry->destinationPath;
     }

@@ -25,6 +25,7 @@ const std::map<std::string, std::set<std::string>>& LayerRules() {
         {"wm", {"base", "wm"}},
         {"tags", {"base", "tags"}},
         {"engine", {"base", "settings", "audio", "wm", "tags", "engine"}},
+        {"texts", {"base", "settings", "audio", "wm", "tags", "engine", "texts"}},
     };
     return rules;
 }

@@ -44,9 +44,9 @@ protected:
 
     std::string prepare(const std::string& source, AudioFormatCode target, bool expectOk = true) {
         FileEntry e = entryFor(source);
-        error.clear();
-        const bool ok = PrepareOutputFile(e, target, error, places);
-        EXPECT_EQ(ok, expectOk) << error;
+        failure = {};
+        const bool ok = PrepareOutputFile(e, target, failure, places);
+        EXPECT_EQ(ok, expectOk) << static_cast<int>(failure.kind);
         if (ok) {
             EXPECT_FALSE(FileExists(e.destinationPath)) << "the probe left " << e.destinationPath;
         }
@@ -55,7 +55,7 @@ protected:
 
     TempDir dir;
     OutputPlaces places;
-    std::string error;
+    OutputFailure failure;
 };
 
 }  // namespace
@@ -100,7 +100,7 @@ TEST_F(OutputNamingTest, SpecifiedFolderEmptyActsAsBesideTheSource) {
     places.destOutputFolderOpt = kOutputSpecifiedFolder;
     places.destSpecifiedFolder.clear();
     EXPECT_EQ(prepare(dir.file("music/a.wav"), FormatWma), dir.file("music/a.wma"));
-    EXPECT_TRUE(error.empty());
+    EXPECT_EQ(failure.kind, OutputFailure::Kind::None);
 }
 
 TEST_F(OutputNamingTest, OtherOptionValuesActAsBesideTheSource) {
@@ -122,7 +122,7 @@ TEST_F(OutputNamingTest, ImpossibleSpecifiedFolderSilentlyFallsBackToTheSourceFo
     places.destSpecifiedFolder = impossible("out");
     places.createDirs = true;
     EXPECT_EQ(prepare(dir.file("music/a.mp3"), FormatWma), dir.file("music/a.wma"));
-    EXPECT_TRUE(error.empty());
+    EXPECT_EQ(failure.kind, OutputFailure::Kind::None);
 }
 
 TEST_F(OutputNamingTest, CreateDirsMirrorsTheSourceFolderBelowTheSpecifiedOne) {
@@ -149,7 +149,8 @@ TEST_F(OutputNamingTest, CreateDirsFailureReportsTheFolderAndTriesNoFallback) {
     fs::create_directories(dir.file("out") + root);
     touch(dir.file("out") + root + "/music");
     prepare(root + "/music/pop/1.mp3", FormatWma, false);
-    EXPECT_EQ(error, "Failed to create folder \"" + dir.file("out") + root + "/music/pop/\"");
+    EXPECT_EQ(failure.kind, OutputFailure::Kind::FolderNotCreated);
+    EXPECT_EQ(failure.folder, dir.file("out") + root + "/music/pop/");
     EXPECT_FALSE(fs::exists(dir.file("docs")));
 }
 
@@ -176,11 +177,11 @@ TEST_F(OutputNamingTest, EveryProbeFailingIsReported) {
     places.documentsFolder = impossible("docs");
     places.programFolder = impossible("prog/");
     prepare(impossible("song.mp3"), FormatWma, false);
-    EXPECT_EQ(error, "Failed to create destination file");
+    EXPECT_EQ(failure.kind, OutputFailure::Kind::DestinationNotCreated);
     places.documentsFolder.reset();
     places.programFolder.reset();
     prepare(impossible("song.mp3"), FormatWma, false);
-    EXPECT_EQ(error, "Failed to create destination file");
+    EXPECT_EQ(failure.kind, OutputFailure::Kind::DestinationNotCreated);
 }
 
 // The probe proves the folder with a file that never has a name: nothing appears in the

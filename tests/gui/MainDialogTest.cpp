@@ -25,6 +25,7 @@
 #include "base/PathUtil.h"
 #include "engine/DesktopServices.h"
 #include "settings/SettingsStore.h"
+#include "texts/Texts.h"
 #include "support/MediaInfo.h"
 #include "support/TestSupport.h"
 #include "ui/CommandIds.h"
@@ -435,7 +436,7 @@ TEST_F(MainDialogTest, WholeBatchesFromTheWindow) {
     w.settings().BrowseOutputFolder = 0;
     w.button(IdConvertAllMp3)->click();
     ASSERT_TRUE(test::WaitUntilIdle(w));
-    const QString skipped = QString::fromLatin1(kStatusSkipped);
+    const QString skipped = QString::fromStdString(StatusText({JobResult::Skipped, {}}));
     EXPECT_EQ(statuses(), (std::vector<QString>{QStringLiteral("one.mp3"), skipped, skipped}));
     const auto made = test::probeMedia(dir.file("one.mp3"));
     ASSERT_TRUE(made);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/ListRowTexts.h"
+#include "texts/ListRowTexts.h"
+#include "texts/Texts.h"
 
 using namespace tonvexa;
 
@@ -65,5 +66,30 @@ TEST(AddFailureReport, NamesTenThenMore) {
     std::string expected = "Failed to load the following files.\n\n";
     for (int i = 1; i <= 10; ++i) expected += "/bad/" + std::to_string(i) + ".wav\n";
     expected += "<more files>...\n\nTo get help, please contact <support@tonvexa.example>.";
-    EXPECT_EQ(report.message(), expected);
+    EXPECT_EQ(LoadFailureMessage(report), expected);
+    // The terminal's form: each path as it writes it.
+    EXPECT_EQ(LoadFailureMessage(report, [](const std::string& p) { return "<" + p + ">"; })
+                  .substr(37, 14),
+              "</bad/1.wav>\n<");
+}
+
+// The English texts of the engine's values are the program's own, byte for byte; a path
+// keeps its bytes in them.
+TEST(StatusText, EveryOutcome) {
+    EXPECT_EQ(StatusText({JobResult::Converted, "/out/caf\xE9.mp3"}), "caf\xE9.mp3");
+    EXPECT_EQ(StatusText({JobResult::Failed, {}}), "Conversion Failure");
+    EXPECT_EQ(StatusText({JobResult::Cancelled, {}}), "Cancelled");
+    EXPECT_EQ(StatusText({JobResult::Skipped, {}}),
+              "Skipped. Please use Sonidrift (https://www.sonidrift.example/) to convert between "
+              "WAV and MP3.");
+    EXPECT_EQ(StatusText({JobResult::FolderNotCreated, "/out/caf\xE9/%2/"}),
+              "Failed to create folder \"/out/caf\xE9/%2/\"");
+    EXPECT_EQ(StatusText({JobResult::DestinationNotCreated, {}}), "Failed to create destination file");
+    EXPECT_EQ(ConvertingText(), "Converting...");
+    EXPECT_EQ(BatchLine(2, 7, FormatMp3), "Converting 2 of 7 file(s) to MP3...");
+    EXPECT_EQ(BatchLine(1, 1, FormatWav), "Converting 1 of 1 file(s) to WAV...");
+    EXPECT_EQ(BatchLine(10, 12, FormatWma), "Converting 10 of 12 file(s) to WMA...");
+    EXPECT_EQ(FileLine("a b.wma", 7), "Converting a b.wma...7%");
+    EXPECT_EQ(NoSelectionMessage(), "You should select a file at least.");
+    EXPECT_EQ(EmptyListMessage(), "There aren't files in list.");
 }

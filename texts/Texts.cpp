@@ -1,0 +1,108 @@
+#include "texts/Texts.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include "base/PathUtil.h"
+
+namespace tonvexa {
+
+namespace {
+
+constexpr char kContext[] = "Tonvexa";
+constexpr char kSupportAddress[] = "support@tonvexa.example";
+
+QString tr(const char* text, int n = -1) {
+    return QCoreApplication::translate(kContext, text, nullptr, n);
+}
+
+// Puts the arguments in for %1, %2, ... of a translated text in one pass, as bytes: a path
+// that is not UTF-8 keeps its bytes, and an argument holding "%2" stays as it is.
+std::string substitute(const QString& text, std::initializer_list<std::string> args) {
+    const std::string t = text.toStdString();
+    std::string out;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '%' && i + 1 < t.size() && t[i + 1] >= '1' && t[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(t[i + 1] - '1');
+            if (n < args.size()) {
+                out += *(args.begin() + n);
+                ++i;
+                continue;
+            }
+        }
+        out += t[i];
+    }
+    return out;
+}
+
+QString targetName(AudioFormatCode target) {
+    if (target == FormatWma) return QStringLiteral("WMA");
+    if (target == FormatMp3) return QStringLiteral("MP3");
+    return QStringLiteral("WAV");
+}
+
+}  // namespace
+
+std::string StatusText(const JobOutcome& outcome) {
+    switch (outcome.result) {
+        case JobResult::Converted:
+            return FileNamePart(outcome.path);
+        case JobResult::Failed:
+            return tr(QT_TRANSLATE_NOOP("Tonvexa", "Conversion Failure")).toStdString();
+        case JobResult::Cancelled:
+            return tr(QT_TRANSLATE_NOOP("Tonvexa", "Cancelled")).toStdString();
+        case JobResult::Skipped:
+            return tr(QT_TRANSLATE_NOOP("Tonvexa",
+                                        "Skipped. Please use Sonidrift "
+                                        "(https://www.sonidrift.example/) to convert between "
+                                        "WAV and MP3."))
+                .toStdString();
+        case JobResult::FolderNotCreated:
+            //: %1 is a folder's path
+            return substitute(tr(QT_TRANSLATE_NOOP("Tonvexa", "Failed to create folder \"%1\"")),
+                              {outcome.path});
+        case JobResult::DestinationNotCreated:
+            return tr(QT_TRANSLATE_NOOP("Tonvexa", "Failed to create destination file"))
+                .toStdString();
+    }
+    return {};
+}
+
+std::string ConvertingText() {
+    return tr(QT_TRANSLATE_NOOP("Tonvexa", "Converting...")).toStdString();
+}
+
+std::string BatchLine(int begun, int count, AudioFormatCode target) {
+    //: %1 files begun of %n in all; %2 is the target format (MP3, WMA or WAV)
+    return substitute(QCoreApplication::translate(kContext, "Converting %1 of %n file(s) to %2...",
+                                                  nullptr, count),
+                      {std::to_string(begun), targetName(target).toStdString()});
+}
+
+std::string FileLine(const std::string& fileName, int percent) {
+    //: %1 is the file's name, %2 how far it is in percent
+    return substitute(QCoreApplication::translate(kContext, "Converting %1...%2%"),
+                      {fileName, std::to_string(percent)});
+}
+
+std::string NoSelectionMessage() {
+    return tr(QT_TRANSLATE_NOOP("Tonvexa", "You should select a file at least.")).toStdString();
+}
+
+std::string EmptyListMessage() {
+    return tr(QT_TRANSLATE_NOOP("Tonvexa", "There aren't files in list.")).toStdString();
+}
+
+std::string LoadFailureMessage(const AddFailureReport& report, const ShownPath& shown) {
+    std::string paths;
+    for (const std::string& path : report.named()) paths += (shown ? shown(path) : path) + "\n";
+    if (report.count() > AddFailureReport::kMaxNamed)
+        paths += tr(QT_TRANSLATE_NOOP("Tonvexa", "<more files>...")).toStdString() + "\n";
+    //: %1 is the list of files, one a line; %2 the support address
+    return substitute(
+        QCoreApplication::translate(
+            kContext, "Failed to load the following files.\n\n%1\nTo get help, please contact <%2>."),
+        {paths, kSupportAddress});
+}
+
+}  // namespace tonvexa
