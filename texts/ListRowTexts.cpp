@@ -10,7 +10,7 @@ namespace tonvexa {
 
 namespace {
 
-std::string tr(const char* text) {
+std::string translated(const char* text) {
     return QCoreApplication::translate("FileList", text).toStdString();
 }
 
@@ -24,21 +24,19 @@ ListRowTexts MakeListRowTexts(FileEntry& entry) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%02u:%02u", seconds / 60, seconds % 60);
     t.length = buffer;
-    t.bitRate = QCoreApplication::translate("FileList", "%1 kbps")
-                    .arg(entry.bitRate)
-                    .toStdString();
+    t.bitRate = QCoreApplication::translate("FileList", "%1 kbps").arg(entry.bitRate).toStdString();
     t.freq = QCoreApplication::translate("FileList", "%1 Hz").arg(entry.sampleRate).toStdString();
     if (entry.formatCode == FormatMp3) {
         static const char* const kModes[] = {
             QT_TRANSLATE_NOOP("FileList", "Stereo"), QT_TRANSLATE_NOOP("FileList", "Joint Stereo"),
             QT_TRANSLATE_NOOP("FileList", "Dual Channel"), QT_TRANSLATE_NOOP("FileList", "Mono")};
-        if (entry.channels < 4) t.channels = tr(kModes[entry.channels]);
+        if (entry.channels < 4) t.channels = translated(kModes[entry.channels]);
     } else if (entry.channels == 2) {
-        t.channels = tr(QT_TRANSLATE_NOOP("FileList", "Stereo"));
+        t.channels = translated(QT_TRANSLATE_NOOP("FileList", "Stereo"));
     } else if (entry.channels > 2) {
         t.channels = std::to_string(entry.channels);
     } else {
-        t.channels = tr(QT_TRANSLATE_NOOP("FileList", "Mono"));
+        t.channels = translated(QT_TRANSLATE_NOOP("FileList", "Mono"));
     }
     return t;
 }

@@ -9,12 +9,7 @@ namespace tonvexa {
 
 namespace {
 
-constexpr char kContext[] = "Tonvexa";
 constexpr char kSupportAddress[] = "support@tonvexa.example";
-
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate(kContext, text, nullptr, n);
-}
 
 // Puts the arguments in for %1, %2, ... of a translated text in one pass, as bytes: a path
 // that is not UTF-8 keeps its bytes, and an argument holding "%2" stays as it is.
@@ -48,61 +43,63 @@ std::string StatusText(const JobOutcome& outcome) {
         case JobResult::Converted:
             return FileNamePart(outcome.path);
         case JobResult::Failed:
-            return tr(QT_TRANSLATE_NOOP("Tonvexa", "Conversion Failure")).toStdString();
+            return QCoreApplication::translate("Tonvexa", "Conversion Failure").toStdString();
         case JobResult::Cancelled:
-            return tr(QT_TRANSLATE_NOOP("Tonvexa", "Cancelled")).toStdString();
+            return QCoreApplication::translate("Tonvexa", "Cancelled").toStdString();
         case JobResult::Skipped:
-            return tr(QT_TRANSLATE_NOOP("Tonvexa",
-                                        "Skipped. Please use Sonidrift "
-                                        "(https://www.sonidrift.example/) to convert between "
-                                        "WAV and MP3."))
+            return QCoreApplication::translate(
+                       "Tonvexa",
+                       "Skipped. Please use Sonidrift "
+                       "(https://www.sonidrift.example/) to convert between "
+                       "WAV and MP3.")
                 .toStdString();
         case JobResult::FolderNotCreated:
             //: %1 is a folder's path
-            return substitute(tr(QT_TRANSLATE_NOOP("Tonvexa", "Failed to create folder \"%1\"")),
-                              {outcome.path});
+            return substitute(
+                QCoreApplication::translate("Tonvexa", "Failed to create folder \"%1\""),
+                {outcome.path});
         case JobResult::DestinationNotCreated:
-            return tr(QT_TRANSLATE_NOOP("Tonvexa", "Failed to create destination file"))
+            return QCoreApplication::translate("Tonvexa", "Failed to create destination file")
                 .toStdString();
     }
     return {};
 }
 
 std::string ConvertingText() {
-    return tr(QT_TRANSLATE_NOOP("Tonvexa", "Converting...")).toStdString();
+    return QCoreApplication::translate("Tonvexa", "Converting...").toStdString();
 }
 
 std::string BatchLine(int begun, int count, AudioFormatCode target) {
     //: %1 files begun of %n in all; %2 is the target format (MP3, WMA or WAV)
-    return substitute(QCoreApplication::translate(kContext, "Converting %1 of %n file(s) to %2...",
+    return substitute(QCoreApplication::translate("Tonvexa", "Converting %1 of %n file(s) to %2...",
                                                   nullptr, count),
                       {std::to_string(begun), targetName(target).toStdString()});
 }
 
 std::string FileLine(const std::string& fileName, int percent) {
     //: %1 is the file's name, %2 how far it is in percent
-    return substitute(QCoreApplication::translate(kContext, "Converting %1...%2%"),
+    return substitute(QCoreApplication::translate("Tonvexa", "Converting %1...%2%"),
                       {fileName, std::to_string(percent)});
 }
 
 std::string NoSelectionMessage() {
-    return tr(QT_TRANSLATE_NOOP("Tonvexa", "You should select a file at least.")).toStdString();
+    return QCoreApplication::translate("Tonvexa", "You should select a file at least.")
+        .toStdString();
 }
 
 std::string EmptyListMessage() {
-    return tr(QT_TRANSLATE_NOOP("Tonvexa", "There aren't files in list.")).toStdString();
+    return QCoreApplication::translate("Tonvexa", "There aren't files in list.").toStdString();
 }
 
 std::string LoadFailureMessage(const AddFailureReport& report, const ShownPath& shown) {
     std::string paths;
     for (const std::string& path : report.named()) paths += (shown ? shown(path) : path) + "\n";
     if (report.count() > AddFailureReport::kMaxNamed)
-        paths += tr(QT_TRANSLATE_NOOP("Tonvexa", "<more files>...")).toStdString() + "\n";
+        paths += QCoreApplication::translate("Tonvexa", "<more files>...").toStdString() + "\n";
     //: %1 is the list of files, one a line; %2 the support address
-    return substitute(
-        QCoreApplication::translate(
-            kContext, "Failed to load the following files.\n\n%1\nTo get help, please contact <%2>."),
-        {paths, kSupportAddress});
+    const QString text = QCoreApplication::translate(
+        "Tonvexa", "Failed to load the following files.\n\n%1\nTo get help, please contact <%2>.");
+    return substitute(text, {paths, kSupportAddress});
 }
 
 }  // namespace tonvexa

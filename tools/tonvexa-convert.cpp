@@ -7,12 +7,12 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,9 +29,10 @@
 #include "engine/MediaProbe.h"
 #include "engine/OutputPlaces.h"
 #include "engine/TagRules.h"
+#include "settings/SettingsStore.h"
+#include "texts/Language.h"
 #include "texts/ListRowTexts.h"
 #include "texts/Texts.h"
-#include "settings/SettingsStore.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
 #include "wm/WmaFormatList.h"
@@ -50,15 +51,35 @@ extern "C" void onInterrupt(int) {
     gCancelRequested.store(true);
 }
 
-const char kUsage[] =
+// The converter's words are translated in the context "tonvexa-convert"; the option names
+// (--to, --set, ...), the option keys and the --tags listing are a machine interface and
+// stay English. T() runs a text marked with QT_TRANSLATE_NOOP through the translation.
+std::string T(const char* text) {
+    return QCoreApplication::translate("tonvexa-convert", text).toStdString();
+}
+
+// Puts an argument in for %1 (and another for %2) of a translated text, as bytes.
+std::string Arg(std::string text, const std::string& first, const std::string& second = {}) {
+    for (auto [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+        const auto at = text.find(mark);
+        if (at != std::string::npos) text.replace(at, 2, *value);
+    }
+    return text;
+}
+
+const char kUsage[] = QT_TRANSLATE_NOOP(
+    "tonvexa-convert",
     "usage: tonvexa-convert --to mp3|wav|wma [--options FILE] [--set KEY=VALUE]... [--jobs N]\n"
     "                       PATH...\n"
     "       tonvexa-convert --probe PATH...\n"
     "       tonvexa-convert --tags PATH...\n"
     "       tonvexa-convert --wma-formats\n"
-    "       tonvexa-convert --help | --version\n";
+    "       tonvexa-convert --help | --version\n");
 
-const char kHelp[] =
+//: Keep the options (--to, --set, ...), KEY, VALUE, PATH, N and FILE as they are; the lines
+//: are wrapped for an 80-column terminal.
+const char kHelp[] = QT_TRANSLATE_NOOP(
+    "tonvexa-convert",
     "Converts Windows Media (.wma, .wmv, .asf) files to MP3, WAV or Windows Media, and WAV\n"
     "and MP3 files to Windows Media. Each PATH is a file or a folder; folders are searched\n"
     "with their subfolders. Outputs never overwrite anything: a taken name gets a number.\n"
@@ -84,7 +105,7 @@ const char kHelp[] =
     "partial file. Exit status: 0 when every file converted, 1 when any did not, 2 for a\n"
     "usage error.\n"
     "\n"
-    "Option keys (the names in the options file, group [Options]):\n";
+    "Option keys (the names in the options file, group [Options]):\n");
 
 // A path or name as a line shows it: its own bytes, so that a script reading the line gets
 // the real name (a terminal shows what is not UTF-8 as the replacement character by itself),
@@ -139,16 +160,27 @@ std::optional<std::string> overrideError(const OptionOverride& o) {
         case SettingsStore::OptionResult::Set:
             return std::nullopt;
         case SettingsStore::OptionResult::UnknownName:
-            return "--set: unknown option key \"" + o.name + "\" (--help lists the keys)";
+            return Arg(
+                T(QT_TRANSLATE_NOOP("tonvexa-convert",
+                                    "--set: unknown option key \"%1\" (--help lists the keys)")),
+                o.name);
         case SettingsStore::OptionResult::NotANumber:
-            return "--set " + o.name + ": \"" + o.value + "\" is not a whole number";
+            return Arg(
+                T(QT_TRANSLATE_NOOP("tonvexa-convert", "--set %1: \"%2\" is not a whole number")),
+                o.name, o.value);
         case SettingsStore::OptionResult::TextTooLong:
-            return "--set " + o.name + ": the text is longer than " +
-                   std::to_string(AppSettings::kMaxTextLength) + " characters";
+            return Arg(QCoreApplication::translate(
+                           "tonvexa-convert", "--set %1: the text is longer than %n characters",
+                           nullptr, AppSettings::kMaxTextLength)
+                           .toStdString(),
+                       o.name);
         case SettingsStore::OptionResult::NotText:
-            return "--set " + o.name + ": a tag is read only from an options file (--options)";
+            return Arg(T(QT_TRANSLATE_NOOP(
+                           "tonvexa-convert",
+                           "--set %1: a tag is read only from an options file (--options)")),
+                       o.name);
     }
-    return "--set " + o.name + ": cannot be set";
+    return Arg(T(QT_TRANSLATE_NOOP("tonvexa-convert", "--set %1: cannot be set")), o.name);
 }
 
 // The help's list of option keys, wrapped to the terminal's usual width.
@@ -179,7 +211,7 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
             version = true;
         } else if (arg == "--to") {
             const auto v = value("--to");
-            if (!v) return "--to needs mp3, wav or wma";
+            if (!v) return T(QT_TRANSLATE_NOOP("tonvexa-convert", "--to needs mp3, wav or wma"));
             if (*v == "mp3")
                 a.target = FormatMp3;
             else if (*v == "wav")
@@ -187,15 +219,18 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
             else if (*v == "wma")
                 a.target = FormatWma;
             else
-                return "unknown target \"" + *v + "\" (mp3, wav or wma)";
+                return Arg(T(QT_TRANSLATE_NOOP("tonvexa-convert",
+                                               "unknown target \"%1\" (mp3, wav or wma)")),
+                           *v);
         } else if (arg == "--options") {
             const auto v = value("--options");
-            if (!v) return "--options needs a file";
+            if (!v) return T(QT_TRANSLATE_NOOP("tonvexa-convert", "--options needs a file"));
             a.optionsFile = *v;
         } else if (arg == "--set") {
             const auto v = value("--set");
             const auto eq = v ? v->find('=') : std::string::npos;
-            if (eq == std::string::npos || eq == 0) return "--set needs KEY=VALUE";
+            if (eq == std::string::npos || eq == 0)
+                return T(QT_TRANSLATE_NOOP("tonvexa-convert", "--set needs KEY=VALUE"));
             OptionOverride o{v->substr(0, eq), v->substr(eq + 1)};
             if (auto error = overrideError(o)) return error;
             a.overrides.push_back(std::move(o));
@@ -204,7 +239,8 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
             char* end = nullptr;
             const long n = v ? std::strtol(v->c_str(), &end, 10) : 0;
             if (!v || end == v->c_str() || *end != '\0' || n < 1 || n > 64)
-                return "--jobs needs a number from 1 to 64";
+                return T(
+                    QT_TRANSLATE_NOOP("tonvexa-convert", "--jobs needs a number from 1 to 64"));
             a.jobs = static_cast<int>(n);
         } else if (arg == "--probe") {
             a.probe = true;
@@ -215,7 +251,7 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
         } else if (arg == "--") {
             for (++i; i < argc; ++i) a.paths.emplace_back(argv[i]);
         } else if (arg.size() > 1 && arg[0] == '-') {
-            return "unknown option " + arg;
+            return Arg(T(QT_TRANSLATE_NOOP("tonvexa-convert", "unknown option %1")), arg);
         } else {
             a.paths.push_back(arg);
         }
@@ -223,8 +259,11 @@ std::optional<std::string> parse(int argc, char** argv, Arguments& a, bool& help
     if (help || version) return std::nullopt;
     const int modes =
         (a.target ? 1 : 0) + (a.probe ? 1 : 0) + (a.tags ? 1 : 0) + (a.wmaFormats ? 1 : 0);
-    if (modes != 1) return "give exactly one of --to, --probe, --tags and --wma-formats";
-    if (!a.wmaFormats && a.paths.empty()) return "no PATH given";
+    if (modes != 1)
+        return T(QT_TRANSLATE_NOOP("tonvexa-convert",
+                                   "give exactly one of --to, --probe, --tags and --wma-formats"));
+    if (!a.wmaFormats && a.paths.empty())
+        return T(QT_TRANSLATE_NOOP("tonvexa-convert", "no PATH given"));
     return std::nullopt;
 }
 
@@ -278,10 +317,11 @@ int probeFiles(const std::vector<std::string>& paths, WmRuntime& runtime) {
     auto entries = probeAll(collect(paths), runtime, failures);
     for (auto& e : entries) {
         const ListRowTexts t = MakeListRowTexts(e);
-        std::printf("%s\t%s\t%s\t%s\t%s\n", Shown(t.name).c_str(), t.length.c_str(), t.bitRate.c_str(),
-                    t.freq.c_str(), t.channels.c_str());
+        std::printf("%s\t%s\t%s\t%s\t%s\n", Shown(t.name).c_str(), t.length.c_str(),
+                    t.bitRate.c_str(), t.freq.c_str(), t.channels.c_str());
     }
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
+    if (!failures.empty())
+        std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
@@ -301,12 +341,12 @@ int listTags(const std::vector<std::string>& paths) {
             failures.add(f);
             continue;
         }
-        if (files.size() > 1)
-            std::printf("%s==> %s <==\n", first ? "" : "\n", Shown(f).c_str());
+        if (files.size() > 1) std::printf("%s==> %s <==\n", first ? "" : "\n", Shown(f).c_str());
         first = false;
         std::fputs(TagListing(ReadSourceTags(f, format)).c_str(), stdout);
     }
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
+    if (!failures.empty())
+        std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
     return failures.empty() ? kExitConverted : kExitSomeFailed;
 }
 
@@ -317,14 +357,19 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         std::FILE* f = std::fopen(a.optionsFile->c_str(), "rb");
         if (f) std::fclose(f);
         if (!info.isFile() || !f) {
-            std::fprintf(stderr, "tonvexa-convert: cannot read the options file %s\n",
-                         a.optionsFile->c_str());
+            std::fprintf(
+                stderr, "tonvexa-convert: %s\n",
+                Arg(T(QT_TRANSLATE_NOOP("tonvexa-convert", "cannot read the options file %1")),
+                    *a.optionsFile)
+                    .c_str());
             return kExitUsage;
         }
         SettingsStore store(*a.optionsFile);
         if (store.status() == QSettings::FormatError) {
-            std::fprintf(stderr, "tonvexa-convert: %s is not an options file\n",
-                         a.optionsFile->c_str());
+            std::fprintf(stderr, "tonvexa-convert: %s\n",
+                         Arg(T(QT_TRANSLATE_NOOP("tonvexa-convert", "%1 is not an options file")),
+                             *a.optionsFile)
+                             .c_str());
             return kExitUsage;
         }
         (void)store.LoadSettings(settings);
@@ -344,7 +389,8 @@ int convert(const Arguments& a, WmRuntime& runtime) {
 
     AddFailureReport failures;
     std::vector<FileEntry> entries = probeAll(collect(a.paths), runtime, failures);
-    if (!failures.empty()) std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
+    if (!failures.empty())
+        std::fprintf(stderr, "%s\n", LoadFailureMessage(failures, Shown).c_str());
 
     // The jobs run on the runner's threads; their lines are printed in list order, each as
     // soon as the jobs before it have ended.
@@ -357,10 +403,11 @@ int convert(const Arguments& a, WmRuntime& runtime) {
     auto showRunning = [&] {
         if (!showProgress || running.empty()) return;
         const auto& [index, percent] = *running.begin();
-        std::fprintf(stderr, "\r\033[K%s",
-                     FileLine(Shown(FileNamePart(entries[static_cast<std::size_t>(index)].sourcePath)),
-                              percent)
-                         .c_str());
+        std::fprintf(
+            stderr, "\r\033[K%s",
+            FileLine(Shown(FileNamePart(entries[static_cast<std::size_t>(index)].sourcePath)),
+                     percent)
+                .c_str());
         std::fflush(stderr);
     };
     QObject::connect(&runner, &BatchRunner::jobStarted, [&](int index) {
@@ -373,19 +420,17 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         it->second = percent;
         if (it == running.begin()) showRunning();
     });
-    QObject::connect(&runner, &BatchRunner::jobFinished,
-                     [&](int index, const JobOutcome& outcome) {
-                         running.erase(index);
-                         if (!outcome.success()) allConverted = false;
-                         const auto i = static_cast<std::size_t>(index);
-                         lines[i] = Shown(entries[i].sourcePath) + "\t" +
-                                    Shown(StatusText(outcome));
-                         if (showProgress) std::fprintf(stderr, "\r\033[K");
-                         for (; printed < lines.size() && lines[printed]; ++printed)
-                             std::printf("%s\n", lines[printed]->c_str());
-                         std::fflush(stdout);
-                         showRunning();
-                     });
+    QObject::connect(&runner, &BatchRunner::jobFinished, [&](int index, const JobOutcome& outcome) {
+        running.erase(index);
+        if (!outcome.success()) allConverted = false;
+        const auto i = static_cast<std::size_t>(index);
+        lines[i] = Shown(entries[i].sourcePath) + "\t" + Shown(StatusText(outcome));
+        if (showProgress) std::fprintf(stderr, "\r\033[K");
+        for (; printed < lines.size() && lines[printed]; ++printed)
+            std::printf("%s\n", lines[printed]->c_str());
+        std::fflush(stdout);
+        showRunning();
+    });
     QEventLoop loop;
     QObject::connect(&runner, &BatchRunner::finished, &loop, &QEventLoop::quit);
     // Ctrl+C only raises a flag; the runner hears of it here.
@@ -394,7 +439,8 @@ int convert(const Arguments& a, WmRuntime& runtime) {
         if (gCancelRequested.load()) runner.cancel();
     });
     interrupt.start(50);
-    runner.start(entries, *a.target, places, a.jobs > 0 ? a.jobs : EffectiveSimultaneousConversions(settings));
+    runner.start(entries, *a.target, places,
+                 a.jobs > 0 ? a.jobs : EffectiveSimultaneousConversions(settings));
     loop.exec();
     // Jobs that never started (after a cancel) print nothing; those that ended after a gap
     // in the list still do.
@@ -411,14 +457,15 @@ int main(int argc, char** argv) {
     using namespace tonvexa;
     QuietFfmpegLog();
     QCoreApplication app(argc, argv);
+    InstallTranslations(app);
     Arguments args;
     bool help = false, version = false;
     if (const auto error = parse(argc, argv, args, help, version)) {
-        std::fprintf(stderr, "tonvexa-convert: %s\n%s", error->c_str(), kUsage);
+        std::fprintf(stderr, "tonvexa-convert: %s\n%s", error->c_str(), T(kUsage).c_str());
         return kExitUsage;
     }
     if (help) {
-        std::printf("%s\n%s%s", kUsage, kHelp, optionKeyList().c_str());
+        std::printf("%s\n%s%s", T(kUsage).c_str(), T(kHelp).c_str(), optionKeyList().c_str());
         return kExitConverted;
     }
     if (version) {

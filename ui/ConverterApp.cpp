@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "settings/SettingsStore.h"
+#include "texts/Language.h"
 #include "ui/Artwork.h"
 #include "ui/DesktopServicesQt.h"
 #include "ui/Dialogs.h"
@@ -68,6 +69,9 @@ int RunConverterApp(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral(TONVEXA_APP_ID));
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setStyle(new ProgramStyle);
+    // The user's language, from the desktop's (LANGUAGE, LANG); English where Tonvexa has no
+    // translation.
+    InstallTranslations(app);
 
     QtDialogs dialogs;
     DesktopServicesQt desktop;
