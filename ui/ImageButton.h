@@ -35,6 +35,8 @@ public:
     bool SetIcon(const QPixmap& normal, const QPixmap& hot, bool resize);
     void SetCursor(const QCursor& cursor);
     void SetFont(const QFont& font);
+    // The font the face draws the text in.
+    const QFont& drawnFont() const { return font_; }
     // An invalid hot colour means the normal colour.
     void SetTextColours(const QColor& normal, const QColor& hot);
     void SetDrawText(bool on);
