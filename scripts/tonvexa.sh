@@ -16,6 +16,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
   qt6-qpa-plugins qt6-wayland fonts-dejavu-core xdg-utils
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libmp3lame-dev libgsm1-dev libtag1-dev libgtest-dev libgmock-dev ffmpeg dbus-daemon
   desktop-file-utils appstream man-db dpkg-dev file)
