@@ -1,4 +1,4 @@
-#include "ui/AboutDialog.h"
+#include "AboutDialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "ui/Commands.h"
+#include "Commands.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,4 +1,4 @@
-#include "ui/ConverterApp.h"
+#include "ConverterApp.h"
 
 #include <QApplication>
 #include <QProxyStyle>

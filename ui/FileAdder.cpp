@@ -1,4 +1,4 @@
-#include "ui/FileAdder.h"
+#include "FileAdder.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "ui/FileListModel.h"
+#include "FileListModel.h"
 
 #include <QCollator>
 

@@ -1,4 +1,4 @@
-#include "ui/HelpWindow.h"
+#include "HelpWindow.h"
 
 #include <QKeyEvent>
 #include <QTextBrowser>

@@ -1,4 +1,4 @@
-#include "ui/HyperlinkLabel.h"
+#include "HyperlinkLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "ui/MainCommands.h"
+#include "MainCommands.h"
 
 #include <QUrl>
 

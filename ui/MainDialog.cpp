@@ -1,4 +1,4 @@
-#include "ui/MainDialog.h"
+#include "MainDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "ui/PopupMenus.h"
+#include "PopupMenus.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "ui/ProgressDialogFrame.h"
+#include "ProgressDialogFrame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "ui/SortableListCtrl.h"
+#include "SortableListCtrl.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

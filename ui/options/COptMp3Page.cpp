@@ -1,4 +1,4 @@
-#include "ui/options/COptMp3Page.h"
+#include "COptMp3Page.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

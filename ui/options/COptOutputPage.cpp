@@ -1,4 +1,4 @@
-#include "ui/options/COptOutputPage.h"
+#include "COptOutputPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

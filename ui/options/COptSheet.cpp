@@ -1,4 +1,4 @@
-#include "ui/options/COptSheet.h"
+#include "COptSheet.h"
 
 #include <QDialogButtonBox>
 #include <QKeySequence>

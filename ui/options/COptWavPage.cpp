@@ -1,4 +1,4 @@
-#include "ui/options/COptWavPage.h"
+#include "COptWavPage.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/options/CPageWMAOptions.h"
+#include "CPageWMAOptions.h"
 
 #include <QComboBox>
 #include <QGroupBox>

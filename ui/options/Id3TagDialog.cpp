@@ -1,4 +1,4 @@
-#include "ui/options/Id3TagDialog.h"
+#include "Id3TagDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "ui/options/OptionsCommand.h"
+#include "OptionsCommand.h"
 
 #include <QString>
 

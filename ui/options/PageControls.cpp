@@ -1,4 +1,4 @@
-#include "ui/options/PageControls.h"
+#include "PageControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
