@@ -1,4 +1,4 @@
-#include "ui/Artwork.h"
+#include "Artwork.h"
 
 #include <QCoreApplication>
 #include <QImage>

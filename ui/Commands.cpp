@@ -1,4 +1,4 @@
-#include "ui/Commands.h"
+#include "Commands.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -10,39 +10,49 @@ namespace tonvexa {
 
 CommandSet::CommandSet(QObject* parent) : QObject(parent) {
     // The context menu's items.
-    add(IdPlaySource, QStringLiteral("&Play Source"));
-    add(IdBrowseSourceFolder, QStringLiteral("Browse &Source Folder"));
-    add(IdPlayDestination, QStringLiteral("Play &Destination"));
-    add(IdBrowseDestinationFolder, QStringLiteral("Browse Destination &Folder"));
-    add(IdConvertSelectedMp3, QStringLiteral("&Convert to MP3"));
-    add(IdConvertSelectedWma, QStringLiteral("Convert &to WMA"));
-    add(IdConvertSelectedWav, QStringLiteral("Con&vert to WAV"));
-    add(IdConvertAllMp3, QStringLiteral("Convert All to &MP3"));
-    add(IdConvertAllWma, QStringLiteral("Co&nvert All to WMA"));
-    add(IdConvertAllWav, QStringLiteral("Convert All to &WAV"));
-    add(IdAddFiles, QStringLiteral("&Add Files..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    add(IdAddFolder, QStringLiteral("Add F&older"));
-    add(IdRemove, QStringLiteral("&Remove"), QKeySequence(Qt::Key_Delete));
-    add(IdRemoveAll, QStringLiteral("Remove Al&l"));
+    //: Context menu of the file list; the & letters of its items differ from one another
+    add(IdPlaySource, QT_TR_NOOP("&Play Source"));
+    add(IdBrowseSourceFolder, QT_TR_NOOP("Browse &Source Folder"));
+    add(IdPlayDestination, QT_TR_NOOP("Play &Destination"));
+    add(IdBrowseDestinationFolder, QT_TR_NOOP("Browse Destination &Folder"));
+    add(IdConvertSelectedMp3, QT_TR_NOOP("&Convert to MP3"));
+    add(IdConvertSelectedWma, QT_TR_NOOP("Convert &to WMA"));
+    add(IdConvertSelectedWav, QT_TR_NOOP("Con&vert to WAV"));
+    add(IdConvertAllMp3, QT_TR_NOOP("Convert All to &MP3"));
+    add(IdConvertAllWma, QT_TR_NOOP("Co&nvert All to WMA"));
+    add(IdConvertAllWav, QT_TR_NOOP("Convert All to &WAV"));
+    add(IdAddFiles, QT_TR_NOOP("&Add Files..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    add(IdAddFolder, QT_TR_NOOP("Add F&older"));
+    //: Takes the selected files off the list; the files themselves stay
+    add(IdRemove, QT_TR_NOOP("&Remove"), QKeySequence(Qt::Key_Delete));
+    //: Takes every file off the list
+    add(IdRemoveAll, QT_TR_NOOP("Remove Al&l"));
     // The help menu's items.
-    add(IdHelpTopics, QStringLiteral("&Help Topics"), QKeySequence(Qt::Key_F1));
-    add(IdTellAFriend, QStringLiteral("&Tell A Friend"));
-    add(IdFeedback, QStringLiteral("&Feedback and Support"));
-    add(IdHomepage, QStringLiteral("Home&page"));
-    add(IdCheckLatestVersion, QStringLiteral("&Check Latest Version"));
-    add(IdAbout, QStringLiteral("&About..."));
+    //: Help menu; the & letters of its items differ from one another
+    add(IdHelpTopics, QT_TR_NOOP("&Help Topics"), QKeySequence(Qt::Key_F1));
+    //: Writes a mail recommending the program
+    add(IdTellAFriend, QT_TR_NOOP("&Tell A Friend"));
+    add(IdFeedback, QT_TR_NOOP("&Feedback and Support"));
+    //: Opens the program's web site
+    add(IdHomepage, QT_TR_NOOP("Home&page"));
+    add(IdCheckLatestVersion, QT_TR_NOOP("&Check Latest Version"));
+    add(IdAbout, QT_TR_NOOP("&About..."));
     // Commands of buttons only.
-    add(IdOptions, QStringLiteral("&Options"));
-    add(IdHelpButton, QStringLiteral("Help"));
-    add(IdMinimize, QStringLiteral("Minimize"));
-    add(IdClose, QStringLiteral("Close"));
+    add(IdOptions, QT_TR_NOOP("&Options"));
+    //: The title bar's button that opens the help menu
+    add(IdHelpButton, QT_TR_NOOP("Help"));
+    //: The title bar's button that minimises the window
+    add(IdMinimize, QT_TR_NOOP("Minimize"));
+    //: The title bar's button that closes the window
+    add(IdClose, QT_TR_NOOP("Close"));
 }
 
-QAction* CommandSet::add(int id, const QString& text, const QKeySequence& shortcut) {
-    auto* action = new QAction(text, this);
+QAction* CommandSet::add(int id, const char* text, const QKeySequence& shortcut) {
+    auto* action = new QAction(tr(text), this);
     action->setData(id);
-    // A readable name for people who inspect the window; the id is the action's data.
-    action->setObjectName(QString(text).remove(QLatin1Char('&')));
+    // A readable name for people who inspect the window, the same in every language; the id
+    // is the action's data.
+    action->setObjectName(QString::fromLatin1(text).remove(QLatin1Char('&')));
     action->setIcon(MenuIcon(id));
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);

@@ -32,7 +32,8 @@ Q_SIGNALS:
     void triggered(int id);
 
 private:
-    QAction* add(int id, const QString& text, const QKeySequence& shortcut = {});
+    // `text` is the English text, marked for translation where it is written.
+    QAction* add(int id, const char* text, const QKeySequence& shortcut = {});
 
     std::map<int, QAction*> actions_;
 };

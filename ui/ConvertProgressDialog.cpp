@@ -1,4 +1,4 @@
-#include "ui/ConvertProgressDialog.h"
+#include "ConvertProgressDialog.h"
 
 #include <QLabel>
 #include <QMouseEvent>

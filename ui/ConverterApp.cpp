@@ -1,4 +1,4 @@
-#include "ui/ConverterApp.h"
+#include "ConverterApp.h"
 
 #include <QApplication>
 #include <QProxyStyle>
@@ -52,10 +52,16 @@ bool DisplayAvailable() {
 int RunConverterApp(int argc, char** argv) {
     (void)argc;
     if (!DisplayAvailable()) {
-        std::fprintf(stderr,
-                     "tonvexa: no display to show the window on (neither DISPLAY nor "
-                     "WAYLAND_DISPLAY is set); to convert without a window, use "
-                     "tonvexa-convert\n");
+        // The names of the variables and of the converter are the same in every language.
+        //: Printed on the terminal after "tonvexa: ". %1 and %2 are names of environment
+        //: variables, %3 the name of the command-line converter.
+        const QString line =
+            QCoreApplication::translate("ConverterApp",
+                                        "no display to show the window on (neither %1 nor %2 is "
+                                        "set); to convert without a window, use %3")
+                .arg(QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                     QStringLiteral("tonvexa-convert"));
+        std::fprintf(stderr, "tonvexa: %s\n", qUtf8Printable(line));
         return 1;
     }
     QuietFfmpegLog();

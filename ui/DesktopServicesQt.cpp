@@ -1,4 +1,4 @@
-#include "ui/DesktopServicesQt.h"
+#include "DesktopServicesQt.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>

@@ -1,4 +1,4 @@
-#include "ui/DialogUnits.h"
+#include "DialogUnits.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "ui/FileAdder.h"
+#include "FileAdder.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -163,7 +163,10 @@ void FileAdder::start(Search search, bool searching) {
     if (lock_) lock_(false);
     dialog_ = std::make_unique<LoadProgressDialog>(owner_);
     dialog_->show();
-    if (searching) dialog_->setStatusText(QStringLiteral("Searching files..."));
+    if (searching) {
+        //: Progress line while folders are searched for files to add
+        dialog_->setStatusText(tr("Searching files..."));
+    }
     pool_.start(
         [work = work_, find = std::move(search), pool = &pool_] { work->search(find, *pool); });
     turns_.start();
@@ -209,8 +212,8 @@ void FileAdder::turn() {
         return;
     }
     const int current = static_cast<int>(appended_) + 1;
-    dialog_->setStatusText(
-        QStringLiteral("Adding file %1 of %2...").arg(current).arg(static_cast<int>(total)));
+    //: Progress line: %1 is the number of the file being added, %2 how many there are
+    dialog_->setStatusText(tr("Adding file %1 of %2...").arg(current).arg(static_cast<int>(total)));
     dialog_->setPosition(current);
     turns_.start(moreReady ? 0 : kTurnIntervalMs);
 }

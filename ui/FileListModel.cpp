@@ -1,4 +1,4 @@
-#include "ui/FileListModel.h"
+#include "FileListModel.h"
 
 #include <QCollator>
 
@@ -11,8 +11,21 @@ namespace tonvexa {
 
 namespace {
 
-const char* const kHeadings[FileListModel::ColumnCount] = {"Original Files", "Length",   "Bit Rate",
-                                                           "Freq.",          "Channels", "Status"};
+// The column headings in English; headerData gives them in the user's language.
+const char* const kHeadings[FileListModel::ColumnCount] = {
+    //: Heading of the column of the files' names (152 pixels wide)
+    QT_TRANSLATE_NOOP("tonvexa::FileListModel", "Original Files"),
+    //: Heading of the column of the playing times (55 pixels wide)
+    QT_TRANSLATE_NOOP("tonvexa::FileListModel", "Length"),
+    //: Column heading (70 pixels wide)
+    QT_TRANSLATE_NOOP("tonvexa::FileListModel", "Bit Rate"),
+    //: Heading of the column of the sample rates, shortened for its 70 pixels
+    QT_TRANSLATE_NOOP("tonvexa::FileListModel", "Freq."),
+    //: Heading of the column that shows Mono, Stereo... (60 pixels wide)
+    QT_TRANSLATE_NOOP("tonvexa::FileListModel", "Channels"),
+    //: Heading of the column that shows how each conversion went
+    QT_TRANSLATE_NOOP("tonvexa::FileListModel", "Status"),
+};
 
 bool RightAligned(int column) {
     return column == FileListModel::ColumnLength || column == FileListModel::ColumnBitRate ||
@@ -57,7 +70,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
-    if (role == Qt::DisplayRole) return QString::fromLatin1(kHeadings[section]);
+    if (role == Qt::DisplayRole) return tr(kHeadings[section]);
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(
             (RightAligned(section) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));

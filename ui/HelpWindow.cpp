@@ -1,4 +1,4 @@
-#include "ui/HelpWindow.h"
+#include "HelpWindow.h"
 
 #include <QKeyEvent>
 #include <QTextBrowser>
@@ -23,7 +23,7 @@ const QUrl kIconResource(QStringLiteral("tonvexa-art:program-icon"));
 HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)), opener_(&DefaultUrlOpener()) {
     RegisterResources();
-    setWindowTitle(QString::fromUtf8(kHelpWindowTitle));
+    setWindowTitle(tr(kHelpWindowTitle));
     setWindowIcon(ProgramIcon());
     setMinimumSize(kMinimumSize);
     resize(kInitialSize);
@@ -32,7 +32,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
 
-    browser_->setAccessibleName(QString::fromUtf8(kHelpWindowTitle));
+    browser_->setAccessibleName(tr(kHelpWindowTitle));
     browser_->setFrameShape(QFrame::NoFrame);
     // Every link comes to followLink, which decides between this window and the opener.
     browser_->setOpenLinks(false);

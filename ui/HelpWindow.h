@@ -9,8 +9,9 @@ namespace tonvexa {
 
 class UrlOpener;
 
-// The title of the help window, by which the program finds it among its windows.
-inline constexpr char kHelpWindowTitle[] = "Tonvexa Help";
+// The title of the help window in English; the window shows it in the user's language.
+//: The help window's title
+inline constexpr char kHelpWindowTitle[] = QT_TRANSLATE_NOOP("tonvexa::HelpWindow", "Tonvexa Help");
 
 // The program's help: the help document in a window of its own. Links within the document are
 // followed in the window; web and mail addresses are handed to the URL opener instead, so that

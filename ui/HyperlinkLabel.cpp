@@ -1,4 +1,4 @@
-#include "ui/HyperlinkLabel.h"
+#include "HyperlinkLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -151,7 +151,8 @@ bool HyperlinkLabel::open() {
     }
     QApplication::beep();
     Dialogs& dialogs = dialogs_ ? *dialogs_ : defaultDialogs();
-    dialogs.showMessage(this, QStringLiteral("Unable to open hyperlink:\n\n") + ReasonText(code),
+    //: %1 is the reason, such as "The specified file was not found."
+    dialogs.showMessage(this, tr("Unable to open hyperlink:\n\n%1").arg(ReasonText(code)),
                         MessageIcon::Warning);
     return false;
 }
@@ -163,26 +164,27 @@ QString HyperlinkLabel::ReasonText(int code) {
         const char* text;
     };
     static constexpr Reason kReasons[] = {
-        {0, "The operating system is out\nof memory or resources."},
-        {2, "The specified file was not found."},
-        {3, "The specified path was not found."},
-        {5, "The operating system denied\naccess to the specified file."},
-        {8, "There was not enough memory to complete the operation."},
-        {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-        {26, "A sharing violation occurred. "},
-        {27, "The filename association is\nincomplete or invalid."},
-        {28, "The DDE transaction could not\nbe completed because the request timed out."},
-        {29, "The DDE transaction failed."},
-        {30,
-         "The DDE transaction could not\nbe completed because other DDE transactions\nwere being "
-         "processed."},
-        {31, "There is no application associated\nwith the given filename extension."},
-        {32, "The specified dynamic-link library was not found."},
+        {0, QT_TR_NOOP("The operating system is out\nof memory or resources.")},
+        {2, QT_TR_NOOP("The specified file was not found.")},
+        {3, QT_TR_NOOP("The specified path was not found.")},
+        {5, QT_TR_NOOP("The operating system denied\naccess to the specified file.")},
+        {8, QT_TR_NOOP("There was not enough memory to complete the operation.")},
+        {11, QT_TR_NOOP("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).")},
+        {26, QT_TR_NOOP("A sharing violation occurred. ")},
+        {27, QT_TR_NOOP("The filename association is\nincomplete or invalid.")},
+        {28, QT_TR_NOOP("The DDE transaction could not\nbe completed because the request timed "
+                        "out.")},
+        {29, QT_TR_NOOP("The DDE transaction failed.")},
+        {30, QT_TR_NOOP("The DDE transaction could not\nbe completed because other DDE "
+                        "transactions\nwere being processed.")},
+        {31, QT_TR_NOOP("There is no application associated\nwith the given filename extension.")},
+        {32, QT_TR_NOOP("The specified dynamic-link library was not found.")},
     };
     for (const Reason& reason : kReasons) {
-        if (reason.code == code) return QString::fromLatin1(reason.text);
+        if (reason.code == code) return tr(reason.text);
     }
-    return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+    //: %1 is the error's number
+    return tr("Unknown Error (%1) occurred.").arg(code);
 }
 
 QFont HyperlinkLabel::underlinedFont() const {

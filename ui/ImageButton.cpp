@@ -1,4 +1,4 @@
-#include "ui/ImageButton.h"
+#include "ImageButton.h"
 
 #include <QApplication>
 #include <QEnterEvent>

@@ -1,4 +1,4 @@
-#include "ui/LoadProgressDialog.h"
+#include "LoadProgressDialog.h"
 
 #include <QLabel>
 #include <QProgressBar>

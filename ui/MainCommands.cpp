@@ -1,5 +1,6 @@
-#include "ui/MainCommands.h"
+#include "MainCommands.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include "engine/BatchDriver.h"
@@ -34,16 +35,34 @@ private:
     bool& busy_;
 };
 
-const QStringList& OpenFileFilters() {
-    static const QStringList filters = {
-        QStringLiteral("All Support Formats (*.wma *.wmv *.asf *.mp3 *.wav)"),
-        QStringLiteral("Windows Media Audio Files (*.wma)"),
-        QStringLiteral("Windows Media Video Files (*.wmv)"),
-        QStringLiteral("Advanced Systems Format (*.asf)"),
-        QStringLiteral("MP3 Files (*.mp3)"),
-        QStringLiteral("WAV Files (*.wav)"),
-        QStringLiteral("All Files (*)"),
-    };
+// The open-file dialog's filters. Only the descriptions are words; the dialog reads the
+// patterns from the parentheses, so they stay out of the translated text.
+struct FileFilter {
+    const char* description;
+    const char* patterns;
+};
+
+constexpr FileFilter kOpenFileFilters[] = {
+    //: Open-file dialog filter that shows every kind of file the program reads
+    {QT_TRANSLATE_NOOP("tonvexa::MainCommands", "All Support Formats"),
+     "*.wma *.wmv *.asf *.mp3 *.wav"},
+    {QT_TRANSLATE_NOOP("tonvexa::MainCommands", "Windows Media Audio Files"), "*.wma"},
+    {QT_TRANSLATE_NOOP("tonvexa::MainCommands", "Windows Media Video Files"), "*.wmv"},
+    //: The name of the container format of .asf files
+    {QT_TRANSLATE_NOOP("tonvexa::MainCommands", "Advanced Systems Format"), "*.asf"},
+    {QT_TRANSLATE_NOOP("tonvexa::MainCommands", "MP3 Files"), "*.mp3"},
+    {QT_TRANSLATE_NOOP("tonvexa::MainCommands", "WAV Files"), "*.wav"},
+    {QT_TRANSLATE_NOOP("tonvexa::MainCommands", "All Files"), "*"},
+};
+
+// "Description (patterns)" entries, in the user's language at the time of asking.
+QStringList OpenFileFilters() {
+    QStringList filters;
+    for (const FileFilter& f : kOpenFileFilters) {
+        filters.append(QStringLiteral("%1 (%2)").arg(
+            QCoreApplication::translate("tonvexa::MainCommands", f.description),
+            QString::fromLatin1(f.patterns)));
+    }
     return filters;
 }
 
@@ -169,7 +188,7 @@ void MainCommands::AddFiles() {
 
 void MainCommands::AddFolder() {
     const std::optional<QString> folder =
-        BrowseForFolder(p_.dialogs, p_.window, QStringLiteral("Please choose a folder:"),
+        BrowseForFolder(p_.dialogs, p_.window, tr("Please choose a folder:"),
                         QString::fromStdString(p_.settings.Folder));
     if (!folder) return;
     beginAdding(true);

@@ -1,4 +1,4 @@
-#include "ui/MainDialog.h"
+#include "MainDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,15 +44,31 @@ struct CommandButton {
     int y;
 };
 
-// The seven command buttons down the left panel.
+// The seven command buttons down the left panel. Their texts are translated in the window's
+// context; a text too wide for its button is drawn in a smaller font.
 constexpr CommandButton kCommandButtons[] = {
-    {IdAddFiles, "&Add Files", "Add WMA/WMV/ASF/MP3/WAV files", 72},
-    {IdAddFolder, "Add &Folder", "Add WMA/WMV/ASF/MP3/WAV files from a folder", 112},
-    {IdRemoveAll, "Remove A&ll", "Remove all files from list", 154},
-    {IdConvertAllMp3, "Convert to M&P3", "Convert all files to MP3 format", 197},
-    {IdConvertAllWma, "Convert to W&MA", "Convert all files to WMA format", 239},
-    {IdConvertAllWav, "Convert to &WAV", "Convert all files to WAV format", 281},
-    {IdOptions, "&Options", "Options", 323},
+    //: A main button with room for about 98 pixels of bold text; a longer text is drawn smaller
+    {IdAddFiles, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "&Add Files"),
+     QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Add WMA/WMV/ASF/MP3/WAV files"), 72},
+    //: A main button with room for about 98 pixels of bold text; a longer text is drawn smaller
+    {IdAddFolder, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Add &Folder"),
+     QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Add WMA/WMV/ASF/MP3/WAV files from a folder"), 112},
+    //: A main button with room for about 98 pixels of bold text; a longer text is drawn smaller
+    {IdRemoveAll, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Remove A&ll"),
+     QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Remove all files from list"), 154},
+    //: A main button with room for about 98 pixels of bold text; a longer text is drawn smaller
+    {IdConvertAllMp3, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Convert to M&P3"),
+     QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Convert all files to MP3 format"), 197},
+    //: A main button with room for about 98 pixels of bold text; a longer text is drawn smaller
+    {IdConvertAllWma, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Convert to W&MA"),
+     QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Convert all files to WMA format"), 239},
+    //: A main button with room for about 98 pixels of bold text; a longer text is drawn smaller
+    {IdConvertAllWav, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Convert to &WAV"),
+     QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Convert all files to WAV format"), 281},
+    //: A main button with room for about 98 pixels of bold text; a longer text is drawn smaller
+    {IdOptions, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "&Options"),
+     //: Tooltip of the Options button
+     QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Options"), 323},
 };
 constexpr int kCommandButtonX = 11;
 
@@ -63,10 +79,14 @@ struct TitleButton {
     int x;
 };
 
+// Their tips are also their names for screen readers.
 constexpr TitleButton kTitleButtons[] = {
-    {IdHelpButton, Art::HelpIcon, "Help", 624},
-    {IdMinimize, Art::MinimizeIcon, "Minimize", 647},
-    {IdClose, Art::CloseIcon, "Close", 669},
+    //: The title bar's button that opens the help menu
+    {IdHelpButton, Art::HelpIcon, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Help"), 624},
+    //: The title bar's button that minimises the window
+    {IdMinimize, Art::MinimizeIcon, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Minimize"), 647},
+    //: The title bar's button that closes the window
+    {IdClose, Art::CloseIcon, QT_TRANSLATE_NOOP("tonvexa::MainDialog", "Close"), 669},
 };
 constexpr int kTitleButtonY = 11;
 constexpr int kTitleButtonSize = 21;
@@ -184,8 +204,8 @@ void MainDialog::createButtons() {
     for (const CommandButton& b : kCommandButtons) {
         auto* button = new ImageButton(face_);
         button->setObjectName(QString::number(b.id));
-        button->setText(QString::fromLatin1(b.text));
-        button->setToolTip(QString::fromLatin1(b.tip));
+        button->setText(tr(b.text));
+        button->setToolTip(tr(b.tip));
         button->move(kCommandButtonX, b.y);
         button->resize(107, 27);
         button->SetFont(ButtonFont(false, button->text(), kFaceTextWidth));
@@ -198,8 +218,8 @@ void MainDialog::createButtons() {
     for (const TitleButton& b : kTitleButtons) {
         auto* button = new ImageButton(face_);
         button->setObjectName(QString::number(b.id));
-        button->setToolTip(QString::fromLatin1(b.tip));
-        button->setAccessibleName(QString::fromLatin1(b.tip));
+        button->setToolTip(tr(b.tip));
+        button->setAccessibleName(tr(b.tip));
         button->setGeometry(b.x, kTitleButtonY, kTitleButtonSize, kTitleButtonSize);
         button->SetDrawText(false);
         button->SetDrawFocus(true);
@@ -207,8 +227,9 @@ void MainDialog::createButtons() {
     }
     auto* home = new ImageButton(face_);
     home->setObjectName(QString::number(IdHomepage));
+    // The link shows the web site's host name, which no language changes.
     home->setText(QString::fromLatin1(kHomeHost));
-    home->setToolTip(QStringLiteral("Visit Tonvexa Homepage"));
+    home->setToolTip(tr("Visit Tonvexa Homepage"));
     home->setGeometry(kHomeLinkRect);
     home->SetFont(ButtonFont(true, home->text(), kHomeLinkRect.width() - 2));
     // Blue, and red while the pointer is over it.

@@ -1,4 +1,4 @@
-#include "ui/PopupMenus.h"
+#include "PopupMenus.h"
 
 #include <QAction>
 #include <QMenu>
@@ -41,7 +41,8 @@ PopupMenus::PopupMenus(const CommandSet& commands, std::function<ListState()> st
       context_(std::make_unique<QMenu>(owner)),
       help_(std::make_unique<QMenu>(owner)) {
     context_->setObjectName(QStringLiteral("contextMenu"));
-    context_->setAccessibleName(QStringLiteral("File list"));
+    //: Name of the file list's context menu for screen readers
+    context_->setAccessibleName(tr("File list"));
     const auto addAll = [&](QMenu* menu, std::initializer_list<int> ids) {
         for (int id : ids) {
             if (id == 0) {
@@ -56,7 +57,8 @@ PopupMenus::PopupMenus(const CommandSet& commands, std::function<ListState()> st
             IdConvertSelectedMp3, IdConvertSelectedWma, IdConvertSelectedWav, IdConvertAllMp3,
             IdConvertAllWma, IdConvertAllWav, 0, IdAddFiles, IdAddFolder, IdRemove, IdRemoveAll});
     help_->setObjectName(QStringLiteral("helpMenu"));
-    help_->setAccessibleName(QStringLiteral("Help"));
+    //: Name of the help menu for screen readers
+    help_->setAccessibleName(tr("Help"));
     addAll(help_.get(), {IdHelpTopics, 0, IdTellAFriend, IdFeedback, IdHomepage,
                          IdCheckLatestVersion, 0, IdAbout});
     guard(context_.get());

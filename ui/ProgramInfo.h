@@ -12,6 +12,7 @@ inline constexpr char kTellAFriendMail[] =
     "mailto:?subject=Tonvexa - very COOL application!!!&body=Download from "
     "https://www.tonvexa.example/";
 inline constexpr char kLameHomePage[] = "https://lame.sourceforge.io/";
-inline constexpr char kVersionLine[] = "Tonvexa v2.1 build 791";
+inline constexpr char kVersion[] = "2.1";
+inline constexpr char kBuild[] = "791";
 
 }  // namespace tonvexa

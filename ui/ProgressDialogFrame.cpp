@@ -1,4 +1,4 @@
-#include "ui/ProgressDialogFrame.h"
+#include "ProgressDialogFrame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -42,6 +42,7 @@ QProgressBar* ProgressDialogFrame::addBar(int id, int x, int y, int width, int h
 }
 
 QPushButton* ProgressDialogFrame::addCancelButton(int x, int y, int width, int height) {
+    //: Ends the adding of files or the conversion under way
     auto* button = new QPushButton(tr("Cancel"), this);
     button->setObjectName(QString::number(kCancelId));
     button->setGeometry(DialogUnitsRect(x, y, width, height));

@@ -1,4 +1,4 @@
-#include "ui/SortableListCtrl.h"
+#include "SortableListCtrl.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -21,7 +21,8 @@ SortableListCtrl::SortableListCtrl(FileListModel* model, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTextElideMode(Qt::ElideRight);
-    setAccessibleName(QStringLiteral("File list"));
+    //: Name of the list of files to convert, for screen readers
+    setAccessibleName(tr("File list"));
 
     QHeaderView* heading = header();
     heading->setStretchLastSection(false);

@@ -1,4 +1,4 @@
-#include "ui/UrlOpener.h"
+#include "UrlOpener.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/WindowBatch.h"
+#include "WindowBatch.h"
 
 #include "engine/BatchRunner.h"
 #include "engine/DesktopServices.h"

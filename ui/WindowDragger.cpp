@@ -1,4 +1,4 @@
-#include "ui/WindowDragger.h"
+#include "WindowDragger.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrlQuery>
 #include <QWindow>
 
@@ -175,6 +176,35 @@ TEST_F(MainDialogTest, WindowFaceAndControls) {
     // The Windows Media formats on offer were listed once, at start.
     EXPECT_FALSE(w.wmaFormats().empty());
     Shoot(w, QStringLiteral("main-empty"));
+}
+
+// Stands in for a translation: every text asked for comes back in brackets.
+class BracketingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
+    }
+};
+
+TEST_F(MainDialogTest, WordsComeThroughTheTranslatorAndNamesDoNot) {
+    BracketingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    MainDialog& w = open();
+    EXPECT_EQ(w.button(IdAddFiles)->text(), QStringLiteral("[&Add Files]"));
+    EXPECT_EQ(w.button(IdClose)->accessibleName(), QStringLiteral("[Close]"));
+    EXPECT_EQ(w.model()->headerData(FileListModel::ColumnFreq, Qt::Horizontal).toString(),
+              QStringLiteral("[Freq.]"));
+    QAction* play = w.commands().action(IdPlaySource);
+    EXPECT_EQ(play->text(), QStringLiteral("[&Play Source]"));
+    EXPECT_EQ(play->objectName(), QStringLiteral("Play Source"));
+    EXPECT_EQ(w.button(IdHomepage)->text(), QStringLiteral("www.tonvexa.example"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tonvexa"));
+    // The dialog reads the patterns from the filter, so only the description is translated.
+    w.runCommand(IdAddFiles);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].value(0),
+              QStringLiteral("[All Support Formats] (*.wma *.wmv *.asf *.mp3 *.wav)"));
 }
 
 TEST_F(MainDialogTest, EveryControlHasAnAccessibleNameAndTabReachesIt) {

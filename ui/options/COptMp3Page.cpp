@@ -1,4 +1,4 @@
-#include "ui/options/COptMp3Page.h"
+#include "COptMp3Page.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -21,15 +21,21 @@ namespace tonvexa {
 
 namespace {
 
-// The fixed presets between "Auto" and "Custom": sample rate, bit rate, channels.
+// The fixed presets between "Auto" and "Custom": sample rate, bit rate, channels. The preset
+// list translates their texts.
 constexpr EncodingPreset kPresets[] = {
-    {"11025 Hz, 16 kbps, Mono (low quality, smaller file size)", 11025, 16, COptMp3Page::Mono},
-    {"22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)", 22050, 32,
-     COptMp3Page::JointStereo},
-    {"32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)", 32000, 96,
-     COptMp3Page::JointStereo},
-    {"44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)", 44100, 128,
-     COptMp3Page::JointStereo},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "11025 Hz, 16 kbps, Mono (low quality, smaller file size)"),
+     11025, 16, COptMp3Page::Mono},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)"),
+     22050, 32, COptMp3Page::JointStereo},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)"),
+     32000, 96, COptMp3Page::JointStereo},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)"),
+     44100, 128, COptMp3Page::JointStereo},
 };
 
 constexpr int kBitRates[] = {8,  16,  24,  32,  40,  48,  56,  64,  80,
@@ -60,16 +66,24 @@ int BitRateForRate(int rate, int bitRate) {
 }  // namespace
 
 COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
-    : OptionsPage(QStringLiteral("MP3 Options"), parent) {
+    //: Tab title
+    : OptionsPage(tr("MP3 Options"), parent) {
     presets_ = new PresetControls(IdMp3Preset, kPresets, this);
 
-    auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
+    //: Group of the encoding parameters
+    auto* parameters = new QGroupBox(tr("Parameters"), this);
     sampleRates_ = new QComboBox(parameters);
     SetControlId(sampleRates_, IdMp3SampleRate);
-    for (int rate : kSampleRates) sampleRates_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
+    for (int rate : kSampleRates) {
+        //: %1 is a sample rate in hertz
+        sampleRates_->addItem(tr("%1 Hz").arg(rate), rate);
+    }
     bitRates_ = new QComboBox(parameters);
     SetControlId(bitRates_, IdMp3BitRate);
-    for (int rate : kBitRates) bitRates_->addItem(QStringLiteral("%1 kbps").arg(rate), rate);
+    for (int rate : kBitRates) {
+        //: %1 is a bit rate in kilobits per second
+        bitRates_->addItem(tr("%1 kbps").arg(rate), rate);
+    }
 
     channels_ = new QButtonGroup(this);
     auto* channelRow = new QHBoxLayout;
@@ -77,18 +91,25 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
         int id;
         const char* text;
         int index;
-    } channelButtons[] = {{IdMp3JointStereo, "&Joint Stereo", JointStereo},
-                          {IdMp3Stereo, "&Stereo", Stereo},
-                          {IdMp3Mono, "&Mono", Mono}};
+    } channelButtons[] = {
+        //: Channel mode of MP3 output
+        {IdMp3JointStereo, QT_TR_NOOP("&Joint Stereo"), JointStereo},
+        //: Channel mode of MP3 output
+        {IdMp3Stereo, QT_TR_NOOP("&Stereo"), Stereo},
+        //: Channel mode of MP3 output
+        {IdMp3Mono, QT_TR_NOOP("&Mono"), Mono},
+    };
     for (const auto& b : channelButtons) {
-        auto* radio = new QRadioButton(QString::fromLatin1(b.text), parameters);
+        auto* radio = new QRadioButton(tr(b.text), parameters);
         SetControlId(radio, b.id);
         channels_->addButton(radio, b.index);
         channelRow->addWidget(radio);
     }
     channelRow->addStretch(1);
-    stereoLink_ = new HyperlinkLabel(QStringLiteral("Joint Stereo vs. Stereo"), parameters);
-    lameLink_ = new HyperlinkLabel(QStringLiteral("The program uses LAME MP3 encoder."), this);
+    //: A link to a web search that explains the difference
+    stereoLink_ = new HyperlinkLabel(tr("Joint Stereo vs. Stereo"), parameters);
+    //: A link to the web site of LAME, the MP3 encoder's name
+    lameLink_ = new HyperlinkLabel(tr("The program uses LAME MP3 encoder."), this);
     const struct {
         HyperlinkLabel* link;
         int id;
@@ -105,10 +126,9 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
     channelRow->addWidget(stereoLink_);
 
     auto* grid = new QGridLayout(parameters);
-    grid->addWidget(BuddyLabel(QStringLiteral("Sample &Frequency:"), sampleRates_, parameters), 0,
-                    0);
+    grid->addWidget(BuddyLabel(tr("Sample &Frequency:"), sampleRates_, parameters), 0, 0);
     grid->addWidget(sampleRates_, 0, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Bit Rate:"), bitRates_, parameters), 1, 0);
+    grid->addWidget(BuddyLabel(tr("&Bit Rate:"), bitRates_, parameters), 1, 0);
     grid->addWidget(bitRates_, 1, 1);
     grid->addLayout(channelRow, 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -121,7 +141,9 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* presetRow = new QHBoxLayout;
-    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_->combo(), this));
+    //: Label of the list of presets (Auto, fixed ones, Custom); the & letters of a page's
+    //: controls differ from one another
+    presetRow->addWidget(BuddyLabel(tr("&Encoding Options:"), presets_->combo(), this));
     presetRow->addWidget(presets_->combo(), 1);
     layout->addLayout(presetRow);
     layout->addWidget(parameters);

@@ -1,4 +1,4 @@
-#include "ui/options/COptOutputPage.h"
+#include "COptOutputPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,12 +21,16 @@
 namespace tonvexa {
 
 COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
-    : OptionsPage(QStringLiteral("Output Options"), parent), dialogs_(dialogs) {
-    auto* box = new QGroupBox(QStringLiteral("Output Folder"), this);
+    //: Tab title
+    : OptionsPage(tr("Output Options"), parent), dialogs_(dialogs) {
+    //: Group of the controls that say where converted files go
+    auto* box = new QGroupBox(tr("Output Folder"), this);
     places_ = new QComboBox(box);
     SetControlId(places_, IdOutputPlace);
-    places_->addItem(QStringLiteral("Same as source file"), kOutputBesideSource);
-    places_->addItem(QStringLiteral("Specify output folder"), kOutputSpecifiedFolder);
+    //: Converted files go to the folder of their source file
+    places_->addItem(tr("Same as source file"), kOutputBesideSource);
+    //: Converted files go to the folder given below
+    places_->addItem(tr("Specify output folder"), kOutputSpecifiedFolder);
 
     folder_ = new QLineEdit(box);
     SetControlId(folder_, IdOutputFolder);
@@ -34,28 +38,30 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
     // when they are read again.
     folder_->setMaxLength(static_cast<int>(AppSettings::kMaxTextLength));
     folder_->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
-    browse_ = new QPushButton(QStringLiteral("&Browse"), box);
+    //: Chooses the output folder in a folder dialog
+    browse_ = new QPushButton(tr("&Browse"), box);
     SetControlId(browse_, IdOutputBrowse);
-    createDirs_ =
-        new QCheckBox(QStringLiteral("&Create folders according to path of source file"), box);
+    createDirs_ = new QCheckBox(tr("&Create folders according to path of source file"), box);
     SetControlId(createDirs_, IdCreateDirs);
     explanation_ = new QLabel(ExplanationText(), box);
     SetControlId(explanation_, IdCreateDirsExample);
     explanation_->setWordWrap(true);
     explanation_->setTextFormat(Qt::PlainText);
-    browseOutput_ =
-        new QCheckBox(QStringLiteral("&Browse output folder while conversion is complete"), this);
+    //: Shows the output folder in the file manager once a conversion has ended
+    browseOutput_ = new QCheckBox(tr("&Browse output folder while conversion is complete"), this);
     SetControlId(browseOutput_, IdBrowseOutput);
     simultaneous_ = new QSpinBox(this);
     SetControlId(simultaneous_, IdSimultaneousConversions);
     simultaneous_->setRange(kSimultaneousAuto, kMaxSimultaneousConversions);
-    simultaneous_->setSpecialValueText(QStringLiteral("Auto"));
+    //: Number of simultaneous conversions: as many as the computer has processor cores
+    simultaneous_->setSpecialValueText(tr("Auto"));
     simultaneous_->setAlignment(Qt::AlignRight);
 
     auto* grid = new QGridLayout(box);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Output Folder:"), places_, box), 0, 0);
+    //: Label of the list: Same as source file, Specify output folder
+    grid->addWidget(BuddyLabel(tr("&Output Folder:"), places_, box), 0, 0);
     grid->addWidget(places_, 0, 1, 1, 2);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Specific Folder:"), folder_, box), 1, 0);
+    grid->addWidget(BuddyLabel(tr("&Specific Folder:"), folder_, box), 1, 0);
     grid->addWidget(folder_, 1, 1);
     grid->addWidget(browse_, 1, 2);
     grid->addWidget(createDirs_, 2, 0, 1, 3);
@@ -70,7 +76,7 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
     layout->addWidget(browseOutput_);
     auto* simultaneousRow = new QHBoxLayout;
     simultaneousRow->addWidget(
-        BuddyLabel(QStringLiteral("Si&multaneous conversions:"), simultaneous_, this));
+        BuddyLabel(tr("Si&multaneous conversions:"), simultaneous_, this));
     simultaneousRow->addWidget(simultaneous_);
     simultaneousRow->addStretch(1);
     layout->addLayout(simultaneousRow);
@@ -82,17 +88,21 @@ COptOutputPage::COptOutputPage(Dialogs& dialogs, QWidget* parent)
 }
 
 QString COptOutputPage::ExplanationText() {
+    // The example's paths are this system's; the sentence is the same everywhere.
 #ifdef Q_OS_WIN
-    return QStringLiteral(
-        "For example: the source file is C:\\Music\\pop\\1.mp3 and the specified folder is "
-        "D:\\Output; then the output folder is D:\\Output\\C\\Music\\pop, which is created "
-        "automatically.");
+    const QString source = QStringLiteral("C:\\Music\\pop\\1.mp3");
+    const QString specified = QStringLiteral("D:\\Output");
+    const QString output = QStringLiteral("D:\\Output\\C\\Music\\pop");
 #else
-    return QStringLiteral(
-        "For example: the source file is /home/anna/Music/pop/1.mp3 and the specified folder is "
-        "/home/anna/Converted; then the output folder is /home/anna/Converted/home/anna/Music/pop, "
-        "which is created automatically.");
+    const QString source = QStringLiteral("/home/anna/Music/pop/1.mp3");
+    const QString specified = QStringLiteral("/home/anna/Converted");
+    const QString output = QStringLiteral("/home/anna/Converted/home/anna/Music/pop");
 #endif
+    //: %1 is a source file's path, %2 the specified output folder, %3 the folder its output
+    //: goes to
+    return tr("For example: the source file is %1 and the specified folder is %2; then the output "
+              "folder is %3, which is created automatically.")
+        .arg(source, specified, output);
 }
 
 void COptOutputPage::LoadFrom(const AppSettings& s) {
@@ -138,13 +148,13 @@ void COptOutputPage::readControls() {
 void COptOutputPage::browse() {
     readControls();
     const std::optional<QString> chosen = BrowseForFolder(
-        dialogs_, this, QStringLiteral("Please choose an output folder:"), folderText_);
+        dialogs_, this, tr("Please choose an output folder:"), folderText_);
     if (!chosen) return;
     if (chosen->size() > folder_->maxLength()) {
         dialogs_.showMessage(this,
-                             QStringLiteral("The path of this folder is too long: an output "
-                                            "folder can have at most %1 characters.")
-                                 .arg(folder_->maxLength()),
+                             tr("The path of this folder is too long: an output folder can "
+                                "have at most %n characters.",
+                                nullptr, folder_->maxLength()),
                              MessageIcon::Warning);
         return;
     }
@@ -157,7 +167,7 @@ bool COptOutputPage::CanLeave() {
     readControls();
     // A folder of blanks only is no folder anyone meant to choose.
     if (option_ == kOutputSpecifiedFolder && folderText_.trimmed().isEmpty()) {
-        dialogs_.showMessage(this, QStringLiteral("Please choose an output folder."),
+        dialogs_.showMessage(this, tr("Please choose an output folder."),
                              MessageIcon::Warning);
         folder_->setFocus(Qt::OtherFocusReason);
         return false;

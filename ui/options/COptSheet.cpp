@@ -1,4 +1,4 @@
-#include "ui/options/COptSheet.h"
+#include "COptSheet.h"
 
 #include <QDialogButtonBox>
 #include <QKeySequence>
@@ -13,10 +13,11 @@
 namespace tonvexa {
 
 COptSheet::COptSheet(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Options"));
+    //: The options window's title, also its tabs' name for screen readers
+    setWindowTitle(tr("Options"));
     setFont(PageFont());
     tabs_ = new QTabWidget(this);
-    tabs_->setAccessibleName(QStringLiteral("Options"));
+    tabs_->setAccessibleName(tr("Options"));
     buttons_ = OkCancelButtons(this);
     connect(buttons_, &QDialogButtonBox::accepted, this, &COptSheet::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &COptSheet::reject);

@@ -1,4 +1,4 @@
-#include "ui/options/COptWavPage.h"
+#include "COptWavPage.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 #include "settings/AppSettings.h"
 #include "ui/options/ControlIds.h"
 #include "ui/options/PageControls.h"
@@ -16,12 +18,21 @@ namespace tonvexa {
 
 namespace {
 
-// The fixed presets between "Auto" and "Custom": sample rate, sample width, channels.
+// The fixed presets between "Auto" and "Custom": sample rate, sample width, channels. The
+// preset list translates their texts.
 constexpr EncodingPreset kPresets[] = {
-    {"11025 Hz, 8 bits, Mono (low quality, smaller file size)", 11025, 8, COptWavPage::Mono},
-    {"22050 Hz, 16 bits, Stereo (OK quality, small size)", 22050, 16, COptWavPage::Stereo},
-    {"32000 Hz, 16 bits, Stereo (medium quality, normal size)", 32000, 16, COptWavPage::Stereo},
-    {"44100Hz, 16 bits, Stereo (high quality, large size)", 44100, 16, COptWavPage::Stereo},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "11025 Hz, 8 bits, Mono (low quality, smaller file size)"),
+     11025, 8, COptWavPage::Mono},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "22050 Hz, 16 bits, Stereo (OK quality, small size)"),
+     22050, 16, COptWavPage::Stereo},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "32000 Hz, 16 bits, Stereo (medium quality, normal size)"),
+     32000, 16, COptWavPage::Stereo},
+    {QT_TRANSLATE_NOOP("tonvexa::PresetControls",
+                       "44100Hz, 16 bits, Stereo (high quality, large size)"),
+     44100, 16, COptWavPage::Stereo},
 };
 
 constexpr int kSampleRates[] = {6000,  8000,  11025, 12000, 16000, 22050,
@@ -30,17 +41,24 @@ constexpr int kSampleRates[] = {6000,  8000,  11025, 12000, 16000, 22050,
 }  // namespace
 
 COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
-    : OptionsPage(QStringLiteral("WAV Options"), parent) {
+    //: Tab title
+    : OptionsPage(tr("WAV Options"), parent) {
     presets_ = new PresetControls(IdWavPreset, kPresets, this);
 
-    auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
+    //: Group of the encoding parameters
+    auto* parameters = new QGroupBox(tr("Parameters"), this);
     sampleRates_ = new QComboBox(parameters);
     SetControlId(sampleRates_, IdWavSampleRate);
-    for (int rate : kSampleRates) sampleRates_->addItem(QStringLiteral("%1 Hz").arg(rate), rate);
+    for (int rate : kSampleRates) {
+        //: %1 is a sample rate in hertz
+        sampleRates_->addItem(tr("%1 Hz").arg(rate), rate);
+    }
     widths_ = new QComboBox(parameters);
     SetControlId(widths_, IdWavBits);
-    widths_->addItem(QStringLiteral("8 bits"), 8);
-    widths_->addItem(QStringLiteral("16 bits"), 16);
+    for (int bits : {8, 16}) {
+        //: A sample width: %n is 8 or 16
+        widths_->addItem(tr("%n bits", nullptr, bits), bits);
+    }
 
     channels_ = new QButtonGroup(this);
     auto* channelRow = new QHBoxLayout;
@@ -48,9 +66,14 @@ COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
         int id;
         const char* text;
         int index;
-    } channelButtons[] = {{IdWavMono, "&Mono", Mono}, {IdWavStereo, "&Stereo", Stereo}};
+    } channelButtons[] = {
+        //: Channels of WAV output
+        {IdWavMono, QT_TR_NOOP("&Mono"), Mono},
+        //: Channels of WAV output
+        {IdWavStereo, QT_TR_NOOP("&Stereo"), Stereo},
+    };
     for (const auto& b : channelButtons) {
-        auto* radio = new QRadioButton(QString::fromLatin1(b.text), parameters);
+        auto* radio = new QRadioButton(tr(b.text), parameters);
         SetControlId(radio, b.id);
         channels_->addButton(radio, b.index);
         channelRow->addWidget(radio);
@@ -58,10 +81,10 @@ COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
     channelRow->addStretch(1);
 
     auto* grid = new QGridLayout(parameters);
-    grid->addWidget(BuddyLabel(QStringLiteral("Sample &Frequency:"), sampleRates_, parameters), 0,
-                    0);
+    grid->addWidget(BuddyLabel(tr("Sample &Frequency:"), sampleRates_, parameters), 0, 0);
     grid->addWidget(sampleRates_, 0, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Bits:"), widths_, parameters), 1, 0);
+    //: Label of the list of sample widths (8 bits, 16 bits)
+    grid->addWidget(BuddyLabel(tr("&Bits:"), widths_, parameters), 1, 0);
     grid->addWidget(widths_, 1, 1);
     grid->addLayout(channelRow, 2, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -72,7 +95,9 @@ COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     auto* presetRow = new QHBoxLayout;
-    presetRow->addWidget(BuddyLabel(QStringLiteral("&Encoding Options:"), presets_->combo(), this));
+    //: Label of the list of presets (Auto, fixed ones, Custom); the & letters of a page's
+    //: controls differ from one another
+    presetRow->addWidget(BuddyLabel(tr("&Encoding Options:"), presets_->combo(), this));
     presetRow->addWidget(presets_->combo(), 1);
     layout->addLayout(presetRow);
     layout->addWidget(parameters);

@@ -1,4 +1,4 @@
-#include "ui/options/CPageWMAOptions.h"
+#include "CPageWMAOptions.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -31,10 +31,12 @@ FormatOf Describe(const WmaFormatRef& ref) {
 }  // namespace
 
 CPageWMAOptions::CPageWMAOptions(const WmaFormatList& formats, Dialogs& dialogs, QWidget* parent)
-    : OptionsPage(QStringLiteral("WMA Options"), parent), formats_(ShareWmaFormats(formats)) {
+    //: Tab title
+    : OptionsPage(tr("WMA Options"), parent), formats_(ShareWmaFormats(formats)) {
     list_ = new QComboBox(this);
     SetControlId(list_, IdWmaFormat);
-    list_->addItem(QStringLiteral("Auto"), kAutoItem);
+    //: The first of the formats on offer: the program chooses one to suit each file
+    list_->addItem(tr("Auto"), kAutoItem);
     for (std::size_t i = 0; i < formats_.size(); ++i) {
         if (formats_[i].bitRate < kLowestBitRate) continue;
         const FormatOf f = Describe(formats_[i]);
@@ -48,8 +50,9 @@ CPageWMAOptions::CPageWMAOptions(const WmaFormatList& formats, Dialogs& dialogs,
         new AmplifyControls(IdWmaAmplify, IdWmaCoefficient, IdWmaCoefficientArrows, dialogs, this);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuddyLabel(
-        QStringLiteral("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), list_, this));
+    //: Label of the list of formats, each shown as "44100 Hz, 128 kbps, Stereo"
+    layout->addWidget(
+        BuddyLabel(tr("&Encoding Options: (Sample Frequency, Bit Rate, Channels)"), list_, this));
     layout->addWidget(list_);
     layout->addSpacing(6);
     layout->addWidget(tagOption_->box());
@@ -59,10 +62,12 @@ CPageWMAOptions::CPageWMAOptions(const WmaFormatList& formats, Dialogs& dialogs,
 
 QString CPageWMAOptions::FormatLabel(std::uint32_t sampleRate, std::uint32_t bitRate,
                                      int channels) {
-    return QStringLiteral("%1 Hz, %2 kbps, %3")
+    //: A Windows Media Audio format: %1 is its sample rate in hertz, %2 its bit rate in
+    //: kilobits per second, %3 its channels (Mono or Stereo)
+    return tr("%1 Hz, %2 kbps, %3")
         .arg(sampleRate)
         .arg(bitRate / 1000)
-        .arg(channels == 1 ? QStringLiteral("Mono") : QStringLiteral("Stereo"));
+        .arg(channels == 1 ? tr("Mono") : tr("Stereo"));
 }
 
 void CPageWMAOptions::LoadFrom(const AppSettings& s) {

@@ -1,7 +1,8 @@
-#include "ui/options/Id3TagDialog.h"
+#include "Id3TagDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -60,12 +61,16 @@ private:
     mutable QString refused_;
 };
 
+// A control character by its code point, which is the same in every language; any other in
+// the language's quotation marks.
 QString CharacterName(const QString& character) {
     const char32_t code = character.toUcs4().value(0);
     if (code < 0x20 || (code >= 0x7F && code < 0xA0)) {
         return QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0'));
     }
-    return QStringLiteral("\u201C%1\u201D").arg(character);
+    //: A character the tag cannot hold (%1), in quotation marks, as it begins the message
+    //: "%1 cannot be stored in an ID3 tag..."
+    return QCoreApplication::translate("tonvexa::Id3TagDialog", "“%1”").arg(character);
 }
 
 std::string_view View(const QByteArray& bytes) {
@@ -75,23 +80,26 @@ std::string_view View(const QByteArray& bytes) {
 }  // namespace
 
 Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Edit ID3 tag"));
+    //: The tag editor's title
+    setWindowTitle(tr("Edit ID3 tag"));
     setFont(PageFont());
 
     auto* grid = new QGridLayout;
-    nameAsFileName_ =
-        new QCheckBox(QStringLiteral("Name as file name (not include extension)"), this);
+    //: The output's title is its file name without the extension
+    nameAsFileName_ = new QCheckBox(tr("Name as file name (not include extension)"), this);
     SetControlId(nameAsFileName_, IdNameAsFileName);
     grid->addWidget(nameAsFileName_, 0, 0, 1, 4);
 
     title_ = addTextField(IdTagTitle, kTextLimit);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Title:"), title_, this), 1, 0);
+    //: Label of the song's title; the & letters of the editor's controls differ from one another
+    grid->addWidget(BuddyLabel(tr("&Title:"), title_, this), 1, 0);
     grid->addWidget(title_, 1, 1);
 
     track_ = new NumberStepper(IdTagTrack, IdTagTrackArrows, 10, 1, 0, kTrackMaximum, this);
     track_->edit()->setMaximumWidth(48);
     track_->edit()->setAlignment(Qt::AlignRight);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Track #:"), track_->edit(), this), 1, 2);
+    //: Label of the track number on the album; little room
+    grid->addWidget(BuddyLabel(tr("&Track #:"), track_->edit(), this), 1, 2);
     auto* trackPair = new QHBoxLayout;
     trackPair->setSpacing(0);
     trackPair->addWidget(track_->edit());
@@ -100,11 +108,11 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     grid->addLayout(trackPair, 1, 3);
 
     artist_ = addTextField(IdTagArtist, kTextLimit);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Artist:"), artist_, this), 2, 0);
+    grid->addWidget(BuddyLabel(tr("&Artist:"), artist_, this), 2, 0);
     grid->addWidget(artist_, 2, 1, 1, 3);
 
     album_ = addTextField(IdTagAlbum, kTextLimit);
-    grid->addWidget(BuddyLabel(QStringLiteral("Albu&m:"), album_, this), 3, 0);
+    grid->addWidget(BuddyLabel(tr("Albu&m:"), album_, this), 3, 0);
     grid->addWidget(album_, 3, 1, 1, 3);
 
     year_ = new DigitsEdit(kYearLimit, this);
@@ -112,7 +120,7 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     year_->setMaximumWidth(48);
     connect(year_, &QLineEdit::inputRejected, this, [this] { explainRefusal(year_); });
     connect(year_, &QLineEdit::textEdited, this, [this] { status_->clear(); });
-    grid->addWidget(BuddyLabel(QStringLiteral("&Year:"), year_, this), 4, 0);
+    grid->addWidget(BuddyLabel(tr("&Year:"), year_, this), 4, 0);
     grid->addWidget(year_, 4, 1, Qt::AlignLeft);
 
     // The names sorted for people to find; each item keeps its index in the genre list, which
@@ -132,12 +140,14 @@ Id3TagDialog::Id3TagDialog(Dialogs& dialogs, QWidget* parent) : QDialog(parent),
     for (const auto& [name, index] : genres) genre_->addItem(name, index);
     genre_->setMaxVisibleItems(16);
     auto* genreRow = new QHBoxLayout;
-    genreRow->addWidget(BuddyLabel(QStringLiteral("&Genre:"), genre_, this));
+    //: Label of the list of music genres
+    genreRow->addWidget(BuddyLabel(tr("&Genre:"), genre_, this));
     genreRow->addWidget(genre_, 1);
     grid->addLayout(genreRow, 4, 2, 1, 2);
 
     comment_ = addTextField(IdTagComment, kTextLimit);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Comment:"), comment_, this), 5, 0);
+    //: Label of the tag's comment field
+    grid->addWidget(BuddyLabel(tr("&Comment:"), comment_, this), 5, 0);
     grid->addWidget(comment_, 5, 1, 1, 3);
 
     grid->setColumnStretch(1, 1);
@@ -189,14 +199,14 @@ void Id3TagDialog::explainRefusal(QLineEdit* edit) {
     QString text;
     const auto* validator = dynamic_cast<const TagTextValidator*>(edit->validator());
     if (validator != nullptr && !validator->refused().isEmpty()) {
-        text = QStringLiteral(
-                   "%1 cannot be stored in an ID3 tag, which holds Western European "
-                   "(ISO-8859-1) characters only.")
+        //: %1 is the character typed, such as “€” or U+0009
+        text = tr("%1 cannot be stored in an ID3 tag, which holds Western European "
+                  "(ISO-8859-1) characters only.")
                    .arg(CharacterName(validator->refused()));
     } else if (validator == nullptr && edit->text().size() < edit->maxLength()) {
-        text = QStringLiteral("Only digits can be typed here.");
+        text = tr("Only digits can be typed here.");
     } else {
-        text = QStringLiteral("This field holds at most %1 characters.").arg(edit->maxLength());
+        text = tr("This field holds at most %n characters.", nullptr, edit->maxLength());
     }
     status_->setText(text);
     edit->setToolTip(text);
@@ -235,8 +245,8 @@ void Id3TagDialog::accept() {
     if (!track || *track < 0 || *track > kTrackMaximum) {
         dialogs_.showMessage(
             this,
-            track ? QStringLiteral("Please enter an integer between 0 and %1.").arg(kTrackMaximum)
-                  : QStringLiteral("Please enter an integer."),
+            track ? tr("Please enter an integer between 0 and %1.").arg(kTrackMaximum)
+                  : tr("Please enter an integer."),
             MessageIcon::Warning);
         track_->edit()->setFocus(Qt::OtherFocusReason);
         track_->edit()->selectAll();

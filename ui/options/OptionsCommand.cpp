@@ -1,5 +1,6 @@
-#include "ui/options/OptionsCommand.h"
+#include "OptionsCommand.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -41,11 +42,16 @@ void RunOptionsCommand(QWidget* owner, AppSettings& settings, SettingsStore& sto
         // The options stay in effect for this run either way; the user learns that they will
         // not be there next time.
         if (const std::optional<std::error_code> error = store.saveError()) {
-            const QString reason = *error ? QString::fromLocal8Bit(error->message())
-                                          : QStringLiteral("the system gave no reason");
-            dialogs.showMessage(
-                owner, QStringLiteral("Tonvexa could not save its options: %1.").arg(reason),
-                MessageIcon::Warning);
+            //: Stands for the system's reason in "Tonvexa could not save its options: %1."
+            const QString noReason =
+                QCoreApplication::translate("OptionsCommand", "the system gave no reason");
+            const QString reason = *error ? QString::fromLocal8Bit(error->message()) : noReason;
+            //: %1 is the system's reason, such as "Permission denied"
+            dialogs.showMessage(owner,
+                                QCoreApplication::translate(
+                                    "OptionsCommand", "Tonvexa could not save its options: %1.")
+                                    .arg(reason),
+                                MessageIcon::Warning);
         }
     }
     settings.lastOptionsPage = sheet.GetActiveIndex();

@@ -1,4 +1,4 @@
-#include "ui/options/OptionsPage.h"
+#include "OptionsPage.h"
 
 #include "ui/options/PageControls.h"
 

@@ -1,8 +1,9 @@
-#include "ui/options/PageControls.h"
+#include "PageControls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,8 +68,14 @@ void CheckButton(QButtonGroup* group, int id) {
 
 QDialogButtonBox* OkCancelButtons(QWidget* dialog) {
     auto* box = new QDialogButtonBox(dialog);
-    SetControlId(box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole), IdOk);
-    SetControlId(box->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole), IdCancel);
+    //: Button of the options and of the tag editor; no & letter, which their controls need
+    SetControlId(box->addButton(QCoreApplication::translate("PageControls", "OK"),
+                                QDialogButtonBox::AcceptRole),
+                 IdOk);
+    //: Button of the options and of the tag editor; no & letter, which their controls need
+    SetControlId(box->addButton(QCoreApplication::translate("PageControls", "Cancel"),
+                                QDialogButtonBox::RejectRole),
+                 IdCancel);
     return box;
 }
 
@@ -112,10 +119,15 @@ UpDownControl::UpDownControl(QWidget* parent)
         Qt::ArrowType arrow;
         const char* name;
         int steps;
-    } arrows[] = {{up_, Qt::UpArrow, "Up", 1}, {down_, Qt::DownArrow, "Down", -1}};
+    } arrows[] = {
+        //: Name for screen readers of the arrow that raises the number beside it
+        {up_, Qt::UpArrow, QT_TR_NOOP("Up"), 1},
+        //: Name for screen readers of the arrow that lowers the number beside it
+        {down_, Qt::DownArrow, QT_TR_NOOP("Down"), -1},
+    };
     for (const auto& a : arrows) {
         a.button->setArrowType(a.arrow);
-        a.button->setAccessibleName(QString::fromLatin1(a.name));
+        a.button->setAccessibleName(tr(a.name));
         a.button->setFocusPolicy(Qt::NoFocus);
         a.button->setAutoRepeat(true);
         // The arrows share the height of the edit beside them.
@@ -172,10 +184,12 @@ PresetControls::PresetControls(int comboId, std::span<const EncodingPreset> pres
     : QObject(page), presets_(presets), combo_(new QComboBox(page)) {
     SetControlId(combo_, comboId);
     // Each item carries its position: "Auto" 0, the fixed presets from 1, "Custom" last.
-    combo_->addItem(QStringLiteral("Auto"), kAutoPreset);
+    //: Encoding preset: the program chooses the parameters to suit each file
+    combo_->addItem(tr("Auto"), kAutoPreset);
     for (const EncodingPreset& preset : presets_)
-        combo_->addItem(QString::fromLatin1(preset.label), combo_->count());
-    combo_->addItem(QStringLiteral("Custom"), combo_->count());
+        combo_->addItem(tr(preset.label), combo_->count());
+    //: Encoding preset: the parameters chosen below it
+    combo_->addItem(tr("Custom"), combo_->count());
     customIndex_ = combo_->count() - 1;
     connect(combo_, &QComboBox::activated, this, &PresetControls::presetChosen);
 }
@@ -242,11 +256,12 @@ void PresetControls::presetChosen(int index) {
 AmplifyControls::AmplifyControls(int checkId, int editId, int upDownId, Dialogs& dialogs,
                                  QWidget* page)
     : QObject(page), page_(page), dialogs_(dialogs) {
-    box_ = new QGroupBox(QStringLiteral("Volume"), page);
-    check_ = new QCheckBox(QStringLiteral("&Amplify / Reduce sound"), box_);
+    box_ = new QGroupBox(tr("Volume"), page);
+    check_ = new QCheckBox(tr("&Amplify / Reduce sound"), box_);
     SetControlId(check_, checkId);
     stepper_ = new NumberStepper(editId, upDownId, 10, kStep, kMinimum, kMaximum, box_);
-    edit()->setAccessibleName(QStringLiteral("Coefficient in percent"));
+    //: Name for screen readers of the field of the volume's scale
+    edit()->setAccessibleName(tr("Coefficient in percent"));
     edit()->setAlignment(Qt::AlignRight);
     edit()->setMaximumWidth(60);
     auto* row = new QHBoxLayout(box_);
@@ -257,6 +272,7 @@ AmplifyControls::AmplifyControls(int checkId, int editId, int upDownId, Dialogs&
     pair->addWidget(edit());
     pair->addWidget(stepper_->upDown());
     row->addLayout(pair);
+    // A sign, not a word.
     row->addWidget(new QLabel(QStringLiteral("%"), box_));
 
     connect(check_, &QCheckBox::clicked, this, [this] {
@@ -282,11 +298,11 @@ bool AmplifyControls::read(bool& amplify, int& coefficient, bool check) {
     if (check && on) {
         // With scaling off the coefficient is not used, so whatever it holds may stay.
         if (!typed) {
-            refuse(QStringLiteral("Please enter an integer."));
+            refuse(tr("Please enter an integer."));
             return false;
         }
         if (*typed < kMinimum || *typed > kMaximum) {
-            refuse(QStringLiteral("Invalid amplification coefficient. It's betwen 10 and 3000."));
+            refuse(tr("Invalid amplification coefficient. It's betwen 10 and 3000."));
             return false;
         }
     }
@@ -306,7 +322,7 @@ void AmplifyControls::refuse(const QString& text) {
 
 TagOptionControls::TagOptionControls(const Ids& ids, Dialogs& dialogs, Id3Tag& tag, QWidget* page)
     : QObject(page), page_(page), dialogs_(dialogs), tag_(tag) {
-    box_ = new QGroupBox(QStringLiteral("ID3 Tag"), page);
+    box_ = new QGroupBox(tr("ID3 Tag"), page);
     group_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(box_);
     // Each button's id in the group is the option it stands for.
@@ -314,17 +330,21 @@ TagOptionControls::TagOptionControls(const Ids& ids, Dialogs& dialogs, Id3Tag& t
         int id;
         const char* text;
         int option;
-    } options[] = {{ids.add, "Add &ID3 tag", kTagAddConfigured},
-                   {ids.keep, "&Keep ID3 tag", kTagKeepSource},
-                   {ids.none, "No ID3 tag", kTagNone}};
+    } options[] = {
+        //: The output gets the tag edited with "Edit ID3 tag"
+        {ids.add, QT_TR_NOOP("Add &ID3 tag"), kTagAddConfigured},
+        //: The output gets the source file's tag
+        {ids.keep, QT_TR_NOOP("&Keep ID3 tag"), kTagKeepSource},
+        {ids.none, QT_TR_NOOP("No ID3 tag"), kTagNone},
+    };
     auto* row = new QHBoxLayout;
     for (const auto& o : options) {
-        auto* radio = new QRadioButton(QString::fromLatin1(o.text), box_);
+        auto* radio = new QRadioButton(tr(o.text), box_);
         SetControlId(radio, o.id);
         group_->addButton(radio, o.option);
         if (o.option == kTagAddConfigured) {
             // "Edit ID3 tag" belongs to "Add", so it follows it on the line and in Tab order.
-            edit_ = new QPushButton(QStringLiteral("Edit ID3 &tag"), box_);
+            edit_ = new QPushButton(tr("Edit ID3 &tag"), box_);
             SetControlId(edit_, ids.edit);
             row->addWidget(radio);
             row->addStretch(1);

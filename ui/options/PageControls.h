@@ -113,6 +113,8 @@ private:
 
 // A fixed entry of the encoding presets of the MP3 and WAV pages.
 struct EncodingPreset {
+    // In English, marked for translation in the context "tonvexa::PresetControls", where the
+    // preset list translates it.
     const char* label;
     int sampleRate;
     int second;  // the bit rate in kbit/s (MP3) or the sample width (WAV)
