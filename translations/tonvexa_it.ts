@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>ConverterApp</name>
+    <message>
+        <source>no display to show the window on (neither %1 nor %2 is set); to convert without a window, use %3</source>
+        <extracomment>Printed on the terminal after &quot;tonvexa: &quot;. %1 and %2 are names of environment variables, %3 the name of the command-line converter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileList</name>
     <message>
         <source>%1 kbps</source>
@@ -25,6 +33,32 @@
     </message>
     <message>
         <source>Mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsCommand</name>
+    <message>
+        <source>the system gave no reason</source>
+        <extracomment>Stands for the system&apos;s reason in &quot;Tonvexa could not save its options: %1.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonvexa could not save its options: %1.</source>
+        <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageControls</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Button of the options and of the tag editor; no &amp; letter, which their controls need</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button of the options and of the tag editor; no &amp; letter, which their controls need</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -190,9 +224,837 @@ Option keys (the names in the options file, group [Options]):
     </message>
 </context>
 <context>
+    <name>tonvexa::AboutDialog</name>
+    <message>
+        <source>About Tonvexa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tonvexa v%1 build %2</source>
+        <extracomment>%1 is the version number, %2 the build number</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Tonvexa Homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <extracomment>A link that writes a mail to the program&apos;s support</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program uses LAME MP3 encoder</source>
+        <extracomment>A link to the web site of LAME, the MP3 encoder&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check Updates</source>
+        <extracomment>A button that opens the web page telling whether a newer version is out</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell a Friend</source>
+        <extracomment>A button that writes a mail recommending the program</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::AmplifyControls</name>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Amplify / Reduce sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coefficient in percent</source>
+        <extracomment>Name for screen readers of the field of the volume&apos;s scale</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid amplification coefficient. It&apos;s betwen 10 and 3000.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::COptMp3Page</name>
+    <message>
+        <source>MP3 Options</source>
+        <extracomment>Tab title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <extracomment>Group of the encoding parameters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <extracomment>%1 is a sample rate in hertz</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kbps</source>
+        <extracomment>%1 is a bit rate in kilobits per second</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Joint Stereo</source>
+        <extracomment>Channel mode of MP3 output</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stereo</source>
+        <extracomment>Channel mode of MP3 output</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mono</source>
+        <extracomment>Channel mode of MP3 output</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joint Stereo vs. Stereo</source>
+        <extracomment>A link to a web search that explains the difference</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program uses LAME MP3 encoder.</source>
+        <extracomment>A link to the web site of LAME, the MP3 encoder&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample &amp;Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bit Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Encoding Options:</source>
+        <extracomment>Label of the list of presets (Auto, fixed ones, Custom); the &amp; letters of a page&apos;s controls differ from one another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::COptOutputPage</name>
+    <message>
+        <source>Output Options</source>
+        <extracomment>Tab title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output Folder</source>
+        <extracomment>Group of the controls that say where converted files go</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same as source file</source>
+        <extracomment>Converted files go to the folder of their source file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specify output folder</source>
+        <extracomment>Converted files go to the folder given below</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse</source>
+        <extracomment>Chooses the output folder in a folder dialog</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Create folders according to path of source file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse output folder while conversion is complete</source>
+        <extracomment>Shows the output folder in the file manager once a conversion has ended</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>Number of simultaneous conversions: as many as the computer has processor cores</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Output Folder:</source>
+        <extracomment>Label of the list: Same as source file, Specify output folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Specific Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si&amp;multaneous conversions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example: the source file is %1 and the specified folder is %2; then the output folder is %3, which is created automatically.</source>
+        <extracomment>%1 is a source file&apos;s path, %2 the specified output folder, %3 the folder its output goes to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose an output folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The path of this folder is too long: an output folder can have at most %n characters.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Please choose an output folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::COptSheet</name>
+    <message>
+        <source>Options</source>
+        <extracomment>The options window&apos;s title, also its tabs&apos; name for screen readers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::COptWavPage</name>
+    <message>
+        <source>WAV Options</source>
+        <extracomment>Tab title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <extracomment>Group of the encoding parameters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <extracomment>%1 is a sample rate in hertz</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bits</source>
+        <extracomment>A sample width: %n is 8 or 16</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Mono</source>
+        <extracomment>Channels of WAV output</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stereo</source>
+        <extracomment>Channels of WAV output</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample &amp;Frequency:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bits:</source>
+        <extracomment>Label of the list of sample widths (8 bits, 16 bits)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Encoding Options:</source>
+        <extracomment>Label of the list of presets (Auto, fixed ones, Custom); the &amp; letters of a page&apos;s controls differ from one another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::CPageWMAOptions</name>
+    <message>
+        <source>WMA Options</source>
+        <extracomment>Tab title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>The first of the formats on offer: the program chooses one to suit each file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Encoding Options: (Sample Frequency, Bit Rate, Channels)</source>
+        <extracomment>Label of the list of formats, each shown as &quot;44100 Hz, 128 kbps, Stereo&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz, %2 kbps, %3</source>
+        <extracomment>A Windows Media Audio format: %1 is its sample rate in hertz, %2 its bit rate in kilobits per second, %3 its channels (Mono or Stereo)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::CommandSet</name>
+    <message>
+        <source>&amp;Play Source</source>
+        <extracomment>Context menu of the file list; the &amp; letters of its items differ from one another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse &amp;Source Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play &amp;Destination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse Destination &amp;Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Convert to MP3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert &amp;to WMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Con&amp;vert to WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert All to &amp;MP3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;nvert All to WMA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert All to &amp;WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add F&amp;older</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <extracomment>Takes the selected files off the list; the files themselves stay</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Al&amp;l</source>
+        <extracomment>Takes every file off the list</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <extracomment>Help menu; the &amp; letters of its items differ from one another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tell A Friend</source>
+        <extracomment>Writes a mail recommending the program</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Feedback and Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home&amp;page</source>
+        <extracomment>Opens the program&apos;s web site</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check Latest Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>The title bar&apos;s button that opens the help menu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <extracomment>The title bar&apos;s button that minimises the window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The title bar&apos;s button that closes the window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::FileAdder</name>
+    <message>
+        <source>Searching files...</source>
+        <extracomment>Progress line while folders are searched for files to add</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adding file %1 of %2...</source>
+        <extracomment>Progress line: %1 is the number of the file being added, %2 how many there are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::FileListModel</name>
+    <message>
+        <source>Original Files</source>
+        <extracomment>Heading of the column of the files&apos; names (152 pixels wide)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <extracomment>Heading of the column of the playing times (55 pixels wide)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit Rate</source>
+        <extracomment>Column heading (70 pixels wide)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>Heading of the column of the sample rates, shortened for its 70 pixels</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <extracomment>Heading of the column that shows Mono, Stereo... (60 pixels wide)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <extracomment>Heading of the column that shows how each conversion went</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::HelpWindow</name>
+    <message>
+        <source>Tonvexa Help</source>
+        <extracomment>The help window&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::HyperlinkLabel</name>
+    <message>
+        <source>Unable to open hyperlink:
+
+%1</source>
+        <extracomment>%1 is the reason, such as &quot;The specified file was not found.&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The operating system is out
+of memory or resources.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specified file was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specified path was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The operating system denied
+access to the specified file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was not enough memory to complete the operation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The .EXE file is invalid
+(non-Win32 .EXE or error in .EXE image).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The filename association is
+incomplete or invalid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because the request timed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The DDE transaction failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The DDE transaction could not
+be completed because other DDE transactions
+were being processed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no application associated
+with the given filename extension.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Error (%1) occurred.</source>
+        <extracomment>%1 is the error&apos;s number</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::Id3TagDialog</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>A character the tag cannot hold (%1), in quotation marks, as it begins the message &quot;%1 cannot be stored in an ID3 tag...&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit ID3 tag</source>
+        <extracomment>The tag editor&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name as file name (not include extension)</source>
+        <extracomment>The output&apos;s title is its file name without the extension</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <extracomment>Label of the song&apos;s title; the &amp; letters of the editor&apos;s controls differ from one another</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Track #:</source>
+        <extracomment>Label of the track number on the album; little room</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Artist:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Albu&amp;m:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Genre:</source>
+        <extracomment>Label of the list of music genres</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Comment:</source>
+        <extracomment>Label of the tag&apos;s comment field</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be stored in an ID3 tag, which holds Western European (ISO-8859-1) characters only.</source>
+        <extracomment>%1 is the character typed, such as “€” or U+0009</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only digits can be typed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>This field holds at most %n characters.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::MainCommands</name>
+    <message>
+        <source>All Support Formats</source>
+        <extracomment>Open-file dialog filter that shows every kind of file the program reads</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Media Audio Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows Media Video Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced Systems Format</source>
+        <extracomment>The name of the container format of .asf files</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAV Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose a folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::MainDialog</name>
+    <message>
+        <source>&amp;Add Files</source>
+        <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add WMA/WMV/ASF/MP3/WAV files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;Folder</source>
+        <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add WMA/WMV/ASF/MP3/WAV files from a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove all files from list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to M&amp;P3</source>
+        <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert all files to MP3 format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to W&amp;MA</source>
+        <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert all files to WMA format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert to &amp;WAV</source>
+        <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert all files to WAV format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <extracomment>Tooltip of the Options button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>The title bar&apos;s button that opens the help menu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <extracomment>The title bar&apos;s button that minimises the window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The title bar&apos;s button that closes the window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Tonvexa Homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::PopupMenus</name>
+    <message>
+        <source>File list</source>
+        <extracomment>Name of the file list&apos;s context menu for screen readers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Name of the help menu for screen readers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::PresetControls</name>
+    <message>
+        <source>11025 Hz, 16 kbps, Mono (low quality, smaller file size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11025 Hz, 8 bits, Mono (low quality, smaller file size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>22050 Hz, 16 bits, Stereo (OK quality, small size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>32000 Hz, 16 bits, Stereo (medium quality, normal size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>44100Hz, 16 bits, Stereo (high quality, large size)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>Encoding preset: the program chooses the parameters to suit each file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <extracomment>Encoding preset: the parameters chosen below it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tonvexa::ProgressDialogFrame</name>
     <message>
         <source>Cancel</source>
+        <extracomment>Ends the adding of files or the conversion under way</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::SortableListCtrl</name>
+    <message>
+        <source>File list</source>
+        <extracomment>Name of the list of files to convert, for screen readers</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::TagOptionControls</name>
+    <message>
+        <source>ID3 Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add &amp;ID3 tag</source>
+        <extracomment>The output gets the tag edited with &quot;Edit ID3 tag&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep ID3 tag</source>
+        <extracomment>The output gets the source file&apos;s tag</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No ID3 tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit ID3 &amp;tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tonvexa::UpDownControl</name>
+    <message>
+        <source>Up</source>
+        <extracomment>Name for screen readers of the arrow that raises the number beside it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <extracomment>Name for screen readers of the arrow that lowers the number beside it</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -52,6 +52,11 @@ bool DisplayAvailable() {
 int RunConverterApp(int argc, char** argv) {
     (void)argc;
     if (!DisplayAvailable()) {
+        // Without a display there is no window, but the user's language still is: an
+        // application object without one carries the translations.
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        InstallTranslations(core);
         // The names of the variables and of the converter are the same in every language.
         //: Printed on the terminal after "tonvexa: ". %1 and %2 are names of environment
         //: variables, %3 the name of the command-line converter.
