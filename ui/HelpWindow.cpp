@@ -1,11 +1,13 @@
 #include "HelpWindow.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtMath>
 
+#include "texts/Language.h"
 #include "ui/Artwork.h"
 #include "ui/UrlOpener.h"
 
@@ -45,9 +47,15 @@ HelpWindow::HelpWindow(QWidget* parent)
     browser_->document()->addResource(QTextDocument::ImageResource, kIconResource,
                                       ArtworkPixmap(Art::ProgramIcon, ratio).toImage());
     browser_->document()->setDocumentMargin(kPageMargin);
-    browser_->setSource(kDocument);
+    browser_->setSource(DocumentFor(CurrentLanguage()));
     setFocusProxy(browser_);
     browser_->setFocus();
+}
+
+QUrl HelpWindow::DocumentFor(const QString& language) {
+    const QString translated = QStringLiteral("/help/index_") + language + QStringLiteral(".html");
+    if (QFile::exists(QLatin1Char(':') + translated)) return QUrl(QStringLiteral("qrc:") + translated);
+    return kDocument;
 }
 
 void HelpWindow::setUrlOpener(UrlOpener* opener) {

@@ -22,8 +22,11 @@ class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The document every help window opens with.
+    // The English document, which every help window opens with where there is none in the
+    // user's language.
     static inline const QUrl kDocument{QStringLiteral("qrc:/help/index.html")};
+    // The document in a language ("de", "pt_BR", ...), or the English one.
+    static QUrl DocumentFor(const QString& language);
 
     explicit HelpWindow(QWidget* parent = nullptr);
 
