@@ -6,34 +6,34 @@
     <message>
         <source>no display to show the window on (neither %1 nor %2 is set); to convert without a window, use %3</source>
         <extracomment>Printed on the terminal after &quot;tonvexa: &quot;. %1 and %2 are names of environment variables, %3 the name of the command-line converter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucun écran où afficher la fenêtre (ni %1 ni %2 n&apos;est défini)&#xa0;; pour convertir sans fenêtre, utilisez %3</translation>
     </message>
 </context>
 <context>
     <name>FileList</name>
     <message>
         <source>%1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbit/s</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <source>Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo jointe</translation>
     </message>
     <message>
         <source>Dual Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Double canal</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
 </context>
 <context>
@@ -41,12 +41,12 @@
     <message>
         <source>the system gave no reason</source>
         <extracomment>Stands for the system&apos;s reason in &quot;Tonvexa could not save its options: %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le système n&apos;a donné aucune raison</translation>
     </message>
     <message>
         <source>Tonvexa could not save its options: %1.</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexa n&apos;a pas pu enregistrer ses options&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -54,65 +54,65 @@
     <message>
         <source>OK</source>
         <extracomment>Button of the options and of the tag editor; no &amp; letter, which their controls need</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>Button of the options and of the tag editor; no &amp; letter, which their controls need</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Tonvexa</name>
     <message>
         <source>Conversion Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la conversion</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>Skipped. Please use Sonidrift (https://www.sonidrift.example/) to convert between WAV and MP3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoré. Veuillez utiliser Sonidrift (https://www.sonidrift.example/) pour convertir entre WAV et MP3.</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
         <extracomment>%1 is a folder&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Failed to create destination file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier de sortie</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion en cours...</translation>
     </message>
     <message numerus="yes">
         <source>Converting %1 of %n file(s) to %2...</source>
         <extracomment>%1 files begun of %n in all; %2 is the target format (MP3, WMA or WAV)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Conversion du fichier %1 sur %n en %2...</numerusform>
+            <numerusform>Conversion du fichier %1 sur %n en %2...</numerusform>
         </translation>
     </message>
     <message>
         <source>Converting %1...%2%</source>
         <extracomment>%1 is the file&apos;s name, %2 how far it is in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conversion de %1...%2&#xa0;%</translation>
     </message>
     <message>
         <source>You should select a file at least.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner au moins un fichier.</translation>
     </message>
     <message>
         <source>There aren&apos;t files in list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne contient aucun fichier.</translation>
     </message>
     <message>
         <source>&lt;more files&gt;...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;autres fichiers&gt;...</translation>
     </message>
     <message>
         <source>Failed to load the following files.
@@ -120,7 +120,10 @@
 %1
 To get help, please contact &lt;%2&gt;.</source>
         <extracomment>%1 is the list of files, one a line; %2 the support address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger les fichiers suivants.
+
+%1
+Pour obtenir de l&apos;aide, veuillez écrire à &lt;%2&gt;.</translation>
     </message>
 </context>
 <context>
@@ -133,7 +136,13 @@ To get help, please contact &lt;%2&gt;.</source>
        tonvexa-convert --wma-formats
        tonvexa-convert --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>usage&#xa0;: tonvexa-convert --to mp3|wav|wma [--options FILE] [--set KEY=VALUE]...
+                        [--jobs N] PATH...
+        tonvexa-convert --probe PATH...
+        tonvexa-convert --tags PATH...
+        tonvexa-convert --wma-formats
+        tonvexa-convert --help | --version
+</translation>
     </message>
     <message>
         <source>Converts Windows Media (.wma, .wmv, .asf) files to MP3, WAV or Windows Media, and WAV
@@ -164,127 +173,160 @@ usage error.
 Option keys (the names in the options file, group [Options]):
 </source>
         <extracomment>Keep the options (--to, --set, ...), KEY, VALUE, PATH, N and FILE as they are; the lines are wrapped for an 80-column terminal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Convertit les fichiers Windows Media (.wma, .wmv, .asf) en MP3, WAV ou Windows
+Media, et les fichiers WAV et MP3 en Windows Media. Chaque PATH est un fichier
+ou un dossier&#xa0;; les dossiers sont parcourus avec leurs sous-dossiers. Rien
+n&apos;est jamais écrasé&#xa0;: un nom déjà pris reçoit un numéro.
+
+  --to mp3|wav|wma  le format cible
+  --options FILE    lire les options dans ce fichier INI au lieu des options
+                    enregistrées
+  --set KEY=VALUE   définir une option pour cette exécution, par-dessus les
+                    options enregistrées ou celles du fichier (répétable)&#xa0;;
+                    KEY est le nom enregistré d&apos;une option, listé ci-dessous,
+                    et VALUE est lu et vérifié comme dans un fichier d&apos;options
+  --jobs N          convertir jusqu&apos;à N fichiers à la fois (1 à 64)&#xa0;; sans
+                    cette option, selon l&apos;option SimultaneousConversions (0,
+                    la valeur par défaut&#xa0;: un par cœur de processeur)
+  --probe           afficher le nom, la durée, le débit binaire, la fréquence
+                    et les canaux de chaque fichier
+  --tags            afficher la balise de chaque fichier telle que la lit une
+                    conversion qui la conserve&#xa0;: des lignes NAME=value (UTF-8&#xa0;;
+                    \n, \r et \\ pour un saut de ligne, un retour chariot et
+                    une barre oblique inverse) et une ligne PICTURE par image&#xa0;;
+                    avec plusieurs fichiers, chacun commence par une ligne
+                    &quot;==&gt; PATH &lt;==&quot;
+  --wma-formats     afficher les formats Windows Media proposés&#xa0;: fréquence,
+                    bit/s, canaux, description
+
+Affiche une ligne par tâche&#xa0;: la source, une tabulation et le résultat (le nom
+du fichier de sortie ou la raison de l&apos;échec). Ctrl+C annule&#xa0;: les tâches en
+cours se terminent par «&#xa0;Annulé&#xa0;» et ne laissent aucun fichier partiel. Code
+de sortie&#xa0;: 0 si chaque fichier a été converti, 1 si l&apos;un d&apos;eux ne l&apos;a pas
+été, 2 pour une erreur d&apos;utilisation.
+
+Clés d&apos;option (les noms dans le fichier d&apos;options, groupe [Options])&#xa0;:
+</translation>
     </message>
     <message>
         <source>--set: unknown option key &quot;%1&quot; (--help lists the keys)</source>
-        <translation type="unfinished"></translation>
+        <translation>--set&#xa0;: clé d&apos;option inconnue «&#xa0;%1&#xa0;» (--help liste les clés)</translation>
     </message>
     <message>
         <source>--set %1: &quot;%2&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>--set %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>--set %1: a tag is read only from an options file (--options)</source>
-        <translation type="unfinished"></translation>
+        <translation>--set %1&#xa0;: une balise ne se lit que dans un fichier d&apos;options (--options)</translation>
     </message>
     <message>
         <source>--set %1: cannot be set</source>
-        <translation type="unfinished"></translation>
+        <translation>--set %1&#xa0;: ne peut pas être défini</translation>
     </message>
     <message>
         <source>--to needs mp3, wav or wma</source>
-        <translation type="unfinished"></translation>
+        <translation>--to attend mp3, wav ou wma</translation>
     </message>
     <message>
         <source>unknown target &quot;%1&quot; (mp3, wav or wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>cible inconnue «&#xa0;%1&#xa0;» (mp3, wav ou wma)</translation>
     </message>
     <message>
         <source>--options needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>--options attend un fichier</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE</source>
-        <translation type="unfinished"></translation>
+        <translation>--set attend KEY=VALUE</translation>
     </message>
     <message>
         <source>--jobs needs a number from 1 to 64</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs attend un nombre de 1 à 64</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>give exactly one of --to, --probe, --tags and --wma-formats</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez exactement une des options --to, --probe, --tags et --wma-formats</translation>
     </message>
     <message>
         <source>no PATH given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun PATH indiqué</translation>
     </message>
     <message>
         <source>cannot read the options file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier d&apos;options %1</translation>
     </message>
     <message>
         <source>%1 is not an options file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier d&apos;options</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::AboutDialog</name>
     <message>
         <source>About Tonvexa</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tonvexa</translation>
     </message>
     <message>
         <source>Tonvexa v%1 build %2</source>
         <extracomment>%1 is the version number, %2 the build number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexa v%1 build %2</translation>
     </message>
     <message>
         <source>Visit Tonvexa Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site web de Tonvexa</translation>
     </message>
     <message>
         <source>Feedback and Support</source>
         <extracomment>A link that writes a mail to the program&apos;s support</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires et assistance</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder</source>
         <extracomment>A link to the web site of LAME, the MP3 encoder&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme utilise l&apos;encodeur MP3 LAME</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Check Updates</source>
         <extracomment>A button that opens the web page telling whether a newer version is out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Tell a Friend</source>
         <extracomment>A button that writes a mail recommending the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recommander à un ami</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::AmplifyControls</name>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>&amp;Amplify / Reduce sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amplifier / réduire le son</translation>
     </message>
     <message>
         <source>Coefficient in percent</source>
         <extracomment>Name for screen readers of the field of the volume&apos;s scale</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient en pourcentage</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
     <message>
         <source>Invalid amplification coefficient. It&apos;s betwen 10 and 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient d&apos;amplification non valide. Il doit être compris entre 10 et 3000.</translation>
     </message>
 </context>
 <context>
@@ -292,60 +334,60 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>MP3 Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options MP3</translation>
     </message>
     <message>
         <source>Parameters</source>
         <extracomment>Group of the encoding parameters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>%1 Hz</source>
         <extracomment>%1 is a sample rate in hertz</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>%1 kbps</source>
         <extracomment>%1 is a bit rate in kilobits per second</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbit/s</translation>
     </message>
     <message>
         <source>&amp;Joint Stereo</source>
         <extracomment>Channel mode of MP3 output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo &amp;jointe</translation>
     </message>
     <message>
         <source>&amp;Stereo</source>
         <extracomment>Channel mode of MP3 output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stéréo</translation>
     </message>
     <message>
         <source>&amp;Mono</source>
         <extracomment>Channel mode of MP3 output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mono</translation>
     </message>
     <message>
         <source>Joint Stereo vs. Stereo</source>
         <extracomment>A link to a web search that explains the difference</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo jointe ou stéréo&#xa0;?</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder.</source>
         <extracomment>A link to the web site of LAME, the MP3 encoder&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme utilise l&apos;encodeur MP3 LAME.</translation>
     </message>
     <message>
         <source>Sample &amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquence d&apos;échantillonnage&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Bit Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Débit binaire&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Encoding Options:</source>
         <extracomment>Label of the list of presets (Auto, fixed ones, Custom); the &amp; letters of a page&apos;s controls differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;&amp;encodage&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -353,74 +395,74 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Output Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options de sortie</translation>
     </message>
     <message>
         <source>Output Folder</source>
         <extracomment>Group of the controls that say where converted files go</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sortie</translation>
     </message>
     <message>
         <source>Same as source file</source>
         <extracomment>Converted files go to the folder of their source file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dossier du fichier source</translation>
     </message>
     <message>
         <source>Specify output folder</source>
         <extracomment>Converted files go to the folder given below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer un dossier de sortie</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
         <extracomment>Chooses the output folder in a folder dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <source>&amp;Create folders according to path of source file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer les dossiers selon le chemin du fichier source</translation>
     </message>
     <message>
         <source>&amp;Browse output folder while conversion is complete</source>
         <extracomment>Shows the output folder in the file manager once a conversion has ended</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir le dossier de sortie à la fin de la conversion</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>Number of simultaneous conversions: as many as the computer has processor cores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>&amp;Output Folder:</source>
         <extracomment>Label of the list: Same as source file, Specify output folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Specific Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier &amp;indiqué&#xa0;:</translation>
     </message>
     <message>
         <source>Si&amp;multaneous conversions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversions si&amp;multanées&#xa0;:</translation>
     </message>
     <message>
         <source>For example: the source file is %1 and the specified folder is %2; then the output folder is %3, which is created automatically.</source>
         <extracomment>%1 is a source file&apos;s path, %2 the specified output folder, %3 the folder its output goes to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exemple&#xa0;: le fichier source est %1 et le dossier indiqué est %2&#xa0;; le dossier de sortie est alors %3, qui est créé automatiquement.</translation>
     </message>
     <message>
         <source>Please choose an output folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un dossier de sortie&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <source>The path of this folder is too long: an output folder can have at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le chemin de ce dossier est trop long&#xa0;: un dossier de sortie peut comporter au plus %n caractère.</numerusform>
+            <numerusform>Le chemin de ce dossier est trop long&#xa0;: un dossier de sortie peut comporter au plus %n caractères.</numerusform>
         </translation>
     </message>
     <message>
         <source>Please choose an output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un dossier de sortie.</translation>
     </message>
 </context>
 <context>
@@ -428,7 +470,7 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Options</source>
         <extracomment>The options window&apos;s title, also its tabs&apos; name for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
 </context>
 <context>
@@ -436,49 +478,49 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>WAV Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options WAV</translation>
     </message>
     <message>
         <source>Parameters</source>
         <extracomment>Group of the encoding parameters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>%1 Hz</source>
         <extracomment>%1 is a sample rate in hertz</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message numerus="yes">
         <source>%n bits</source>
         <extracomment>A sample width: %n is 8 or 16</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n bit</numerusform>
+            <numerusform>%n bits</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Mono</source>
         <extracomment>Channels of WAV output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mono</translation>
     </message>
     <message>
         <source>&amp;Stereo</source>
         <extracomment>Channels of WAV output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stéréo</translation>
     </message>
     <message>
         <source>Sample &amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fréquence d&apos;échantillonnage&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Bits:</source>
         <extracomment>Label of the list of sample widths (8 bits, 16 bits)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résolution&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Encoding Options:</source>
         <extracomment>Label of the list of presets (Auto, fixed ones, Custom); the &amp; letters of a page&apos;s controls differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;&amp;encodage&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -486,30 +528,30 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>WMA Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options WMA</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The first of the formats on offer: the program chooses one to suit each file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>&amp;Encoding Options: (Sample Frequency, Bit Rate, Channels)</source>
         <extracomment>Label of the list of formats, each shown as &quot;44100 Hz, 128 kbps, Stereo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options d&apos;&amp;encodage&#xa0;: (fréquence d&apos;échantillonnage, débit binaire, canaux)</translation>
     </message>
     <message>
         <source>%1 Hz, %2 kbps, %3</source>
         <extracomment>A Windows Media Audio format: %1 is its sample rate in hertz, %2 its bit rate in kilobits per second, %3 its channels (Mono or Stereo)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz, %2 kbit/s, %3</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo</translation>
     </message>
 </context>
 <context>
@@ -517,107 +559,107 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>&amp;Play Source</source>
         <extracomment>Context menu of the file list; the &amp; letters of its items differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire la source</translation>
     </message>
     <message>
         <source>Browse &amp;Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier &amp;source</translation>
     </message>
     <message>
         <source>Play &amp;Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le &amp;fichier de sortie</translation>
     </message>
     <message>
         <source>Browse Destination &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;dossier de sortie</translation>
     </message>
     <message>
         <source>&amp;Convert to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en M&amp;P3</translation>
     </message>
     <message>
         <source>Convert &amp;to WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en &amp;WMA</translation>
     </message>
     <message>
         <source>Con&amp;vert to WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir en WAV</translation>
     </message>
     <message>
         <source>Convert All to &amp;MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout convertir en &amp;MP3</translation>
     </message>
     <message>
         <source>Co&amp;nvert All to WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout co&amp;nvertir en WMA</translation>
     </message>
     <message>
         <source>Convert All to &amp;WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout convertir en WA&amp;V</translation>
     </message>
     <message>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des fichiers...</translation>
     </message>
     <message>
         <source>Add F&amp;older</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un d&amp;ossier</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
         <extracomment>Takes the selected files off the list; the files themselves stay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Remove Al&amp;l</source>
         <extracomment>Takes every file off the list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout retirer</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
         <extracomment>Help menu; the &amp; letters of its items differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubriques d&apos;aide</translation>
     </message>
     <message>
         <source>&amp;Tell A Friend</source>
         <extracomment>Writes a mail recommending the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recommander à un a&amp;mi</translation>
     </message>
     <message>
         <source>&amp;Feedback and Support</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaires et assistance</translation>
     </message>
     <message>
         <source>Home&amp;page</source>
         <extracomment>Opens the program&apos;s web site</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;web</translation>
     </message>
     <message>
         <source>&amp;Check Latest Version</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier la dernière version</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>The title bar&apos;s button that opens the help menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Minimize</source>
         <extracomment>The title bar&apos;s button that minimises the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The title bar&apos;s button that closes the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -625,12 +667,12 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Searching files...</source>
         <extracomment>Progress line while folders are searched for files to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des fichiers...</translation>
     </message>
     <message>
         <source>Adding file %1 of %2...</source>
         <extracomment>Progress line: %1 is the number of the file being added, %2 how many there are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajout du fichier %1 sur %2...</translation>
     </message>
 </context>
 <context>
@@ -638,32 +680,32 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Original Files</source>
         <extracomment>Heading of the column of the files&apos; names (152 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers source</translation>
     </message>
     <message>
         <source>Length</source>
         <extracomment>Heading of the column of the playing times (55 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Bit Rate</source>
         <extracomment>Column heading (70 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Freq.</source>
         <extracomment>Heading of the column of the sample rates, shortened for its 70 pixels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fréq.</translation>
     </message>
     <message>
         <source>Channels</source>
         <extracomment>Heading of the column that shows Mono, Stereo... (60 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Status</source>
         <extracomment>Heading of the column that shows how each conversion went</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
@@ -671,7 +713,7 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Tonvexa Help</source>
         <extracomment>The help window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Tonvexa</translation>
     </message>
 </context>
 <context>
@@ -681,72 +723,82 @@ Option keys (the names in the options file, group [Options]):
 
 %1</source>
         <extracomment>%1 is the reason, such as &quot;The specified file was not found.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le lien&#xa0;:
+
+%1</translation>
     </message>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation manque
+de mémoire ou de ressources.</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin spécifié est introuvable.</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système d&apos;exploitation a refusé
+l&apos;accès au fichier spécifié.</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire est insuffisante pour terminer l&apos;opération.</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier .EXE n&apos;est pas valide
+(.EXE non Win32 ou erreur dans l&apos;image .EXE).</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>Une violation de partage s&apos;est produite. </translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;association du nom de fichier est
+incomplète ou non valide.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu aboutir
+car le délai de la demande a expiré.</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE a échoué.</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La transaction DDE n&apos;a pas pu aboutir
+car d&apos;autres transactions DDE
+étaient en cours de traitement.</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application n&apos;est associée
+à cette extension de nom de fichier.</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de liens dynamiques (DLL) spécifiée est introuvable.</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
         <extracomment>%1 is the error&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inconnue (%1) s&apos;est produite.</translation>
     </message>
 </context>
 <context>
@@ -754,73 +806,73 @@ with the given filename extension.</source>
     <message>
         <source>“%1”</source>
         <extracomment>A character the tag cannot hold (%1), in quotation marks, as it begins the message &quot;%1 cannot be stored in an ID3 tag...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Edit ID3 tag</source>
         <extracomment>The tag editor&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la balise ID3</translation>
     </message>
     <message>
         <source>Name as file name (not include extension)</source>
         <extracomment>The output&apos;s title is its file name without the extension</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier comme titre (sans extension)</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
         <extracomment>Label of the song&apos;s title; the &amp; letters of the editor&apos;s controls differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Track #:</source>
         <extracomment>Label of the track number on the album; little room</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Piste&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artiste&#xa0;:</translation>
     </message>
     <message>
         <source>Albu&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>Albu&amp;m&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnée&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Genre:</source>
         <extracomment>Label of the list of music genres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Genre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
         <extracomment>Label of the tag&apos;s comment field</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>%1 cannot be stored in an ID3 tag, which holds Western European (ISO-8859-1) characters only.</source>
         <extracomment>%1 is the character typed, such as “€” or U+0009</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être enregistré dans une balise ID3, qui ne contient que des caractères d&apos;Europe occidentale (ISO-8859-1).</translation>
     </message>
     <message>
         <source>Only digits can be typed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls des chiffres peuvent être saisis ici.</translation>
     </message>
     <message numerus="yes">
         <source>This field holds at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ce champ contient au plus %n caractère.</numerusform>
+            <numerusform>Ce champ contient au plus %n caractères.</numerusform>
         </translation>
     </message>
     <message>
         <source>Please enter an integer between 0 and %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier entre 0 et %1.</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
 </context>
 <context>
@@ -828,36 +880,36 @@ with the given filename extension.</source>
     <message>
         <source>All Support Formats</source>
         <extracomment>Open-file dialog filter that shows every kind of file the program reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les formats pris en charge</translation>
     </message>
     <message>
         <source>Windows Media Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Windows Media Audio</translation>
     </message>
     <message>
         <source>Windows Media Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Windows Media Video</translation>
     </message>
     <message>
         <source>Advanced Systems Format</source>
         <extracomment>The name of the container format of .asf files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Advanced Systems Format</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MP3</translation>
     </message>
     <message>
         <source>WAV Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers WAV</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Please choose a folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un dossier&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -865,85 +917,85 @@ with the given filename extension.</source>
     <message>
         <source>&amp;Add Files</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des fichiers</translation>
     </message>
     <message>
         <source>Add WMA/WMV/ASF/MP3/WAV files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des fichiers WMA/WMV/ASF/MP3/WAV</translation>
     </message>
     <message>
         <source>Add &amp;Folder</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;dossier</translation>
     </message>
     <message>
         <source>Add WMA/WMV/ASF/MP3/WAV files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter les fichiers WMA/WMV/ASF/MP3/WAV d&apos;un dossier</translation>
     </message>
     <message>
         <source>Remove A&amp;ll</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout retirer</translation>
     </message>
     <message>
         <source>Remove all files from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer tous les fichiers de la liste</translation>
     </message>
     <message>
         <source>Convert to M&amp;P3</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en M&amp;P3</translation>
     </message>
     <message>
         <source>Convert all files to MP3 format</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir tous les fichiers au format MP3</translation>
     </message>
     <message>
         <source>Convert to W&amp;MA</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en W&amp;MA</translation>
     </message>
     <message>
         <source>Convert all files to WMA format</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir tous les fichiers au format WMA</translation>
     </message>
     <message>
         <source>Convert to &amp;WAV</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en &amp;WAV</translation>
     </message>
     <message>
         <source>Convert all files to WAV format</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir tous les fichiers au format WAV</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>Tooltip of the Options button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>The title bar&apos;s button that opens the help menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Minimize</source>
         <extracomment>The title bar&apos;s button that minimises the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The title bar&apos;s button that closes the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Visit Tonvexa Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Visiter le site web de Tonvexa</translation>
     </message>
 </context>
 <context>
@@ -951,57 +1003,57 @@ with the given filename extension.</source>
     <message>
         <source>File list</source>
         <extracomment>Name of the file list&apos;s context menu for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liste des fichiers</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>Name of the help menu for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::PresetControls</name>
     <message>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 16 kbit/s, Mono (qualité faible, fichiers plus petits)</translation>
     </message>
     <message>
         <source>22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 32 kbit/s, Stéréo jointe (qualité correcte, petite taille)</translation>
     </message>
     <message>
         <source>32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 96 kbit/s, Stéréo jointe (qualité moyenne, taille normale)</translation>
     </message>
     <message>
         <source>44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 128 kbit/s, Stéréo jointe (proche de la qualité CD, grande taille)</translation>
     </message>
     <message>
         <source>11025 Hz, 8 bits, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 8 bits, Mono (qualité faible, fichiers plus petits)</translation>
     </message>
     <message>
         <source>22050 Hz, 16 bits, Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 16 bits, Stéréo (qualité correcte, petite taille)</translation>
     </message>
     <message>
         <source>32000 Hz, 16 bits, Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 16 bits, Stéréo (qualité moyenne, taille normale)</translation>
     </message>
     <message>
         <source>44100Hz, 16 bits, Stereo (high quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100 Hz, 16 bits, Stéréo (haute qualité, grande taille)</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>Encoding preset: the program chooses the parameters to suit each file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>Custom</source>
         <extracomment>Encoding preset: the parameters chosen below it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
 </context>
 <context>
@@ -1009,7 +1061,7 @@ with the given filename extension.</source>
     <message>
         <source>Cancel</source>
         <extracomment>Ends the adding of files or the conversion under way</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1017,32 +1069,32 @@ with the given filename extension.</source>
     <message>
         <source>File list</source>
         <extracomment>Name of the list of files to convert, for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liste des fichiers</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::TagOptionControls</name>
     <message>
         <source>ID3 Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Balise ID3</translation>
     </message>
     <message>
         <source>Add &amp;ID3 tag</source>
         <extracomment>The output gets the tag edited with &quot;Edit ID3 tag&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une balise &amp;ID3</translation>
     </message>
     <message>
         <source>&amp;Keep ID3 tag</source>
         <extracomment>The output gets the source file&apos;s tag</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver la balise ID3</translation>
     </message>
     <message>
         <source>No ID3 tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune balise ID3</translation>
     </message>
     <message>
         <source>Edit ID3 &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;balise ID3</translation>
     </message>
 </context>
 <context>
@@ -1050,12 +1102,12 @@ with the given filename extension.</source>
     <message>
         <source>Up</source>
         <extracomment>Name for screen readers of the arrow that raises the number beside it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Augmenter</translation>
     </message>
     <message>
         <source>Down</source>
         <extracomment>Name for screen readers of the arrow that lowers the number beside it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diminuer</translation>
     </message>
 </context>
 </TS>

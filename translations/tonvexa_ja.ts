@@ -6,34 +6,34 @@
     <message>
         <source>no display to show the window on (neither %1 nor %2 is set); to convert without a window, use %3</source>
         <extracomment>Printed on the terminal after &quot;tonvexa: &quot;. %1 and %2 are names of environment variables, %3 the name of the command-line converter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを表示するディスプレイがありません(%1も%2も設定されていません)。ウィンドウなしで変換するには%3を使用してください</translation>
     </message>
 </context>
 <context>
     <name>FileList</name>
     <message>
         <source>%1 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbps</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>ステレオ</translation>
     </message>
     <message>
         <source>Joint Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>ジョイントステレオ</translation>
     </message>
     <message>
         <source>Dual Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>デュアルチャンネル</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>モノラル</translation>
     </message>
 </context>
 <context>
@@ -41,12 +41,12 @@
     <message>
         <source>the system gave no reason</source>
         <extracomment>Stands for the system&apos;s reason in &quot;Tonvexa could not save its options: %1.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>システムから理由が示されませんでした</translation>
     </message>
     <message>
         <source>Tonvexa could not save its options: %1.</source>
         <extracomment>%1 is the system&apos;s reason, such as &quot;Permission denied&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexaはオプションを保存できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -54,64 +54,64 @@
     <message>
         <source>OK</source>
         <extracomment>Button of the options and of the tag editor; no &amp; letter, which their controls need</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>Button of the options and of the tag editor; no &amp; letter, which their controls need</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>Tonvexa</name>
     <message>
         <source>Conversion Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>変換失敗</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル済み</translation>
     </message>
     <message>
         <source>Skipped. Please use Sonidrift (https://www.sonidrift.example/) to convert between WAV and MP3.</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップしました。WAVとMP3の間の変換にはSonidrift (https://www.sonidrift.example/)をご利用ください。</translation>
     </message>
     <message>
         <source>Failed to create folder &quot;%1&quot;</source>
         <extracomment>%1 is a folder&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー「%1」を作成できませんでした</translation>
     </message>
     <message>
         <source>Failed to create destination file</source>
-        <translation type="unfinished"></translation>
+        <translation>変換先ファイルを作成できませんでした</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>変換中...</translation>
     </message>
     <message numerus="yes">
         <source>Converting %1 of %n file(s) to %2...</source>
         <extracomment>%1 files begun of %n in all; %2 is the target format (MP3, WMA or WAV)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n個のファイルのうち%1個目を%2に変換しています...</numerusform>
         </translation>
     </message>
     <message>
         <source>Converting %1...%2%</source>
         <extracomment>%1 is the file&apos;s name, %2 how far it is in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1を変換しています...%2%</translation>
     </message>
     <message>
         <source>You should select a file at least.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを1つ以上選択してください。</translation>
     </message>
     <message>
         <source>There aren&apos;t files in list.</source>
-        <translation type="unfinished"></translation>
+        <translation>リストにファイルがありません。</translation>
     </message>
     <message>
         <source>&lt;more files&gt;...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;その他のファイル&gt;...</translation>
     </message>
     <message>
         <source>Failed to load the following files.
@@ -119,7 +119,10 @@
 %1
 To get help, please contact &lt;%2&gt;.</source>
         <extracomment>%1 is the list of files, one a line; %2 the support address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルを読み込めませんでした。
+
+%1
+サポートが必要な場合は&lt;%2&gt;までお問い合わせください。</translation>
     </message>
 </context>
 <context>
@@ -132,7 +135,13 @@ To get help, please contact &lt;%2&gt;.</source>
        tonvexa-convert --wma-formats
        tonvexa-convert --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: tonvexa-convert --to mp3|wav|wma [--options FILE] [--set KEY=VALUE]...
+                        [--jobs N] PATH...
+        tonvexa-convert --probe PATH...
+        tonvexa-convert --tags PATH...
+        tonvexa-convert --wma-formats
+        tonvexa-convert --help | --version
+</translation>
     </message>
     <message>
         <source>Converts Windows Media (.wma, .wmv, .asf) files to MP3, WAV or Windows Media, and WAV
@@ -163,127 +172,158 @@ usage error.
 Option keys (the names in the options file, group [Options]):
 </source>
         <extracomment>Keep the options (--to, --set, ...), KEY, VALUE, PATH, N and FILE as they are; the lines are wrapped for an 80-column terminal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media(.wma、.wmv、.asf)のファイルをMP3、WAV、Windows Mediaに、
+WAVとMP3のファイルをWindows Mediaに変換します。各PATHはファイルまたは
+フォルダーで、フォルダーはサブフォルダーも含めて検索されます。出力が既存の
+ものを上書きすることはありません。名前が使用済みのときは番号が付きます。
+
+  --to mp3|wav|wma  変換先の形式
+  --options FILE    保存済みのものではなく、このINIファイルからオプションを読む
+  --set KEY=VALUE   この実行に限り、オプションを1つ設定する。保存済みのものや
+                    ファイルのものより優先される(繰り返し指定可)。KEYは下に
+                    一覧するオプションの保存名で、VALUEはオプションファイルと
+                    同じように読み取られ、検査される
+  --jobs N          最大N個のファイルを同時に変換する(1～64)。省略時は
+                    オプションSimultaneousConversionsに従う(既定値は0で、
+                    コアごとに1つ)
+  --probe           各ファイルの名前、長さ、ビットレート、サンプリング周波数、
+                    チャンネルを表示する
+  --tags            タグを保持する変換が読み取るとおりに、各ファイルのタグを
+                    表示する: NAME=valueの行(UTF-8。改行、復帰、バックスラッシュ
+                    はそれぞれ\n、\r、\\)と、画像ごとに1行のPICTURE行。
+                    ファイルが複数あるときは、それぞれ「==&gt; PATH &lt;==」の行で
+                    始まる
+  --wma-formats     利用できるWindows Mediaの形式を表示する: サンプリング
+                    周波数、bit/s、チャンネル、説明
+
+ジョブごとに1行を出力します: 変換元、タブ、結果(出力ファイル名または
+失敗の理由)。Ctrl+Cでキャンセルします: 実行中のジョブは「キャンセル済み」
+として終了し、書きかけのファイルは残りません。終了ステータス: すべての
+ファイルを変換できたときは0、変換できなかったファイルがあるときは1、
+使い方の誤りのときは2。
+
+オプションキー(オプションファイルでの名前、グループ[Options]):
+</translation>
     </message>
     <message>
         <source>--set: unknown option key &quot;%1&quot; (--help lists the keys)</source>
-        <translation type="unfinished"></translation>
+        <translation>--set: 不明なオプションキー「%1」です(キーの一覧は--helpで表示されます)</translation>
     </message>
     <message>
         <source>--set %1: &quot;%2&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>--set %1: 「%2」は整数ではありません</translation>
     </message>
     <message>
         <source>--set %1: a tag is read only from an options file (--options)</source>
-        <translation type="unfinished"></translation>
+        <translation>--set %1: タグはオプションファイル(--options)からのみ読み込まれます</translation>
     </message>
     <message>
         <source>--set %1: cannot be set</source>
-        <translation type="unfinished"></translation>
+        <translation>--set %1: 設定できません</translation>
     </message>
     <message>
         <source>--to needs mp3, wav or wma</source>
-        <translation type="unfinished"></translation>
+        <translation>--toにはmp3、wav、wmaのいずれかが必要です</translation>
     </message>
     <message>
         <source>unknown target &quot;%1&quot; (mp3, wav or wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な変換先「%1」です(mp3、wav、wmaのいずれか)</translation>
     </message>
     <message>
         <source>--options needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>--optionsにはファイルが必要です</translation>
     </message>
     <message>
         <source>--set needs KEY=VALUE</source>
-        <translation type="unfinished"></translation>
+        <translation>--setにはKEY=VALUEが必要です</translation>
     </message>
     <message>
         <source>--jobs needs a number from 1 to 64</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobsには1～64の数値が必要です</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション%1</translation>
     </message>
     <message>
         <source>give exactly one of --to, --probe, --tags and --wma-formats</source>
-        <translation type="unfinished"></translation>
+        <translation>--to、--probe、--tags、--wma-formatsのうち1つだけを指定してください</translation>
     </message>
     <message>
         <source>no PATH given</source>
-        <translation type="unfinished"></translation>
+        <translation>PATHが指定されていません</translation>
     </message>
     <message>
         <source>cannot read the options file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションファイル%1を読み込めません</translation>
     </message>
     <message>
         <source>%1 is not an options file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はオプションファイルではありません</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::AboutDialog</name>
     <message>
         <source>About Tonvexa</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexaのバージョン情報</translation>
     </message>
     <message>
         <source>Tonvexa v%1 build %2</source>
         <extracomment>%1 is the version number, %2 the build number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexa v%1 ビルド %2</translation>
     </message>
     <message>
         <source>Visit Tonvexa Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexaのホームページを開く</translation>
     </message>
     <message>
         <source>Feedback and Support</source>
         <extracomment>A link that writes a mail to the program&apos;s support</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックとサポート</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder</source>
         <extracomment>A link to the web site of LAME, the MP3 encoder&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムはLAME MP3エンコーダーを使用しています</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Check Updates</source>
         <extracomment>A button that opens the web page telling whether a newer version is out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>更新の確認(&amp;C)</translation>
     </message>
     <message>
         <source>Tell a Friend</source>
         <extracomment>A button that writes a mail recommending the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>友人に紹介</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::AmplifyControls</name>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <source>&amp;Amplify / Reduce sound</source>
-        <translation type="unfinished"></translation>
+        <translation>音量を増減する(&amp;A)</translation>
     </message>
     <message>
         <source>Coefficient in percent</source>
         <extracomment>Name for screen readers of the field of the volume&apos;s scale</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>係数(パーセント)</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>整数を入力してください。</translation>
     </message>
     <message>
         <source>Invalid amplification coefficient. It&apos;s betwen 10 and 3000.</source>
-        <translation type="unfinished"></translation>
+        <translation>増幅係数が無効です。10～3000の範囲で指定してください。</translation>
     </message>
 </context>
 <context>
@@ -291,60 +331,60 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>MP3 Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MP3オプション</translation>
     </message>
     <message>
         <source>Parameters</source>
         <extracomment>Group of the encoding parameters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>パラメーター</translation>
     </message>
     <message>
         <source>%1 Hz</source>
         <extracomment>%1 is a sample rate in hertz</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>%1 kbps</source>
         <extracomment>%1 is a bit rate in kilobits per second</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbps</translation>
     </message>
     <message>
         <source>&amp;Joint Stereo</source>
         <extracomment>Channel mode of MP3 output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ジョイントステレオ(&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Stereo</source>
         <extracomment>Channel mode of MP3 output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ステレオ(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Mono</source>
         <extracomment>Channel mode of MP3 output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>モノラル(&amp;M)</translation>
     </message>
     <message>
         <source>Joint Stereo vs. Stereo</source>
         <extracomment>A link to a web search that explains the difference</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ジョイントステレオとステレオの違い</translation>
     </message>
     <message>
         <source>The program uses LAME MP3 encoder.</source>
         <extracomment>A link to the web site of LAME, the MP3 encoder&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このプログラムはLAME MP3エンコーダーを使用しています。</translation>
     </message>
     <message>
         <source>Sample &amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプリング周波数(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Bit Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>ビットレート(&amp;B):</translation>
     </message>
     <message>
         <source>&amp;Encoding Options:</source>
         <extracomment>Label of the list of presets (Auto, fixed ones, Custom); the &amp; letters of a page&apos;s controls differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エンコードオプション(&amp;E):</translation>
     </message>
 </context>
 <context>
@@ -352,73 +392,73 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Output Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>出力オプション</translation>
     </message>
     <message>
         <source>Output Folder</source>
         <extracomment>Group of the controls that say where converted files go</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー</translation>
     </message>
     <message>
         <source>Same as source file</source>
         <extracomment>Converted files go to the folder of their source file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>変換元ファイルと同じフォルダー</translation>
     </message>
     <message>
         <source>Specify output folder</source>
         <extracomment>Converted files go to the folder given below</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを指定</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
         <extracomment>Chooses the output folder in a folder dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>参照(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Create folders according to path of source file</source>
-        <translation type="unfinished"></translation>
+        <translation>変換元ファイルのパスに従ってフォルダーを作成(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Browse output folder while conversion is complete</source>
         <extracomment>Shows the output folder in the file manager once a conversion has ended</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>変換の完了時に出力フォルダーを開く(&amp;W)</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>Number of simultaneous conversions: as many as the computer has processor cores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>&amp;Output Folder:</source>
         <extracomment>Label of the list: Same as source file, Specify output folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダー(&amp;O):</translation>
     </message>
     <message>
         <source>&amp;Specific Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>指定フォルダー(&amp;S):</translation>
     </message>
     <message>
         <source>Si&amp;multaneous conversions:</source>
-        <translation type="unfinished"></translation>
+        <translation>同時変換数(&amp;M):</translation>
     </message>
     <message>
         <source>For example: the source file is %1 and the specified folder is %2; then the output folder is %3, which is created automatically.</source>
         <extracomment>%1 is a source file&apos;s path, %2 the specified output folder, %3 the folder its output goes to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>例: 変換元ファイルが%1、指定フォルダーが%2のとき、出力フォルダーは%3になり、自動的に作成されます。</translation>
     </message>
     <message>
         <source>Please choose an output folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを選択してください:</translation>
     </message>
     <message numerus="yes">
         <source>The path of this folder is too long: an output folder can have at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>このフォルダーのパスは長すぎます。出力フォルダーのパスは%n文字までです。</numerusform>
         </translation>
     </message>
     <message>
         <source>Please choose an output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>出力フォルダーを選択してください。</translation>
     </message>
 </context>
 <context>
@@ -426,7 +466,7 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Options</source>
         <extracomment>The options window&apos;s title, also its tabs&apos; name for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
 </context>
 <context>
@@ -434,48 +474,48 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>WAV Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WAVオプション</translation>
     </message>
     <message>
         <source>Parameters</source>
         <extracomment>Group of the encoding parameters</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>パラメーター</translation>
     </message>
     <message>
         <source>%1 Hz</source>
         <extracomment>%1 is a sample rate in hertz</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message numerus="yes">
         <source>%n bits</source>
         <extracomment>A sample width: %n is 8 or 16</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%nビット</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Mono</source>
         <extracomment>Channels of WAV output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>モノラル(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Stereo</source>
         <extracomment>Channels of WAV output</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ステレオ(&amp;S)</translation>
     </message>
     <message>
         <source>Sample &amp;Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>サンプリング周波数(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Bits:</source>
         <extracomment>Label of the list of sample widths (8 bits, 16 bits)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ビット数(&amp;B):</translation>
     </message>
     <message>
         <source>&amp;Encoding Options:</source>
         <extracomment>Label of the list of presets (Auto, fixed ones, Custom); the &amp; letters of a page&apos;s controls differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エンコードオプション(&amp;E):</translation>
     </message>
 </context>
 <context>
@@ -483,30 +523,30 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>WMA Options</source>
         <extracomment>Tab title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WMAオプション</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The first of the formats on offer: the program chooses one to suit each file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>&amp;Encoding Options: (Sample Frequency, Bit Rate, Channels)</source>
         <extracomment>Label of the list of formats, each shown as &quot;44100 Hz, 128 kbps, Stereo&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>エンコードオプション(&amp;E): (サンプリング周波数, ビットレート, チャンネル)</translation>
     </message>
     <message>
         <source>%1 Hz, %2 kbps, %3</source>
         <extracomment>A Windows Media Audio format: %1 is its sample rate in hertz, %2 its bit rate in kilobits per second, %3 its channels (Mono or Stereo)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz, %2 kbps, %3</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>モノラル</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>ステレオ</translation>
     </message>
 </context>
 <context>
@@ -514,107 +554,107 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>&amp;Play Source</source>
         <extracomment>Context menu of the file list; the &amp; letters of its items differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>変換元を再生(&amp;P)</translation>
     </message>
     <message>
         <source>Browse &amp;Source Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>変換元フォルダーを表示(&amp;S)</translation>
     </message>
     <message>
         <source>Play &amp;Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>変換先を再生(&amp;D)</translation>
     </message>
     <message>
         <source>Browse Destination &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>変換先フォルダーを表示(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Convert to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3に変換(&amp;C)</translation>
     </message>
     <message>
         <source>Convert &amp;to WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>WMAに変換(&amp;T)</translation>
     </message>
     <message>
         <source>Con&amp;vert to WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>WAVに変換(&amp;V)</translation>
     </message>
     <message>
         <source>Convert All to &amp;MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてMP3に変換(&amp;M)</translation>
     </message>
     <message>
         <source>Co&amp;nvert All to WMA</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてWMAに変換(&amp;N)</translation>
     </message>
     <message>
         <source>Convert All to &amp;WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてWAVに変換(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Add Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル追加(&amp;A)...</translation>
     </message>
     <message>
         <source>Add F&amp;older</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー追加(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
         <extracomment>Takes the selected files off the list; the files themselves stay</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;R)</translation>
     </message>
     <message>
         <source>Remove Al&amp;l</source>
         <extracomment>Takes every file off the list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべて削除(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
         <extracomment>Help menu; the &amp; letters of its items differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプトピック(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Tell A Friend</source>
         <extracomment>Writes a mail recommending the program</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>友人に紹介(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Feedback and Support</source>
-        <translation type="unfinished"></translation>
+        <translation>フィードバックとサポート(&amp;F)</translation>
     </message>
     <message>
         <source>Home&amp;page</source>
         <extracomment>Opens the program&apos;s web site</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ホームページ(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Check Latest Version</source>
-        <translation type="unfinished"></translation>
+        <translation>最新バージョンの確認(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション(&amp;O)</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>The title bar&apos;s button that opens the help menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Minimize</source>
         <extracomment>The title bar&apos;s button that minimises the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The title bar&apos;s button that closes the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -622,12 +662,12 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Searching files...</source>
         <extracomment>Progress line while folders are searched for files to add</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを検索しています...</translation>
     </message>
     <message>
         <source>Adding file %1 of %2...</source>
         <extracomment>Progress line: %1 is the number of the file being added, %2 how many there are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを追加しています(%1/%2)...</translation>
     </message>
 </context>
 <context>
@@ -635,32 +675,32 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Original Files</source>
         <extracomment>Heading of the column of the files&apos; names (152 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>元のファイル</translation>
     </message>
     <message>
         <source>Length</source>
         <extracomment>Heading of the column of the playing times (55 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>長さ</translation>
     </message>
     <message>
         <source>Bit Rate</source>
         <extracomment>Column heading (70 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ビットレート</translation>
     </message>
     <message>
         <source>Freq.</source>
         <extracomment>Heading of the column of the sample rates, shortened for its 70 pixels</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>周波数</translation>
     </message>
     <message>
         <source>Channels</source>
         <extracomment>Heading of the column that shows Mono, Stereo... (60 pixels wide)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル</translation>
     </message>
     <message>
         <source>Status</source>
         <extracomment>Heading of the column that shows how each conversion went</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
@@ -668,7 +708,7 @@ Option keys (the names in the options file, group [Options]):
     <message>
         <source>Tonvexa Help</source>
         <extracomment>The help window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexaヘルプ</translation>
     </message>
 </context>
 <context>
@@ -678,72 +718,82 @@ Option keys (the names in the options file, group [Options]):
 
 %1</source>
         <extracomment>%1 is the reason, such as &quot;The specified file was not found.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ハイパーリンクを開けません:
+
+%1</translation>
     </message>
     <message>
         <source>The operating system is out
 of memory or resources.</source>
-        <translation type="unfinished"></translation>
+        <translation>オペレーティングシステムのメモリまたは
+リソースが不足しています。</translation>
     </message>
     <message>
         <source>The specified file was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定されたファイルが見つかりません。</translation>
     </message>
     <message>
         <source>The specified path was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定されたパスが見つかりません。</translation>
     </message>
     <message>
         <source>The operating system denied
 access to the specified file.</source>
-        <translation type="unfinished"></translation>
+        <translation>オペレーティングシステムにより、指定された
+ファイルへのアクセスが拒否されました。</translation>
     </message>
     <message>
         <source>There was not enough memory to complete the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作を完了するのに十分なメモリがありません。</translation>
     </message>
     <message>
         <source>The .EXE file is invalid
 (non-Win32 .EXE or error in .EXE image).</source>
-        <translation type="unfinished"></translation>
+        <translation>.EXEファイルが無効です
+(Win32以外の.EXEか、.EXEイメージのエラー)。</translation>
     </message>
     <message>
         <source>A sharing violation occurred. </source>
-        <translation type="unfinished"></translation>
+        <translation>共有違反が発生しました。</translation>
     </message>
     <message>
         <source>The filename association is
 incomplete or invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名の関連付けが
+不完全か無効です。</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because the request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>要求がタイムアウトしたため、
+DDEトランザクションを完了できませんでした。</translation>
     </message>
     <message>
         <source>The DDE transaction failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>DDEトランザクションに失敗しました。</translation>
     </message>
     <message>
         <source>The DDE transaction could not
 be completed because other DDE transactions
 were being processed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかのDDEトランザクションを処理中だったため、
+DDEトランザクションを
+完了できませんでした。</translation>
     </message>
     <message>
         <source>There is no application associated
 with the given filename extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定されたファイル拡張子に関連付けられた
+アプリケーションがありません。</translation>
     </message>
     <message>
         <source>The specified dynamic-link library was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>指定されたダイナミックリンクライブラリが見つかりません。</translation>
     </message>
     <message>
         <source>Unknown Error (%1) occurred.</source>
         <extracomment>%1 is the error&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不明なエラー(%1)が発生しました。</translation>
     </message>
 </context>
 <context>
@@ -751,72 +801,72 @@ with the given filename extension.</source>
     <message>
         <source>“%1”</source>
         <extracomment>A character the tag cannot hold (%1), in quotation marks, as it begins the message &quot;%1 cannot be stored in an ID3 tag...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」</translation>
     </message>
     <message>
         <source>Edit ID3 tag</source>
         <extracomment>The tag editor&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID3タグの編集</translation>
     </message>
     <message>
         <source>Name as file name (not include extension)</source>
         <extracomment>The output&apos;s title is its file name without the extension</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名をタイトルにする(拡張子を除く)</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
         <extracomment>Label of the song&apos;s title; the &amp; letters of the editor&apos;s controls differ from one another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>タイトル(&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Track #:</source>
         <extracomment>Label of the track number on the album; little room</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>トラック番号(&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>アーティスト(&amp;A):</translation>
     </message>
     <message>
         <source>Albu&amp;m:</source>
-        <translation type="unfinished"></translation>
+        <translation>アルバム(&amp;M):</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>年(&amp;Y):</translation>
     </message>
     <message>
         <source>&amp;Genre:</source>
         <extracomment>Label of the list of music genres</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ジャンル(&amp;G):</translation>
     </message>
     <message>
         <source>&amp;Comment:</source>
         <extracomment>Label of the tag&apos;s comment field</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>コメント(&amp;C):</translation>
     </message>
     <message>
         <source>%1 cannot be stored in an ID3 tag, which holds Western European (ISO-8859-1) characters only.</source>
         <extracomment>%1 is the character typed, such as “€” or U+0009</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1はID3タグに保存できません。ID3タグに保存できるのは西ヨーロッパ言語(ISO-8859-1)の文字だけです。</translation>
     </message>
     <message>
         <source>Only digits can be typed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>ここには数字だけを入力できます。</translation>
     </message>
     <message numerus="yes">
         <source>This field holds at most %n characters.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>この欄には%n文字まで入力できます。</numerusform>
         </translation>
     </message>
     <message>
         <source>Please enter an integer between 0 and %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>0～%1の整数を入力してください。</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>整数を入力してください。</translation>
     </message>
 </context>
 <context>
@@ -824,36 +874,36 @@ with the given filename extension.</source>
     <message>
         <source>All Support Formats</source>
         <extracomment>Open-file dialog filter that shows every kind of file the program reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サポートされているすべての形式</translation>
     </message>
     <message>
         <source>Windows Media Audio Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Audioファイル</translation>
     </message>
     <message>
         <source>Windows Media Video Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows Media Videoファイル</translation>
     </message>
     <message>
         <source>Advanced Systems Format</source>
         <extracomment>The name of the container format of .asf files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Advanced Systems Format</translation>
     </message>
     <message>
         <source>MP3 Files</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3ファイル</translation>
     </message>
     <message>
         <source>WAV Files</source>
-        <translation type="unfinished"></translation>
+        <translation>WAVファイル</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル</translation>
     </message>
     <message>
         <source>Please choose a folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを選択してください:</translation>
     </message>
 </context>
 <context>
@@ -861,85 +911,85 @@ with the given filename extension.</source>
     <message>
         <source>&amp;Add Files</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル追加(&amp;A)</translation>
     </message>
     <message>
         <source>Add WMA/WMV/ASF/MP3/WAV files</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA/WMV/ASF/MP3/WAVファイルを追加</translation>
     </message>
     <message>
         <source>Add &amp;Folder</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー追加(&amp;F)</translation>
     </message>
     <message>
         <source>Add WMA/WMV/ASF/MP3/WAV files from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーからWMA/WMV/ASF/MP3/WAVファイルを追加</translation>
     </message>
     <message>
         <source>Remove A&amp;ll</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべて削除(&amp;L)</translation>
     </message>
     <message>
         <source>Remove all files from list</source>
-        <translation type="unfinished"></translation>
+        <translation>リストからすべてのファイルを削除</translation>
     </message>
     <message>
         <source>Convert to M&amp;P3</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>MP3に変換(&amp;P)</translation>
     </message>
     <message>
         <source>Convert all files to MP3 format</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイルをMP3形式に変換</translation>
     </message>
     <message>
         <source>Convert to W&amp;MA</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WMAに変換(&amp;M)</translation>
     </message>
     <message>
         <source>Convert all files to WMA format</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイルをWMA形式に変換</translation>
     </message>
     <message>
         <source>Convert to &amp;WAV</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WAVに変換(&amp;W)</translation>
     </message>
     <message>
         <source>Convert all files to WAV format</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイルをWAV形式に変換</translation>
     </message>
     <message>
         <source>&amp;Options</source>
         <extracomment>A main button with room for about 98 pixels of bold text; a longer text is drawn smaller</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オプション(&amp;O)</translation>
     </message>
     <message>
         <source>Options</source>
         <extracomment>Tooltip of the Options button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>The title bar&apos;s button that opens the help menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Minimize</source>
         <extracomment>The title bar&apos;s button that minimises the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>The title bar&apos;s button that closes the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Visit Tonvexa Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonvexaのホームページを開く</translation>
     </message>
 </context>
 <context>
@@ -947,57 +997,57 @@ with the given filename extension.</source>
     <message>
         <source>File list</source>
         <extracomment>Name of the file list&apos;s context menu for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルリスト</translation>
     </message>
     <message>
         <source>Help</source>
         <extracomment>Name of the help menu for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::PresetControls</name>
     <message>
         <source>11025 Hz, 16 kbps, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 16 kbps, モノラル(低音質、ファイルサイズ最小)</translation>
     </message>
     <message>
         <source>22050 Hz, 32 kbps, Joint Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 32 kbps, ジョイントステレオ(まずまずの音質、サイズ小)</translation>
     </message>
     <message>
         <source>32000 Hz, 96 kbps, Joint Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 96 kbps, ジョイントステレオ(中音質、標準サイズ)</translation>
     </message>
     <message>
         <source>44100Hz, 128 kbps, Joint Stereo (close to CD-quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100Hz, 128 kbps, ジョイントステレオ(CDに近い音質、サイズ大)</translation>
     </message>
     <message>
         <source>11025 Hz, 8 bits, Mono (low quality, smaller file size)</source>
-        <translation type="unfinished"></translation>
+        <translation>11025 Hz, 8ビット, モノラル(低音質、ファイルサイズ最小)</translation>
     </message>
     <message>
         <source>22050 Hz, 16 bits, Stereo (OK quality, small size)</source>
-        <translation type="unfinished"></translation>
+        <translation>22050 Hz, 16ビット, ステレオ(まずまずの音質、サイズ小)</translation>
     </message>
     <message>
         <source>32000 Hz, 16 bits, Stereo (medium quality, normal size)</source>
-        <translation type="unfinished"></translation>
+        <translation>32000 Hz, 16ビット, ステレオ(中音質、標準サイズ)</translation>
     </message>
     <message>
         <source>44100Hz, 16 bits, Stereo (high quality, large size)</source>
-        <translation type="unfinished"></translation>
+        <translation>44100Hz, 16ビット, ステレオ(高音質、サイズ大)</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>Encoding preset: the program chooses the parameters to suit each file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Custom</source>
         <extracomment>Encoding preset: the parameters chosen below it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
 </context>
 <context>
@@ -1005,7 +1055,7 @@ with the given filename extension.</source>
     <message>
         <source>Cancel</source>
         <extracomment>Ends the adding of files or the conversion under way</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -1013,32 +1063,32 @@ with the given filename extension.</source>
     <message>
         <source>File list</source>
         <extracomment>Name of the list of files to convert, for screen readers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ファイルリスト</translation>
     </message>
 </context>
 <context>
     <name>tonvexa::TagOptionControls</name>
     <message>
         <source>ID3 Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>ID3タグ</translation>
     </message>
     <message>
         <source>Add &amp;ID3 tag</source>
         <extracomment>The output gets the tag edited with &quot;Edit ID3 tag&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID3タグを追加(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Keep ID3 tag</source>
         <extracomment>The output gets the source file&apos;s tag</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID3タグを保持(&amp;K)</translation>
     </message>
     <message>
         <source>No ID3 tag</source>
-        <translation type="unfinished"></translation>
+        <translation>ID3タグなし</translation>
     </message>
     <message>
         <source>Edit ID3 &amp;tag</source>
-        <translation type="unfinished"></translation>
+        <translation>ID3タグを編集(&amp;T)</translation>
     </message>
 </context>
 <context>
@@ -1046,12 +1096,12 @@ with the given filename extension.</source>
     <message>
         <source>Up</source>
         <extracomment>Name for screen readers of the arrow that raises the number beside it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>増やす</translation>
     </message>
     <message>
         <source>Down</source>
         <extracomment>Name for screen readers of the arrow that lowers the number beside it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>減らす</translation>
     </message>
 </context>
 </TS>
