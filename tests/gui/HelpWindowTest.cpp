@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <set>
 
+#include "texts/Language.h"
 #include "ui/HelpWindow.h"
 #include "ui/UrlOpener.h"
 
@@ -188,4 +191,33 @@ TEST_F(HelpWindowTest, Shot) {
     QDir().mkpath(folder);
     showWindow();
     EXPECT_TRUE(window->grab().save(QDir(folder).filePath(QStringLiteral("help-window.png"))));
+}
+
+namespace {
+
+// Every target a document can jump to: its anchors, and the links that leave it.
+std::set<QString> LinkTargets(const QUrl& url) {
+    QFile file(QLatin1Char(':') + url.path());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString html = QString::fromUtf8(file.readAll());
+    std::set<QString> targets;
+    static const QRegularExpression pattern(QStringLiteral("(?:id|name|href)=\"([^\"]*)\""));
+    for (auto it = pattern.globalMatch(html); it.hasNext();) targets.insert(it.next().captured(0));
+    return targets;
+}
+
+}  // namespace
+
+// Each language has its own document with the same anchors and links as the English one, so
+// that a jump inside it lands where it does in English; any other language reads English.
+TEST(HelpDocuments, EveryLanguageHasItsDocumentWithTheSameLinks) {
+    const std::set<QString> english = LinkTargets(HelpWindow::kDocument);
+    ASSERT_GT(english.size(), 10u);
+    for (const QString& language : TranslatedLanguages()) {
+        const QUrl document = HelpWindow::DocumentFor(language);
+        EXPECT_NE(document, HelpWindow::kDocument) << language.toStdString();
+        EXPECT_EQ(LinkTargets(document), english) << language.toStdString();
+    }
+    EXPECT_EQ(HelpWindow::DocumentFor(QStringLiteral("en")), HelpWindow::kDocument);
+    EXPECT_EQ(HelpWindow::DocumentFor(QStringLiteral("xx")), HelpWindow::kDocument);
 }
