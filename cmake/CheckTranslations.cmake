@@ -1,9 +1,30 @@
-# Counts the messages of each translation file that are not translated (unfinished, empty, or
-# left over from texts the program no longer has) and fails when there is any: a user of
-# that language would meet English in the middle of their own.
-#   cmake -DTS_FILES="a.ts;b.ts" -P CheckTranslations.cmake
-set(missing 0)
+# Brings a copy of each translation file up to date with the sources and fails when any
+# message is left untranslated (a user of that language would meet English in the middle of
+# their own) or when lupdate warns about a text it cannot extract. The files in translations/
+# stay as they are; `update_translations` is what changes them.
+#   cmake -DLUPDATE=... -DPROJECT=project.json -DTS_FILES="a.ts|b.ts" -DWORK=dir -DSTAMP=file
+#         -P CheckTranslations.cmake
+string(REPLACE "|" ";" TS_FILES "${TS_FILES}")
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+set(copies)
 foreach(ts ${TS_FILES})
+  file(COPY "${ts}" DESTINATION "${WORK}")
+  get_filename_component(name "${ts}" NAME)
+  list(APPEND copies "${WORK}/${name}")
+endforeach()
+execute_process(
+  COMMAND "${LUPDATE}" -project "${PROJECT}" -no-obsolete -locations none -ts ${copies}
+  RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+# Naming the files on the command line is how this check works, not a fault of the sources.
+string(REGEX REPLACE "lupdate warning: TS files from command line will override[^\n]*\n?" ""
+       errors "${errors}")
+string(STRIP "${errors}" errors)
+if(NOT result EQUAL 0 OR NOT errors STREQUAL "")
+  message(FATAL_ERROR "lupdate failed or warned:\n${errors}")
+endif()
+set(missing 0)
+foreach(ts ${copies})
   file(READ "${ts}" content)
   string(REGEX MATCHALL "<translation type=\"(unfinished|vanished|obsolete)\"" open "${content}")
   string(REGEX MATCHALL "<translation></translation>|<numerusform></numerusform>" empty "${content}")
@@ -17,5 +38,7 @@ foreach(ts ${TS_FILES})
   endif()
 endforeach()
 if(missing GREATER 0)
-  message(FATAL_ERROR "${missing} message(s) in all are not translated")
+  message(FATAL_ERROR "${missing} message(s) in all are not translated; run the "
+                      "update_translations target and translate them")
 endif()
+file(TOUCH "${STAMP}")
