@@ -997,6 +997,11 @@ keine Anwendung zugeordnet.</translation>
         <source>Visit Tonvexa Homepage</source>
         <translation>Tonvexa-Homepage besuchen</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>Audiokonverter</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

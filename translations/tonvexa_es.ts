@@ -996,6 +996,11 @@ con la extensión de nombre de archivo indicada.</translation>
         <source>Visit Tonvexa Homepage</source>
         <translation>Sitio web de Tonvexa</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>Convertidor de audio</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

@@ -997,6 +997,11 @@ with the given filename extension.</source>
         <source>Visit Tonvexa Homepage</source>
         <translation>Visiter le site web de Tonvexa</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>Convertisseur audio</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

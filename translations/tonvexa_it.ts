@@ -995,6 +995,11 @@ all&apos;estensione del nome file indicata.</translation>
         <source>Visit Tonvexa Homepage</source>
         <translation>Sito web di Tonvexa</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>Convertitore audio</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

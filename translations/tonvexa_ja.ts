@@ -991,6 +991,11 @@ with the given filename extension.</source>
         <source>Visit Tonvexa Homepage</source>
         <translation>Tonvexaのホームページを開く</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>オーディオ変換ツール</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

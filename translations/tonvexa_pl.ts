@@ -999,6 +999,11 @@ nie jest skojarzona żadna aplikacja.</translation>
         <source>Visit Tonvexa Homepage</source>
         <translation>Odwiedź stronę programu Tonvexa</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>Konwerter dźwięku</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

@@ -995,6 +995,11 @@ with the given filename extension.</source>
         <source>Visit Tonvexa Homepage</source>
         <translation>Visite o site do Tonvexa</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>Conversor de áudio</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

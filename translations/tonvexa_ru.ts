@@ -1001,6 +1001,11 @@ with the given filename extension.</source>
         <source>Visit Tonvexa Homepage</source>
         <translation>Посетить сайт Tonvexa</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>Аудиоконвертер</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

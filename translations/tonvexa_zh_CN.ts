@@ -983,6 +983,11 @@ with the given filename extension.</source>
         <source>Visit Tonvexa Homepage</source>
         <translation>访问 Tonvexa 主页</translation>
     </message>
+    <message>
+        <source>Audio Converter</source>
+        <extracomment>Beside the product name in the window&apos;s title band; about 450 pixels of room</extracomment>
+        <translation>音频转换器</translation>
+    </message>
 </context>
 <context>
     <name>tonvexa::PopupMenus</name>

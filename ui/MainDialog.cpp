@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -97,6 +98,11 @@ const QRect kHomeLinkRect(9, 507, 113, 20);
 const QColor kButtonText(0x35, 0x35, 0x35);
 // The width a command button's text may take on its 106-pixel face.
 constexpr int kFaceTextWidth = 98;
+// Where the artwork leaves room for the subtitle: after the product name, on its baseline,
+// up to the first title-bar button.
+constexpr int kSubtitleX = 157;
+constexpr int kSubtitleBaseline = 35;
+constexpr int kTitleButtonsX = 624;
 
 // Bold 11-pixel text; where the fallback for Tahoma runs wider, a pixel smaller until the
 // text fits its button, so that no label is cut off.
@@ -141,6 +147,7 @@ MainDialog::MainDialog(const MainServices& services, QWidget* parent)
 
     createButtons();
     applyArtwork();
+    createSubtitle();
 
     menus_ = std::make_unique<PopupMenus>(*commands_, [this] {
         ListState state;
@@ -243,6 +250,27 @@ void MainDialog::createButtons() {
         const int command = id;
         connect(button, &QAbstractButton::clicked, this, [this, command] { runCommand(command); });
     }
+}
+
+// The words beside the product name are a text, not artwork, so that they speak the user's
+// language; they sit on the name's baseline in its grey and never take the title band's drag.
+void MainDialog::createSubtitle() {
+    auto* subtitle = new QLabel(this);
+    subtitle->setObjectName(QStringLiteral("subtitle"));
+    //: Beside the product name in the window's title band; about 450 pixels of room
+    subtitle->setText(tr("Audio Converter"));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    subtitle->setFont(font);
+    QPalette palette = subtitle->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::WindowText, QColor(0x7B, 0x85, 0x91));
+    subtitle->setPalette(palette);
+    subtitle->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QFontMetrics metrics(font);
+    subtitle->setGeometry(kSubtitleX, kSubtitleBaseline - metrics.ascent(),
+                          kTitleButtonsX - kSubtitleX - 8, metrics.height());
+    subtitle->raise();
 }
 
 void MainDialog::applyArtwork() {

@@ -90,6 +90,7 @@ protected:
 
 private:
     void createButtons();
+    void createSubtitle();
     void applyArtwork();
     void setControlsEnabled(bool enabled);
     void firstRunCheck();
