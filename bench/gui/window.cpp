@@ -132,9 +132,11 @@ int main(int argc, char** argv) {
         }
         return best;
     };
-    double loadEnglish = 0, loadGerman = 0;
+    double loadEnglish = 0, loadGerman = 0, loadJapanese = 0;
     const double inEnglish = windowIn(QStringLiteral("en"), loadEnglish);
     const double inGerman = windowIn(QStringLiteral("de"), loadGerman);
+    // Japanese also brings in the CJK font.
+    const double inJapanese = windowIn(QStringLiteral("ja"), loadJapanese);
     InstallLanguage(app, QStringLiteral("en"));
 
     for (int i = 0; i < files; ++i) WriteWav(folder + "/" + std::to_string(100000 + i) + ".wav");
@@ -220,6 +222,9 @@ int main(int argc, char** argv) {
     std::printf("a window in English: %.1f ms; in German: %.1f ms (%.1f ms of it loading the "
                 "translations), ratio %.2f\n",
                 inEnglish, inGerman, loadGerman, inGerman / inEnglish);
+    std::printf("a window in Japanese: %.1f ms (%.1f ms of it loading the translations), "
+                "ratio %.2f\n",
+                inJapanese, loadJapanese, inJapanese / inEnglish);
     std::printf("adding %d WAV files of a folder:    %.0f ms (%.2f ms a file)\n", files, addMs,
                 addMs / files);
     std::printf("tonvexa-convert --probe, same files: %.0f ms\n", probeMs);
