@@ -38,8 +38,11 @@ std::set<std::string> ExpectedFiles() {
         "usr/share/man/man1/tonvexa.1",
         "usr/share/man/man1/tonvexa-convert.1",
         "usr/share/doc/tonvexa/index.html",
+        "usr/share/doc/tonvexa/help.css",
         "usr/share/doc/tonvexa/copyright",
     };
+    for (const char* language : {"de", "fr", "es", "it", "pt_BR", "pl", "ru", "ja", "zh_CN"})
+        files.insert("usr/share/doc/tonvexa/index_" + std::string(language) + ".html");
     for (int size : kIconSizes)
         files.insert("usr/share/icons/hicolor/" + std::to_string(size) + "x" +
                      std::to_string(size) + "/apps/" + kAppId + ".png");
