@@ -605,6 +605,10 @@ TEST_F(MainDialogTest, ParallelBatchesFromTheWindow) {
         auto* progress = FindTopLevel<ConvertProgressDialog>();
         auto* bar = progress ? progress->findChild<QProgressBar*>(QStringLiteral("1013")) : nullptr;
         if (bar == nullptr || bar->value() == 0) return;
+        // Both jobs must have begun; on a loaded machine the second may start later.
+        const std::vector<QString> now = statuses();
+        if (now[0] != QStringLiteral("Converting...") || now[1] != QStringLiteral("Converting..."))
+            return;
         poll.stop();
         progress->findChild<QPushButton*>(QStringLiteral("1033"))->click();
     });
