@@ -2,8 +2,8 @@
 # message is left untranslated (a user of that language would meet English in the middle of
 # their own) or when lupdate warns about a text it cannot extract. The files in translations/
 # stay as they are; `update_translations` is what changes them.
-#   cmake -DLUPDATE=... -DPROJECT=project.json -DTS_FILES="a.ts|b.ts" -DWORK=dir -DSTAMP=file
-#         -P CheckTranslations.cmake
+#   cmake -DLUPDATE=... -DSOURCES=sources.lst -DINCLUDE=dir -DTS_FILES="a.ts|b.ts" -DWORK=dir
+#         -DSTAMP=file -P CheckTranslations.cmake
 string(REPLACE "|" ";" TS_FILES "${TS_FILES}")
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -14,11 +14,8 @@ foreach(ts ${TS_FILES})
   list(APPEND copies "${WORK}/${name}")
 endforeach()
 execute_process(
-  COMMAND "${LUPDATE}" -project "${PROJECT}" -no-obsolete -locations none -ts ${copies}
+  COMMAND "${LUPDATE}" -I "${INCLUDE}" "@${SOURCES}" -no-obsolete -locations none -ts ${copies}
   RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
-# Naming the files on the command line is how this check works, not a fault of the sources.
-string(REGEX REPLACE "lupdate warning: TS files from command line will override[^\n]*\n?" ""
-       errors "${errors}")
 string(STRIP "${errors}" errors)
 if(NOT result EQUAL 0 OR NOT errors STREQUAL "")
   message(FATAL_ERROR "lupdate failed or warned:\n${errors}")
