@@ -12,7 +12,9 @@ class BatchRunner::JobProgress final : public ConvertProgress {
 public:
     JobProgress(BatchRunner& runner, int index) : runner_(runner), index_(index) {}
     void fileProgress(int percent, int position) override {
-        Q_EMIT runner_.jobProgress(index_, percent, position);
+        runner_.tell([runner = &runner_, index = index_, percent, position] {
+            Q_EMIT runner->jobProgress(index, percent, position);
+        });
     }
     bool cancelled() const override { return runner_.cancelled_.load(); }
 
@@ -72,15 +74,22 @@ void BatchRunner::runJob(int index) {
         jobDone();
         return;
     }
-    Q_EMIT jobStarted(index);
+    tell([this, index] { Q_EMIT jobStarted(index); });
     FileEntry& entry = entries_[static_cast<std::size_t>(index)];
     PreparedJob prepared = PrepareJob(entry, target_, places_);
     passTurn();
     JobProgress progress(*this, index);
     JobOutcome outcome = RunPreparedJob(entry, target_, table_, std::move(prepared), progress);
     if (!outcome.success() && cancelled_) outcome.result = JobResult::Cancelled;
-    Q_EMIT jobFinished(index, outcome);
+    tell([this, index, outcome] { Q_EMIT jobFinished(index, outcome); });
     jobDone();
+}
+
+template <typename Signal>
+void BatchRunner::tell(Signal&& emitSignal) {
+    // Emitted on the runner's own thread, so that every receiver, even one connected without
+    // a context object of its own, hears of the jobs there and never on a worker thread.
+    QMetaObject::invokeMethod(this, std::forward<Signal>(emitSignal), Qt::QueuedConnection);
 }
 
 void BatchRunner::jobDone() {
@@ -88,14 +97,11 @@ void BatchRunner::jobDone() {
 }
 
 void BatchRunner::announceEnd() {
-    // Told on the runner's own thread, after every job's own signals.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            running_ = false;
-            Q_EMIT finished();
-        },
-        Qt::QueuedConnection);
+    // Queued after every job's own signals.
+    tell([this] {
+        running_ = false;
+        Q_EMIT finished();
+    });
 }
 
 }  // namespace tonvexa

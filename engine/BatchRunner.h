@@ -60,6 +60,9 @@ Q_SIGNALS:
 private:
     class JobProgress;
     void runJob(int index);
+    // Emits a signal on the runner's thread, after what was told before it.
+    template <typename Signal>
+    void tell(Signal&& emitSignal);
     void jobDone();
     void announceEnd();
 
