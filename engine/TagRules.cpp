@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "base/Latin1.h"
+#include "base/LineEscape.h"
 #include "base/PathUtil.h"
 #include "tags/TagIo.h"
 
@@ -38,27 +39,6 @@ std::int32_t leadingTrack(const std::string& text) {
     while (begin != text.data() + text.size() && *begin == ' ') ++begin;
     const auto [end, error] = std::from_chars(begin, text.data() + text.size(), value);
     return error == std::errc() && end != begin && value > 0 ? value : 0;
-}
-
-std::string escaped(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -155,13 +135,13 @@ std::string TagListing(const MediaTags& tags) {
     std::string listing;
     for (const TagField& field : tags.fields())
         for (const std::string& value : field.values)
-            listing += escaped(field.name) + "=" + escaped(value) + "\n";
+            listing += EscapedForLine(field.name) + "=" + EscapedForLine(value) + "\n";
     for (const AsfNativeAttribute& native : tags.nativeAttributes())
-        listing += escaped(native.name) + "=" + escaped(native.text) + "\n";
+        listing += EscapedForLine(native.name) + "=" + EscapedForLine(native.text) + "\n";
     for (const TagPicture& p : tags.pictures()) {
         listing += "PICTURE type=" + std::to_string(p.type) + " mime=" + p.mimeType +
                    " size=" + std::to_string(p.data.size());
-        if (!p.description.empty()) listing += " description=" + escaped(p.description);
+        if (!p.description.empty()) listing += " description=" + EscapedForLine(p.description);
         listing += "\n";
     }
     return listing;

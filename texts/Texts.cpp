@@ -11,9 +11,15 @@ namespace {
 
 constexpr char kSupportAddress[] = "support@tonvexa.example";
 
-// Puts the arguments in for %1, %2, ... of a translated text in one pass, as bytes: a path
-// that is not UTF-8 keeps its bytes, and an argument holding "%2" stays as it is.
-std::string substitute(const QString& text, std::initializer_list<std::string> args) {
+QString targetName(AudioFormatCode target) {
+    if (target == FormatWma) return QStringLiteral("WMA");
+    if (target == FormatMp3) return QStringLiteral("MP3");
+    return QStringLiteral("WAV");
+}
+
+}  // namespace
+
+std::string FillIn(const QString& text, std::initializer_list<std::string> args) {
     const std::string t = text.toStdString();
     std::string out;
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -29,14 +35,6 @@ std::string substitute(const QString& text, std::initializer_list<std::string> a
     }
     return out;
 }
-
-QString targetName(AudioFormatCode target) {
-    if (target == FormatWma) return QStringLiteral("WMA");
-    if (target == FormatMp3) return QStringLiteral("MP3");
-    return QStringLiteral("WAV");
-}
-
-}  // namespace
 
 std::string StatusText(const JobOutcome& outcome) {
     switch (outcome.result) {
@@ -55,7 +53,7 @@ std::string StatusText(const JobOutcome& outcome) {
                 .toStdString();
         case JobResult::FolderNotCreated:
             //: %1 is a folder's path
-            return substitute(
+            return FillIn(
                 QCoreApplication::translate("Tonvexa", "Failed to create folder \"%1\""),
                 {outcome.path});
         case JobResult::DestinationNotCreated:
@@ -71,14 +69,14 @@ std::string ConvertingText() {
 
 std::string BatchLine(int begun, int count, AudioFormatCode target) {
     //: %1 files begun of %n in all; %2 is the target format (MP3, WMA or WAV)
-    return substitute(QCoreApplication::translate("Tonvexa", "Converting %1 of %n file(s) to %2...",
+    return FillIn(QCoreApplication::translate("Tonvexa", "Converting %1 of %n file(s) to %2...",
                                                   nullptr, count),
                       {std::to_string(begun), targetName(target).toStdString()});
 }
 
 std::string FileLine(const std::string& fileName, int percent) {
     //: %1 is the file's name, %2 how far it is in percent
-    return substitute(QCoreApplication::translate("Tonvexa", "Converting %1...%2%"),
+    return FillIn(QCoreApplication::translate("Tonvexa", "Converting %1...%2%"),
                       {fileName, std::to_string(percent)});
 }
 
@@ -99,7 +97,7 @@ std::string LoadFailureMessage(const AddFailureReport& report, const ShownPath& 
     //: %1 is the list of files, one a line; %2 the support address
     const QString text = QCoreApplication::translate(
         "Tonvexa", "Failed to load the following files.\n\n%1\nTo get help, please contact <%2>.");
-    return substitute(text, {paths, kSupportAddress});
+    return FillIn(text, {paths, kSupportAddress});
 }
 
 }  // namespace tonvexa

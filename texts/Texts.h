@@ -4,7 +4,10 @@
 // language through Qt's translation system. Without a translation they are the program's
 // own English texts, byte for byte. Texts come as UTF-8.
 
+#include <QString>
+
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "engine/AddFailureReport.h"
@@ -22,6 +25,10 @@ std::string ConvertingText();
 std::string BatchLine(int begun, int count, AudioFormatCode target);
 // The running file's line: "Converting <name>...<percent>%".
 std::string FileLine(const std::string& fileName, int percent);
+
+// Puts the arguments in for %1, %2, ... of a translated text in one pass, as bytes: a path
+// that is not UTF-8 keeps its bytes, and an argument that holds "%2" stays as it is.
+std::string FillIn(const QString& text, std::initializer_list<std::string> args);
 
 std::string NoSelectionMessage();
 std::string EmptyListMessage();

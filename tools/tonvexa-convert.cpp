@@ -20,6 +20,7 @@
 
 #include <unistd.h>
 
+#include "base/LineEscape.h"
 #include "base/PathUtil.h"
 #include "engine/BatchDriver.h"
 #include "engine/BatchRunner.h"
@@ -58,13 +59,9 @@ std::string T(const char* text) {
     return QCoreApplication::translate("tonvexa-convert", text).toStdString();
 }
 
-// Puts an argument in for %1 (and another for %2) of a translated text, as bytes.
-std::string Arg(std::string text, const std::string& first, const std::string& second = {}) {
-    for (auto [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
-        const auto at = text.find(mark);
-        if (at != std::string::npos) text.replace(at, 2, *value);
-    }
-    return text;
+// A translated text with its arguments put in for %1 and %2, as bytes.
+std::string Arg(const std::string& text, const std::string& first, const std::string& second = {}) {
+    return FillIn(QString::fromStdString(text), {first, second});
 }
 
 const char kUsage[] = QT_TRANSLATE_NOOP(
@@ -112,27 +109,7 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
 // except for the characters that would break the line or its fields: newline, carriage
 // return, tab and the backslash of these escapes.
 std::string Shown(const std::string& path) {
-    std::string out;
-    out.reserve(path.size());
-    for (const char c : path) {
-        switch (c) {
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
+    return EscapedForLine(path, Tabs::Escaped);
 }
 
 // One --set: an option's stored name and its text.

@@ -318,6 +318,8 @@ TEST_F(ConvertTool, SetUsageErrorsNameTheKey) {
         {"=192", "KEY=VALUE"},
         {"CreateDirs", "KEY=VALUE"},
         {"DestSpecifiedFolder=" + std::string(300, 'd'), "DestSpecifiedFolder"},
+        // A key that looks like a placeholder is named as it is, not filled in.
+        {"%2=1", "\"%2\""},
     };
     for (const auto& [setting, named] : cases) {
         const ToolRun r = runTool({"--to", "mp3", "--options", options, "--set", setting, src});
