@@ -23,18 +23,6 @@ namespace tonvexa {
 
 namespace {
 
-// Marks the commands busy for the length of a scope.
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
-
 // The open-file dialog's filters. Only the descriptions are words; the dialog reads the
 // patterns from the parentheses, so they stay out of the translated text.
 struct FileFilter {
