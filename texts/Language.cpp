@@ -17,11 +17,9 @@ QString& current() {
 }  // namespace
 
 const QStringList& TranslatedLanguages() {
-    static const QStringList languages = {
-        QStringLiteral("de"), QStringLiteral("fr"),    QStringLiteral("es"),
-        QStringLiteral("it"), QStringLiteral("pt_BR"), QStringLiteral("pl"),
-        QStringLiteral("ru"), QStringLiteral("ja"),    QStringLiteral("zh_CN"),
-    };
+    // The build's list of languages, the one whose translations are compiled in.
+    static const QStringList languages =
+        QStringLiteral(TONVEXA_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     return languages;
 }
 
