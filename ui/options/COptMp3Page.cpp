@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -86,26 +85,15 @@ COptMp3Page::COptMp3Page(Dialogs& dialogs, UrlOpener& opener, QWidget* parent)
     }
 
     channels_ = new QButtonGroup(this);
-    auto* channelRow = new QHBoxLayout;
-    const struct {
-        int id;
-        const char* text;
-        int index;
-    } channelButtons[] = {
-        //: Channel mode of MP3 output
-        {IdMp3JointStereo, QT_TR_NOOP("&Joint Stereo"), JointStereo},
-        //: Channel mode of MP3 output
-        {IdMp3Stereo, QT_TR_NOOP("&Stereo"), Stereo},
-        //: Channel mode of MP3 output
-        {IdMp3Mono, QT_TR_NOOP("&Mono"), Mono},
-    };
-    for (const auto& b : channelButtons) {
-        auto* radio = new QRadioButton(tr(b.text), parameters);
-        SetControlId(radio, b.id);
-        channels_->addButton(radio, b.index);
-        channelRow->addWidget(radio);
-    }
-    channelRow->addStretch(1);
+    QHBoxLayout* channelRow = RadioRow(parameters, channels_,
+                                       {
+                                           //: Channel mode of MP3 output
+                                           {IdMp3JointStereo, tr("&Joint Stereo"), JointStereo},
+                                           //: Channel mode of MP3 output
+                                           {IdMp3Stereo, tr("&Stereo"), Stereo},
+                                           //: Channel mode of MP3 output
+                                           {IdMp3Mono, tr("&Mono"), Mono},
+                                       });
     //: A link to a web search that explains the difference
     stereoLink_ = new HyperlinkLabel(tr("Joint Stereo vs. Stereo"), parameters);
     //: A link to the web site of LAME, the MP3 encoder's name

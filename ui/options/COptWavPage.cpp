@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include <initializer_list>
@@ -61,24 +60,13 @@ COptWavPage::COptWavPage(Dialogs& dialogs, QWidget* parent)
     }
 
     channels_ = new QButtonGroup(this);
-    auto* channelRow = new QHBoxLayout;
-    const struct {
-        int id;
-        const char* text;
-        int index;
-    } channelButtons[] = {
-        //: Channels of WAV output
-        {IdWavMono, QT_TR_NOOP("&Mono"), Mono},
-        //: Channels of WAV output
-        {IdWavStereo, QT_TR_NOOP("&Stereo"), Stereo},
-    };
-    for (const auto& b : channelButtons) {
-        auto* radio = new QRadioButton(tr(b.text), parameters);
-        SetControlId(radio, b.id);
-        channels_->addButton(radio, b.index);
-        channelRow->addWidget(radio);
-    }
-    channelRow->addStretch(1);
+    QHBoxLayout* channelRow = RadioRow(parameters, channels_,
+                                       {
+                                           //: Channels of WAV output
+                                           {IdWavMono, tr("&Mono"), Mono},
+                                           //: Channels of WAV output
+                                           {IdWavStereo, tr("&Stereo"), Stereo},
+                                       });
 
     auto* grid = new QGridLayout(parameters);
     grid->addWidget(BuddyLabel(tr("Sample &Frequency:"), sampleRates_, parameters), 0, 0);

@@ -56,6 +56,18 @@ std::optional<int> ChosenData(const QComboBox* combo) {
     return value;
 }
 
+QHBoxLayout* RadioRow(QWidget* parent, QButtonGroup* group, std::initializer_list<RadioChoice> choices) {
+    auto* row = new QHBoxLayout;
+    for (const RadioChoice& choice : choices) {
+        auto* radio = new QRadioButton(choice.text, parent);
+        SetControlId(radio, choice.id);
+        group->addButton(radio, choice.value);
+        row->addWidget(radio);
+    }
+    row->addStretch(1);
+    return row;
+}
+
 void CheckButton(QButtonGroup* group, int id) {
     if (QAbstractButton* button = group->button(id)) {
         button->setChecked(true);

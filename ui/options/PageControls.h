@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 
@@ -17,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QGroupBox;
+class QHBoxLayout;
 class QPushButton;
 class QToolButton;
 
@@ -222,6 +224,16 @@ private:
     QButtonGroup* group_;
     QPushButton* edit_;
 };
+
+// One radio button of a row: its control id, its (translated) text, and its id in the group.
+struct RadioChoice {
+    int id;
+    QString text;
+    int value;
+};
+// The radio buttons side by side, each in the group under its value, then a stretch; the
+// row's widgets belong to parent.
+QHBoxLayout* RadioRow(QWidget* parent, QButtonGroup* group, std::initializer_list<RadioChoice> choices);
 
 // Checks the button of a group with this id; with no such button, every button is cleared.
 void CheckButton(QButtonGroup* group, int id);
