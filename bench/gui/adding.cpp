@@ -17,20 +17,17 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "engine/DesktopServices.h"
+#include "BenchWindow.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/FileListModel.h"
 #include "ui/MainCommands.h"
 #include "ui/MainDialog.h"
-#include "ui/UrlOpener.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
 
@@ -39,38 +36,6 @@ using namespace tonvexa;
 namespace {
 
 constexpr int kTickMs = 5;
-
-// A tenth of a second of 8 kHz mono silence with a plain 44-byte header.
-void WriteTinyWav(const std::string& path) {
-    const std::uint32_t dataSize = 800 * 2;
-    std::ofstream out(path, std::ios::binary);
-    const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataSize);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(8000);
-    u32(8000 * 2);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(dataSize);
-    const std::string silence(dataSize, '\0');
-    out.write(silence.data(), static_cast<std::streamsize>(silence.size()));
-}
-
-class QuietDesktop : public DesktopServices {
-public:
-    void ShowInExplorer(const std::string&) override {}
-};
-
-class NoOpener : public UrlOpener {
-public:
-    int open(const QUrl&) override { return kOpenSucceeded; }
-};
 
 struct Figures {
     double totalMs = 0;
@@ -117,15 +82,16 @@ int main(int argc, char** argv) {
     const std::string folder = temp.filePath(QStringLiteral("music")).toStdString();
     std::filesystem::create_directories(folder);
     const std::string tiny = temp.filePath(QStringLiteral("tiny.wav")).toStdString();
-    WriteTinyWav(tiny);
+    // A tenth of a second of 8 kHz mono.
+    bench::WriteSilentWav(tiny, 8000, 1, 800);
     for (int i = 1; i <= files; ++i)
         std::filesystem::copy_file(tiny, folder + "/track " + std::to_string(i) + ".wav");
 
     SettingsStore store(temp.filePath(QStringLiteral("Tonvexa.conf")).toStdString());
     store.WriteFirstRun(0);
     QtDialogs dialogs;
-    NoOpener opener;
-    QuietDesktop desktop;
+    bench::NoOpener opener;
+    bench::QuietDesktop desktop;
     FfmpegWmRuntime runtime;
     MainDialog window(MainServices{dialogs, opener, desktop, store, runtime});
     window.show();

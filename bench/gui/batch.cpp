@@ -22,13 +22,12 @@
 #include <string>
 #include <thread>
 
-#include "engine/DesktopServices.h"
+#include "BenchWindow.h"
 #include "settings/SettingsStore.h"
 #include "ui/Dialogs.h"
 #include "ui/FileListModel.h"
 #include "ui/MainCommands.h"
 #include "ui/MainDialog.h"
-#include "ui/UrlOpener.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
 
@@ -36,16 +35,6 @@ using namespace tonvexa;
 namespace fs = std::filesystem;
 
 namespace {
-
-class QuietDesktop : public DesktopServices {
-public:
-    void ShowInExplorer(const std::string&) override {}
-};
-
-class NoOpener : public UrlOpener {
-public:
-    int open(const QUrl&) override { return kOpenSucceeded; }
-};
 
 bool Run(const QString& program, const QStringList& args) {
     QProcess p;
@@ -115,8 +104,8 @@ int main(int argc, char** argv) {
 
     SettingsStore store(options.toStdString());
     QtDialogs dialogs;
-    NoOpener opener;
-    QuietDesktop desktop;
+    bench::NoOpener opener;
+    bench::QuietDesktop desktop;
     FfmpegWmRuntime runtime;
     MainDialog window(MainServices{dialogs, opener, desktop, store, runtime});
     window.show();

@@ -10,83 +10,30 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/DesktopServices.h"
+#include "BenchWindow.h"
 #include "settings/SettingsStore.h"
 #include "texts/Language.h"
 #include "ui/Dialogs.h"
 #include "ui/FileListModel.h"
 #include "ui/MainCommands.h"
 #include "ui/MainDialog.h"
-#include "ui/UrlOpener.h"
 #include "wm/FfmpegLog.h"
 #include "wm/FfmpegWmRuntime.h"
 
 using namespace tonvexa;
-
-namespace {
-
-// One second of 44.1 kHz stereo silence with a plain 44-byte header.
-void WriteWav(const std::string& path) {
-    const std::uint32_t dataSize = 44100 * 4;
-    std::ofstream out(path, std::ios::binary);
-    const auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    const auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataSize);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(2);
-    u32(44100);
-    u32(44100 * 4);
-    u16(4);
-    u16(16);
-    out.write("data", 4);
-    u32(dataSize);
-    const std::vector<char> silence(dataSize, 0);
-    out.write(silence.data(), static_cast<std::streamsize>(silence.size()));
-}
-
-// Turns the window's event loop until the adding or batch it runs has ended.
-void WaitUntilIdle(const MainDialog& window) {
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(1);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (!window.busy()) loop.quit();
-    });
-    poll.start();
-    loop.exec();
-}
-
-class QuietDesktop : public DesktopServices {
-public:
-    void ShowInExplorer(const std::string&) override {}
-};
-
-class NoOpener : public UrlOpener {
-public:
-    int open(const QUrl&) override { return kOpenSucceeded; }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
@@ -102,8 +49,8 @@ int main(int argc, char** argv) {
     SettingsStore store(temp.filePath(QStringLiteral("Tonvexa.conf")).toStdString());
     store.WriteFirstRun(0);
     QtDialogs dialogs;
-    NoOpener opener;
-    QuietDesktop desktop;
+    bench::NoOpener opener;
+    bench::QuietDesktop desktop;
     FfmpegWmRuntime runtime;
 
     const qint64 beforeWindow = sinceStart.nsecsElapsed();
@@ -139,12 +86,12 @@ int main(int argc, char** argv) {
     const double inJapanese = windowIn(QStringLiteral("ja"), loadJapanese);
     InstallLanguage(app, QStringLiteral("en"));
 
-    for (int i = 0; i < files; ++i) WriteWav(folder + "/" + std::to_string(100000 + i) + ".wav");
+    for (int i = 0; i < files; ++i) bench::WriteSilentWav(folder + "/" + std::to_string(100000 + i) + ".wav", 44100, 2, 44100);
 
     QElapsedTimer adding;
     adding.start();
     window.fileCommands().AddDropped({folder});
-    WaitUntilIdle(window);
+    bench::WaitUntilIdle(window);
     const double addMs = static_cast<double>(adding.nsecsElapsed()) / 1e6;
     if (window.model()->rowCount() != files) {
         std::fprintf(stderr, "added %d of %d files\n", window.model()->rowCount(), files);
@@ -181,7 +128,7 @@ int main(int argc, char** argv) {
     }
     window.fileCommands().RemoveAll();
     window.fileCommands().AddDropped({long_.toStdString()});
-    WaitUntilIdle(window);
+    bench::WaitUntilIdle(window);
     window.settings().BrowseOutputFolder = 0;
     struct Target {
         AudioFormatCode code;
